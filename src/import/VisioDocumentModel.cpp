@@ -1,0 +1,8 @@
+#include "VisioDocumentModel.h"
+
+#include <QDebug>
+
+VisioDocumentModel::~VisioDocumentModel()
+{
+    qDebug() << "~VisioDocumentModel";
+}

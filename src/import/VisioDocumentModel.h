@@ -1,0 +1,23 @@
+#pragma once
+
+#include "VisioPage.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+struct VisioDocumentModel
+{
+    VisioDocumentModel() = default;
+    VisioDocumentModel(const VisioDocumentModel &) = default;
+    VisioDocumentModel(VisioDocumentModel &&) = default;
+    VisioDocumentModel &operator=(const VisioDocumentModel &) = default;
+    VisioDocumentModel &operator=(VisioDocumentModel &&) = default;
+    ~VisioDocumentModel();
+
+    QList<VisioPage> pages;
+    QString fileName; // without directory
+    QString title;
+    QString creator;
+    QDateTime creationDate;
+};

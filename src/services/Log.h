@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// The application log: files in the per-user log folder, at three levels.
+// Warnings and fatal lines are flushed at once so that they survive a crash.
+class Log
+{
+public:
+    // Opens the log in logDir. Without it, the first line opens the log in
+    // UserFolders::logDir().
+    static void initialize(const QString &logDir);
+    static void shutdown();
+
+    static void info(const QString &message);
+    static void warn(const QString &message);
+    static void fatal(const QString &message);
+
+    // Path of the current log file, empty before the log is open.
+    static QString filePath();
+};
