@@ -1,0 +1,373 @@
+#include "VisioSceneBuilder.h"
+
+#include "SelectableTextItem.h"
+#include "VisioDocumentModel.h"
+#if __has_include("VisioUtils.h")
+#include "VisioUtils.h"
+#define PLANDRAW_MARKER_PATHS 1
+#endif
+
+#include <QDebug>
+#include <QFontMetricsF>
+#include <QGraphicsItemGroup>
+#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QLinearGradient>
+#include <QPixmap>
+#include <QRadialGradient>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Largest pixel size handed to a font; a broken point size must not make
+// every glyph a huge path.
+constexpr int maxFontPixelSize = 8192;
+
+bool isFinitePoint(double x, double y)
+{
+    return std::isfinite(x) && std::isfinite(y);
+}
+
+bool isFiniteRect(const QRectF &r)
+{
+    return isFinitePoint(r.x(), r.y()) && isFinitePoint(r.width(), r.height());
+}
+
+// Negative or undefined page sizes from a damaged file would make pages
+// overlap or move the following pages upwards.
+double pageExtent(double inches, double dpi)
+{
+    const double v = inches * dpi;
+    return std::isfinite(v) && v > 0 ? v : 0.0;
+}
+
+bool onHiddenLayer(const QString &layer, const QStringList &pageLayers)
+{
+    return !layer.isEmpty() && !pageLayers.contains(layer);
+}
+
+// Qt measures custom dashes in pen widths; the model gives them in inches.
+// Returns an empty list when the pattern cannot be drawn as dashes.
+QList<qreal> dashesInPenWidths(const QList<double> &pattern, double dpi, double penWidth)
+{
+    const double unit = penWidth > 0 ? penWidth : 1.0;
+    QList<qreal> dashes;
+    dashes.reserve(pattern.size() * 2);
+    double total = 0;
+    for (double entry : pattern) {
+        const double v = entry * dpi / unit;
+        if (!std::isfinite(v) || v < 0)
+            return {};
+        dashes.append(v);
+        total += v;
+    }
+    // Dashes that add up to nothing would never advance along the line.
+    if (!(total > 1e-3))
+        return {};
+    // An odd list repeats once to pair every dash with a gap.
+    if (dashes.size() % 2 == 1)
+        dashes += dashes;
+    return dashes;
+}
+
+} // namespace
+
+QGraphicsScene *VisioSceneBuilder::buildScene(const VisioDocumentModel &model,
+                                              QList<QRectF> *pageRects,
+                                              QList<QGraphicsItemGroup *> *pageGroups, double dpi)
+{
+    auto *scene = new QGraphicsScene();
+    double top = 0;
+    const double gap = pageGapInches * dpi;
+
+    for (int i = 0; i < model.pages.size(); ++i) {
+        const VisioPage &page = model.pages.at(i);
+        const QSizeF size(pageExtent(page.pageSize.width(), dpi),
+                          pageExtent(page.pageSize.height(), dpi));
+        const QRectF rect(0, top, size.width(), size.height());
+
+        auto *group = new QGraphicsItemGroup();
+        group->setFiltersChildEvents(false);
+        group->setHandlesChildEvents(false);
+        group->setFlag(QGraphicsItem::ItemIsSelectable, false);
+        group->setFlag(QGraphicsItem::ItemIsFocusable, false);
+        scene->addItem(group);
+
+        if (pageRects)
+            pageRects->append(rect);
+        group->setData(0, i);
+        if (pageGroups)
+            pageGroups->append(group);
+
+        buildPageToScene(page, group, top, dpi);
+        top += size.height() + gap;
+    }
+
+    scene->setSceneRect(scene->itemsBoundingRect());
+    return scene;
+}
+
+void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGroup *group,
+                                         double yOffset, double dpi)
+{
+    if (!group)
+        return;
+
+    auto *background = new QGraphicsRectItem(0, yOffset, pageExtent(page.pageSize.width(), dpi),
+                                             pageExtent(page.pageSize.height(), dpi));
+    background->setPen(Qt::NoPen);
+    background->setBrush(Qt::white);
+    background->setZValue(-1.0);
+    background->setAcceptedMouseButtons(Qt::NoButton);
+    group->addToGroup(background);
+
+    const QPointF offset(0, yOffset);
+
+    for (const VisioShape &shape : page.shapes) {
+        if (onHiddenLayer(shape.layer, page.layers)) {
+            qDebug() << "SKIPPED shape" << shape.id << "layer=" << shape.layer
+                     << "page.layers=" << page.layers;
+            continue;
+        }
+        QGraphicsPathItem *item = createShapeItem(shape, dpi);
+        if (!item)
+            continue;
+        item->setZValue(shape.zIndex);
+        item->setPos(item->pos() + offset);
+        group->addToGroup(item);
+    }
+
+    for (const VisioImage &image : page.images) {
+        if (onHiddenLayer(image.layer, page.layers))
+            continue;
+        QGraphicsPixmapItem *item = createImageItem(image, dpi);
+        item->setZValue(image.zIndex);
+        item->setPos(item->pos() + offset);
+        group->addToGroup(item);
+    }
+
+    for (const VisioText &text : page.texts) {
+        if (onHiddenLayer(text.layer, page.layers))
+            continue;
+        SelectableTextItem *item = createTextItem(text, dpi);
+        if (!item)
+            continue;
+        item->setZValue(text.zIndex);
+        item->setPos(item->pos() + offset);
+        group->addToGroup(item);
+    }
+}
+
+QGraphicsPathItem *VisioSceneBuilder::createShapeItem(const VisioShape &shape, double dpi)
+{
+    if (shape.path.isEmpty())
+        return nullptr;
+
+    QPainterPath scaled = QTransform::fromScale(dpi, dpi).map(shape.path);
+    scaled.setFillRule(shape.style.fillRule);
+
+    auto *item = new QGraphicsPathItem(scaled);
+    item->setPen(createPen(shape.style, dpi));
+    item->setBrush(createBrush(shape.style, scaled));
+    createArrowItems(item, shape, dpi);
+    return item;
+}
+
+QPen VisioSceneBuilder::createPen(const VisioStyle &style, double dpi)
+{
+    if (style.strokeType == VisioStyle::NoStroke)
+        return QPen(Qt::NoPen);
+
+    const double width = style.strokeWidth * dpi;
+    QPen pen;
+    pen.setColor(style.strokeColor);
+    // No minimum: zero is Qt's one-pixel cosmetic line. A negative or
+    // undefined width from a damaged file counts as zero.
+    pen.setWidthF(std::isfinite(width) && width > 0 ? width : 0.0);
+    pen.setCapStyle(style.capStyle);
+    pen.setJoinStyle(style.joinStyle);
+    pen.setMiterLimit(style.miterLimit);
+
+    if (style.strokeType == VisioStyle::DashStroke && !style.dashPattern.isEmpty()) {
+        const QList<qreal> dashes = dashesInPenWidths(style.dashPattern, dpi, pen.widthF());
+        if (!dashes.isEmpty()) {
+            const double unit = pen.widthF() > 0 ? pen.widthF() : 1.0;
+            const double offset = style.dashOffset * dpi / unit;
+            pen.setStyle(Qt::CustomDashLine);
+            pen.setDashPattern(dashes);
+            pen.setDashOffset(std::isfinite(offset) ? offset : 0.0);
+            return pen;
+        }
+    }
+    pen.setStyle(Qt::SolidLine);
+    return pen;
+}
+
+QBrush VisioSceneBuilder::createBrush(const VisioStyle &style, const QPainterPath &path)
+{
+    if (!style.filled)
+        return QBrush(Qt::NoBrush);
+
+    if (style.fillType == VisioStyle::SolidFill)
+        return QBrush(style.fillColor, Qt::SolidPattern);
+
+    if (style.fillType != VisioStyle::GradientFill)
+        return QBrush(Qt::NoBrush);
+
+    const QRectF b = path.boundingRect();
+    const double x = b.x(), y = b.y(), w = b.width(), h = b.height();
+    if (!(w > 0) || !(h > 0))
+        return QBrush(Qt::NoBrush);
+
+    switch (style.gradientType) {
+    case VisioStyle::RadialGradient:
+    case VisioStyle::RectangularGradient: {
+        const QPointF c(x + w * style.gradientCenter.x(), y + h * style.gradientCenter.y());
+        const double radius = style.gradientType == VisioStyle::RadialGradient
+                                  ? 0.5 * std::max(w, h)
+                                  : std::max(w, h);
+        QRadialGradient gradient(c, radius, c);
+        gradient.setStops(style.gradientStops);
+        gradient.setCoordinateMode(QGradient::LogicalMode);
+        return QBrush(gradient);
+    }
+    case VisioStyle::LinearGradient:
+    default: {
+        const double a = style.gradientAngle * 0.017453292519943295;
+        const double hw = w / 2, hh = h / 2;
+        const double r = std::sqrt(hw * hw + hh * hh);
+        const QPointF c(x + hw, y + hh);
+        QLinearGradient gradient(QPointF(c.x() - r * std::sin(a), c.y() - r * std::cos(a)),
+                                 QPointF(c.x() + r * std::sin(a), c.y() + r * std::cos(a)));
+        gradient.setStops(style.gradientStops);
+        gradient.setCoordinateMode(QGradient::LogicalMode);
+        return QBrush(gradient);
+    }
+    }
+}
+
+void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioShape &shape,
+                                         double dpi)
+{
+    if (!item || !shape.style.hasEndMarker)
+        return;
+
+#ifdef PLANDRAW_MARKER_PATHS
+    const QPainterPath marker = VisioUtils::parseSvgPath(shape.style.markerEndPath);
+#else
+    const QPainterPath marker;
+#endif
+    if (marker.isEmpty())
+        return;
+
+    const QPainterPath line = item->path();
+    if (!(line.length() > 0))
+        return;
+
+    const QPointF tip = line.pointAtPercent(1.0);
+    const double angle = line.angleAtPercent(1.0);
+    const double size = dpi * shape.style.markerEndWidth;
+    const QRectF m = marker.boundingRect();
+    if (!(m.width() > 0) || !std::isfinite(size) || !isFinitePoint(tip.x(), tip.y()))
+        return;
+
+    QTransform t;
+    t.translate(tip.x(), tip.y());
+    t.rotate(90.0 - angle);
+    t.scale(size / m.width(), size / m.width());
+    t.translate(-(m.x() + m.width() * 0.5), -(m.y() + m.height() * 0.5));
+
+    auto *arrow = new QGraphicsPathItem(t.map(marker), item);
+    arrow->setPen(Qt::NoPen);
+    arrow->setBrush(QBrush(item->pen().color(), Qt::SolidPattern));
+    arrow->setZValue(item->zValue() + 1.0);
+}
+
+SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, double dpi)
+{
+    if (text.text.isEmpty() || !isFiniteRect(text.bounds))
+        return nullptr;
+
+    const double w = text.bounds.width() * dpi;
+    double h = text.bounds.height() * dpi;
+    if (h < 1.0)
+        h = 2 * QFontMetricsF(text.font).height();
+
+    auto *item = new SelectableTextItem();
+    QTextDocument *document = item->document();
+    document->setDocumentMargin(0);
+
+    QTextBlockFormat blockFormat;
+    blockFormat.setAlignment(Qt::Alignment(text.alignment));
+    blockFormat.setLeftMargin(text.padding.left() * dpi);
+    blockFormat.setTopMargin(text.padding.top() * dpi);
+    blockFormat.setRightMargin(text.padding.right() * dpi);
+    blockFormat.setBottomMargin(text.padding.bottom() * dpi);
+
+    QFont font = text.font;
+    const double points = font.pointSizeF();
+    if (points > 0) {
+        const double pixels = std::round(points * dpi / 72.0);
+        font.setPixelSize(int(std::clamp(pixels, 1.0, double(maxFontPixelSize))));
+    }
+
+    QTextCharFormat charFormat;
+    charFormat.setFont(font, QTextCharFormat::FontPropertiesAll);
+    charFormat.setForeground(QBrush(text.color, Qt::SolidPattern));
+
+    QTextCursor cursor(document);
+    cursor.setBlockFormat(blockFormat);
+    cursor.setCharFormat(charFormat);
+    cursor.insertText(text.text);
+
+    item->setTextWidth(w);
+
+    const QPointF p(text.bounds.x() * dpi, text.bounds.y() * dpi);
+    if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
+        item->setTransformOriginPoint(w / 2, h / 2);
+        item->setPos(p);
+        item->setRotation(text.rotation);
+    } else {
+        const double d = document->size().height();
+        double offset = 0;
+        if (text.alignment & Qt::AlignVCenter)
+            offset = (h - d) / 2;
+        else if (text.alignment & Qt::AlignBottom)
+            offset = h - d;
+        item->setPos(p + QPointF(0, offset));
+    }
+    return item;
+}
+
+QGraphicsPixmapItem *VisioSceneBuilder::createImageItem(const VisioImage &image, double dpi)
+{
+    auto *item = new QGraphicsPixmapItem();
+    item->setZValue(image.zIndex);
+    if (!isFiniteRect(image.rect))
+        return item;
+
+    const double targetW = std::round(image.rect.width() * dpi);
+    const double targetH = std::round(image.rect.height() * dpi);
+    if (!image.image.isNull() && targetW >= 1 && targetH >= 1) {
+        const QPixmap pixmap = QPixmap::fromImage(image.image);
+        // A picture placed over a huge box would need a pixmap of that size;
+        // keep it at most maxPixmapSide wide and stretch it instead.
+        const double shrink = std::min(1.0, double(maxPixmapSide) / std::max(targetW, targetH));
+        const QSize target(int(std::max(1.0, std::round(targetW * shrink))),
+                           int(std::max(1.0, std::round(targetH * shrink))));
+        item->setPixmap(pixmap.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        if (shrink < 1.0)
+            item->setTransform(QTransform::fromScale(1.0 / shrink, 1.0 / shrink));
+    }
+    item->setPos(image.rect.x() * dpi, image.rect.y() * dpi);
+    return item;
+}
