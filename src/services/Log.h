@@ -4,13 +4,16 @@
 
 // The application log: files in the per-user log folder, at three levels.
 // Warnings and fatal lines are flushed at once so that they survive a crash.
+// Lines read "2024-05-01 09:30:00.123 [warn] text", levels info, warn, fatal.
 class Log
 {
 public:
     // Opens the log in logDir. Without it, the first line opens the log in
     // UserFolders::logDir().
     static void initialize(const QString &logDir);
+    // Flushes and closes the log; a later line opens it again.
     static void shutdown();
+    static void flush();
 
     static void info(const QString &message);
     static void warn(const QString &message);

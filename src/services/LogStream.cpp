@@ -30,3 +30,9 @@ LogStream &LogStream::operator<<(qint64 number)
     m_message += QString::number(number);
     return *this;
 }
+
+LogStream &LogStream::operator<<(quint64 number)
+{
+    m_message += QString::number(number);
+    return *this;
+}

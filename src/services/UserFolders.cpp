@@ -8,7 +8,7 @@ namespace {
 
 #if !defined(Q_OS_MACOS)
 // XDG variable, or its documented default under the home directory when unset
-// or not absolute.
+// or not absolute (relative values are invalid by the convention).
 QString xdgBase(const char *variable, const QString &fallback)
 {
     const QString value = qEnvironmentVariable(variable);
@@ -17,48 +17,43 @@ QString xdgBase(const char *variable, const QString &fallback)
     return QDir::homePath() + fallback;
 }
 
-QString productFolder(const QString &base)
+QString productFolder(const QString &base, const QString &sub = QString())
 {
-    return QDir::cleanPath(base + QLatin1Char('/') + g_organization + QStringLiteral("/Plandraw"))
-        + QLatin1Char('/');
+    QString path = base + QLatin1Char('/') + g_organization + QStringLiteral("/Plandraw");
+    if (!sub.isEmpty())
+        path += QLatin1Char('/') + sub;
+    return QDir::cleanPath(path) + QLatin1Char('/');
 }
 #endif
 
 } // namespace
 
-QString UserFolders::configDir()
+QString UserFolders::path(Folder folder)
 {
 #if defined(Q_OS_MACOS)
-    return QDir::toNativeSeparators(QDir::homePath() + g_configDirPath);
+    const QString &relative = folder == Config ? g_configDirPath
+                              : folder == Log  ? g_logDirPath
+                                               : g_tempDirPath;
+    return QDir::toNativeSeparators(QDir::homePath() + relative);
 #else
-    return productFolder(xdgBase("XDG_CONFIG_HOME", QStringLiteral("/.config")));
-#endif
-}
-
-QString UserFolders::logDir()
-{
-#if defined(Q_OS_MACOS)
-    return QDir::toNativeSeparators(QDir::homePath() + g_logDirPath);
-#else
-    return productFolder(xdgBase("XDG_STATE_HOME", QStringLiteral("/.local/state")))
-        + QStringLiteral("log/");
-#endif
-}
-
-QString UserFolders::tempDir()
-{
-#if defined(Q_OS_MACOS)
-    return QDir::toNativeSeparators(QDir::homePath() + g_tempDirPath);
-#else
+    switch (folder) {
+    case Config:
+        return productFolder(xdgBase("XDG_CONFIG_HOME", QStringLiteral("/.config")));
+    case Log:
+        return productFolder(xdgBase("XDG_STATE_HOME", QStringLiteral("/.local/state")),
+                             QStringLiteral("log"));
+    case Temp:
+        break;
+    }
     return productFolder(xdgBase("XDG_CACHE_HOME", QStringLiteral("/.cache")));
 #endif
 }
 
 void UserFolders::createAll()
 {
-    for (const QString &path : {logDir(), configDir(), tempDir()}) {
-        QDir dir(path);
-        if (!dir.exists())
-            dir.mkpath(QStringLiteral("."));
+    for (Folder folder : {Log, Config, Temp}) {
+        const QString dir = path(folder);
+        if (!QDir(dir).exists())
+            QDir().mkpath(dir);
     }
 }

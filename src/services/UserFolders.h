@@ -9,10 +9,16 @@
 class UserFolders
 {
 public:
-    static QString configDir();
-    static QString logDir();
-    static QString tempDir();
+    enum Folder { Config, Log, Temp };
 
-    // Creates the three folders where missing; failures are left to later writers.
+    // The one place that decides a folder's path; always ends with a separator.
+    static QString path(Folder folder);
+
+    static QString configDir() { return path(Config); }
+    static QString logDir() { return path(Log); }
+    static QString tempDir() { return path(Temp); }
+
+    // Creates Log, Config and Temp where missing; failures are left to later
+    // writers.
     static void createAll();
 };

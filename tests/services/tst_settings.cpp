@@ -1,0 +1,105 @@
+#include "AppConfig.h"
+#include "UserFolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Per-user folders and the settings store; HOME and XDG_* point at a scratch
+// folder for this test (set by the build), and each case sets its own.
+class TestSettings : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+
+    void setXdg(const QByteArray &config, const QByteArray &state, const QByteArray &cache)
+    {
+        auto set = [](const char *name, const QByteArray &value) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        set("XDG_CONFIG_HOME", config);
+        set("XDG_STATE_HOME", state);
+        set("XDG_CACHE_HOME", cache);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+    }
+
+    void foldersFollowXdgVariables()
+    {
+        const QString base = m_home.filePath(QStringLiteral("xdg"));
+        setXdg(QFile::encodeName(base + "/cfg"), QFile::encodeName(base + "/state"),
+               QFile::encodeName(base + "/cache"));
+        QCOMPARE(UserFolders::configDir(), base + "/cfg/Bramwick/Plandraw/");
+        QCOMPARE(UserFolders::logDir(), base + "/state/Bramwick/Plandraw/log/");
+        QCOMPARE(UserFolders::tempDir(), base + "/cache/Bramwick/Plandraw/");
+        QCOMPARE(UserFolders::path(UserFolders::Log), UserFolders::logDir());
+
+        UserFolders::createAll();
+        QVERIFY(QDir(UserFolders::configDir()).exists());
+        QVERIFY(QDir(UserFolders::logDir()).exists());
+        QVERIFY(QDir(UserFolders::tempDir()).exists());
+        // A second start leaves existing folders and their files alone.
+        QFile keep(UserFolders::configDir() + "keep.json");
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        UserFolders::createAll();
+        QVERIFY(keep.exists());
+    }
+
+    void foldersFallBackToHomeDefaults()
+    {
+        const QString home = QDir::homePath();
+        QCOMPARE(home, m_home.path());
+        setXdg(QByteArray(), QByteArray(), QByteArray());
+        QCOMPARE(UserFolders::configDir(), home + "/.config/Bramwick/Plandraw/");
+        QCOMPARE(UserFolders::logDir(), home + "/.local/state/Bramwick/Plandraw/log/");
+        QCOMPARE(UserFolders::tempDir(), home + "/.cache/Bramwick/Plandraw/");
+
+        // Empty and relative values are invalid and count as unset.
+        setXdg(QByteArray(""), QByteArray("relative/state"), QByteArray("./cache"));
+        QCOMPARE(UserFolders::configDir(), home + "/.config/Bramwick/Plandraw/");
+        QCOMPARE(UserFolders::logDir(), home + "/.local/state/Bramwick/Plandraw/log/");
+        QCOMPARE(UserFolders::tempDir(), home + "/.cache/Bramwick/Plandraw/");
+    }
+
+    void configDefaultsAndRoundTrip()
+    {
+        setXdg(QFile::encodeName(m_home.filePath(QStringLiteral("settings"))), QByteArray(),
+               QByteArray());
+        {
+            AppConfig fresh;
+            QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Bramwick"));
+            QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("BramwickPlandraw"));
+            QCOMPARE(fresh.getLanguageVal(), 1);
+            QCOMPARE(fresh.getLastOpenPath(), QDir::homePath());
+            QCOMPARE(fresh.getLastSavePath(), QDir::homePath());
+
+            fresh.setLanguageVal(5);
+            fresh.setLastOpenPath(QStringLiteral("/data/drawings"));
+            fresh.setLastSavePath(QStringLiteral("/data/pdf out"));
+        }
+        AppConfig reread;
+        QCOMPARE(reread.getLanguageVal(), 5);
+        QCOMPARE(reread.getLastOpenPath(), QStringLiteral("/data/drawings"));
+        QCOMPARE(reread.getLastSavePath(), QStringLiteral("/data/pdf out"));
+        QVERIFY(QFile::exists(m_home.filePath(QStringLiteral("settings/Bramwick/BramwickPlandraw.conf"))));
+
+        // The process-wide instance reads the same store.
+        QCOMPARE(AppConfig::instance(), AppConfig::instance());
+        QCOMPARE(AppConfig::instance()->getLanguageVal(), 5);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
