@@ -1,0 +1,27 @@
+#pragma once
+
+#include "VisioDocumentModel.h"
+
+#include <QString>
+
+// Reads one drawing into a document model, with no widget involved. The
+// caller turns the outcome into whatever the user sees.
+class VisioImporter
+{
+public:
+    enum Outcome {
+        Loaded,      // at least one page
+        Unsupported, // libvisio does not recognise the file (or it cannot be read)
+        ParseFailed, // libvisio recognised it but failed while parsing
+        Empty        // parsed, but without any page
+    };
+
+    struct Result
+    {
+        Outcome outcome = Unsupported;
+        VisioDocumentModel model;
+    };
+
+    // Writes the warning log line of each failed outcome.
+    static Result importFile(const QString &filePath);
+};

@@ -1,0 +1,762 @@
+#include "VisioRenderer.h"
+
+#include "VisioImage.h"
+#include "VisioPictureConversion.h"
+#include "VisioUtils.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Larger sizes only make the text layout stall; no diagram needs them.
+constexpr double kMaxFontPointSize = 4000.0;
+
+bool isFinitePoint(const QPointF &p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+// True when one of the coordinates a path action may carry is present but
+// not a finite number.
+bool hasNonFiniteCoordinate(const librevenge::RVNGPropertyList &action)
+{
+    static const char *const keys[] = {"svg:x",  "svg:y",  "svg:x1", "svg:y1", "svg:x2",
+                                       "svg:y2", "svg:rx", "svg:ry"};
+    for (const char *key : keys) {
+        const librevenge::RVNGProperty *prop = action[key];
+        if (!prop)
+            continue;
+        try {
+            if (!std::isfinite(prop->getDouble()))
+                return true;
+        } catch (...) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+VisioRenderer::VisioRenderer(const QString &fileName)
+{
+    reset();
+    model.fileName = fileName;
+}
+
+VisioRenderer::~VisioRenderer() = default;
+
+VisioDocumentModel VisioRenderer::takeDocumentModel()
+{
+    VisioDocumentModel taken = std::move(model);
+    model = VisioDocumentModel();
+    model.fileName = taken.fileName;
+    currentPage = -1;
+    return taken;
+}
+
+void VisioRenderer::reset()
+{
+    model.pages.clear();
+    currentPage = -1;
+    currentState = RenderState();
+    textState = TextState();
+    stateStack.clear();
+    idCounter = 0;
+}
+
+QString VisioRenderer::generateId(const QString &prefix)
+{
+    return QStringLiteral("%1_%2").arg(prefix).arg(++idCounter);
+}
+
+QString VisioRenderer::extractString(const librevenge::RVNGPropertyList &props,
+                                     const char *key) const
+{
+    return VisioUtils::getStringProp(props, key);
+}
+
+double VisioRenderer::extractInches(const librevenge::RVNGPropertyList &props,
+                                    const char *key) const
+{
+    return VisioUtils::getInchProp(props, key, 0.0);
+}
+
+QRectF VisioRenderer::extractRect(const librevenge::RVNGPropertyList &props) const
+{
+    return QRectF(extractInches(props, "svg:x"), extractInches(props, "svg:y"),
+                  extractInches(props, "svg:width"), extractInches(props, "svg:height"));
+}
+
+QPointF VisioRenderer::extractPoint(const librevenge::RVNGPropertyList &props, const char *xKey,
+                                    const char *yKey) const
+{
+    return QPointF(extractInches(props, xKey), extractInches(props, yKey));
+}
+
+QByteArray VisioRenderer::extractImageData(const librevenge::RVNGPropertyList &props) const
+{
+    const QString text = VisioUtils::getStringProp(props, "office:binary-data");
+    if (text.isEmpty())
+        return QByteArray();
+    return QByteArray::fromBase64(text.toLatin1());
+}
+
+VisioPage *VisioRenderer::page()
+{
+    if (currentPage < 0 || currentPage >= model.pages.size())
+        return nullptr;
+    return &model.pages[currentPage];
+}
+
+int VisioRenderer::takeZIndex()
+{
+    return currentState.zCounter++;
+}
+
+// ---- document, pages, layers, groups ---------------------------------------
+
+void VisioRenderer::startDocument(const librevenge::RVNGPropertyList &)
+{
+    reset();
+}
+
+void VisioRenderer::endDocument() {}
+
+void VisioRenderer::setDocumentMetaData(const librevenge::RVNGPropertyList &props)
+{
+    model.title = extractString(props, "dc:title");
+    model.creator = extractString(props, "dc:creator");
+    const QString created = extractString(props, "meta:creation-date");
+    if (!created.isEmpty())
+        model.creationDate = QDateTime::fromString(created, Qt::ISODate);
+}
+
+void VisioRenderer::defineEmbeddedFont(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
+{
+    VisioPage newPage;
+    newPage.name = extractString(props, "draw:name");
+    newPage.pageSize = QSizeF(extractInches(props, "svg:width"), extractInches(props, "svg:height"));
+    model.pages.append(newPage);
+    currentPage = model.pages.size() - 1;
+    currentState.zCounter = 0;
+    qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
+             << newPage.pageSize.height();
+}
+
+void VisioRenderer::endPage()
+{
+    currentPage = -1;
+}
+
+void VisioRenderer::startMasterPage(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::endMasterPage() {}
+
+void VisioRenderer::setStyle(const librevenge::RVNGPropertyList &props)
+{
+    currentState.style = VisioStyle::fromPropertyList(props);
+}
+
+void VisioRenderer::startLayer(const librevenge::RVNGPropertyList &props)
+{
+    VisioPage *current = page();
+    QString name = extractString(props, "draw:name");
+    if (name.isEmpty())
+        name = QStringLiteral("Layer_%1").arg(current ? current->layers.size() + 1 : 1);
+    currentState.currentLayer = name;
+    if (current && !current->layers.contains(name))
+        current->layers.append(name);
+}
+
+void VisioRenderer::endLayer()
+{
+    currentState.currentLayer.clear();
+}
+
+void VisioRenderer::startEmbeddedGraphics(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::endEmbeddedGraphics() {}
+
+void VisioRenderer::openGroup(const librevenge::RVNGPropertyList &)
+{
+    stateStack.push(currentState);
+    currentState.zCounter = 0;
+}
+
+void VisioRenderer::closeGroup()
+{
+    if (!stateStack.isEmpty())
+        currentState = stateStack.pop();
+}
+
+void VisioRenderer::drawRectangle(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::drawEllipse(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::drawPolygon(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::drawPolyline(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::drawConnector(const librevenge::RVNGPropertyList &) {}
+
+// ---- paths -----------------------------------------------------------------
+
+void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
+{
+    if (!page())
+        return;
+
+    QString id = extractString(props, "draw:id");
+    if (id.isEmpty())
+        id = generateId(QStringLiteral("shape"));
+
+    QPainterPath path;
+    const librevenge::RVNGPropertyListVector *actions = props.child("svg:d");
+    const QString pathText = extractString(props, "svg:d");
+    if (actions && actions->count() > 0) {
+        path = parsePathFromChildren(actions);
+    } else if (!pathText.isEmpty() && pathText != QLatin1String("0")) {
+        path = parseSvgPath(pathText);
+    } else {
+        const QRectF rect = extractRect(props);
+        const bool finiteCorners =
+            std::isfinite(rect.x() + rect.width()) && std::isfinite(rect.y() + rect.height());
+        if (rect.width() > 0 && rect.height() > 0 && finiteCorners) {
+            path.addRect(rect);
+            qDebug() << "Created rectangle path from explicit dimensions";
+        } else {
+            qDebug() << "No valid path data found for shape" << id;
+            return;
+        }
+    }
+
+    if (path.isEmpty()) {
+        qDebug() << "Empty path for shape" << id << "- skipping";
+        return;
+    }
+
+    VisioShape shape;
+    shape.id = id;
+    shape.path = path;
+    shape.style = currentState.style;
+    shape.layer = currentState.currentLayer;
+    shape.zIndex = takeZIndex();
+    applyInnerPanelRule(shape);
+    page()->shapes.append(shape);
+}
+
+// A band or panel drawn inside a filled box, nearly as wide as the box but
+// clearly lower, is painted white so the box's title strip reads as in Visio.
+void VisioRenderer::applyInnerPanelRule(VisioShape &shape)
+{
+    if (!shape.style.filled)
+        return;
+    const QRectF inner = shape.path.boundingRect();
+    for (const VisioShape &existing : std::as_const(page()->shapes)) {
+        if (!existing.style.filled)
+            continue;
+        const QRectF outer = existing.path.boundingRect();
+        if (outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
+            && inner.width() >= outer.width() * 0.8) {
+            shape.style.fillColor = QColor(Qt::white);
+            return;
+        }
+    }
+}
+
+QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)
+{
+    QPainterPath path;
+    if (!actions)
+        return path;
+
+    QPointF current(0, 0);
+    QPointF subpathStart(0, 0);
+    for (unsigned long i = 0; i < actions->count(); ++i) {
+        const librevenge::RVNGPropertyList &element = (*actions)[i];
+        const QString action = extractString(element, "librevenge:path-action");
+        if (hasNonFiniteCoordinate(element)) {
+            qDebug() << "Skipping path action with non-finite coordinates:" << action;
+            continue;
+        }
+
+        if (action == QLatin1String("M")) {
+            const QPointF p = extractPoint(element, "svg:x", "svg:y");
+            path.moveTo(p);
+            current = subpathStart = p;
+        } else if (action == QLatin1String("L")) {
+            const QPointF p = extractPoint(element, "svg:x", "svg:y");
+            if (path.elementCount() == 0) {
+                path.moveTo(p);
+                subpathStart = p;
+            } else {
+                path.lineTo(p);
+            }
+            current = p;
+        } else if (action == QLatin1String("C")) {
+            const QPointF end = extractPoint(element, "svg:x", "svg:y");
+            path.cubicTo(extractPoint(element, "svg:x1", "svg:y1"),
+                         extractPoint(element, "svg:x2", "svg:y2"), end);
+            current = end;
+        } else if (action == QLatin1String("A")) {
+            if (path.elementCount() == 0) {
+                const QPointF p = extractPoint(element, "svg:x", "svg:y");
+                path.moveTo(p);
+                current = subpathStart = p;
+            } else {
+                handleEllipticalArc(element, path, current);
+            }
+        } else if (action == QLatin1String("Z")) {
+            path.closeSubpath();
+            current = subpathStart;
+        } else if (action == QLatin1String("Q")) {
+            const QPointF end = extractPoint(element, "svg:x", "svg:y");
+            path.quadTo(extractPoint(element, "svg:x1", "svg:y1"), end);
+            current = end;
+        } else {
+            qWarning() << "Unknown path action:" << action;
+        }
+    }
+    return path;
+}
+
+void VisioRenderer::handleEllipticalArc(const librevenge::RVNGPropertyList &action,
+                                        QPainterPath &path, QPointF &current)
+{
+    const QPointF end(VisioUtils::getInchProp(action, "svg:x", current.x()),
+                      VisioUtils::getInchProp(action, "svg:y", current.y()));
+    const double rx = VisioUtils::getInchProp(action, "svg:rx", 0.0);
+    const double ry = VisioUtils::getInchProp(action, "svg:ry", 0.0);
+    if (rx <= 0 || ry <= 0) {
+        path.lineTo(end);
+        current = end;
+        return;
+    }
+
+    const bool largeArc = VisioUtils::getIntProp(action, "librevenge:large-arc", 0) != 0;
+    bool sweep;
+    if (action["librevenge:sweep"])
+        sweep = VisioUtils::getIntProp(action, "librevenge:sweep", 0) != 0;
+    else
+        sweep = std::abs(VisioUtils::getDoubleProp(action, "librevenge:rotate", 0.0) - 180.0) < 0.001;
+
+    const QList<CubicSegment> segments = svgArcToBezier(current, end, rx, ry, 0.0, largeArc, sweep);
+    for (const CubicSegment &segment : segments)
+        path.cubicTo(segment.control1, segment.control2, segment.end);
+    // An arc too large for double arithmetic still reaches its end point.
+    if (segments.isEmpty() && end != current)
+        path.lineTo(end);
+    current = end;
+}
+
+QList<VisioRenderer::CubicSegment> VisioRenderer::svgArcToBezier(const QPointF &from,
+                                                                 const QPointF &to, double rx,
+                                                                 double ry,
+                                                                 double xAxisRotationRadians,
+                                                                 bool largeArc, bool sweep)
+{
+    QList<CubicSegment> segments;
+    if (!isFinitePoint(from) || !isFinitePoint(to) || !std::isfinite(xAxisRotationRadians)
+        || !(rx > 0) || !(ry > 0) || !std::isfinite(rx) || !std::isfinite(ry))
+        return segments;
+
+    const double cosPhi = std::cos(xAxisRotationRadians);
+    const double sinPhi = std::sin(xAxisRotationRadians);
+
+    const double dx = (from.x() - to.x()) / 2.0;
+    const double dy = (from.y() - to.y()) / 2.0;
+    const double x1p = cosPhi * dx + sinPhi * dy;
+    const double y1p = -sinPhi * dx + cosPhi * dy;
+
+    const double lambda = (x1p * x1p) / (rx * rx) + (y1p * y1p) / (ry * ry);
+    if (lambda > 1) {
+        const double root = std::sqrt(lambda);
+        rx *= root;
+        ry *= root;
+    }
+
+    const double rx2 = rx * rx;
+    const double ry2 = ry * ry;
+    const double denominator = rx2 * y1p * y1p + ry2 * x1p * x1p;
+    const double numerator = rx2 * ry2 - rx2 * y1p * y1p - ry2 * x1p * x1p;
+    double coefficient = std::sqrt(std::max(0.0, numerator / denominator));
+    if (largeArc == sweep)
+        coefficient = -coefficient;
+    const double cxp = coefficient * (rx * y1p / ry);
+    const double cyp = coefficient * (-ry * x1p / rx);
+    const QPointF center(cosPhi * cxp - sinPhi * cyp + (from.x() + to.x()) / 2.0,
+                         sinPhi * cxp + cosPhi * cyp + (from.y() + to.y()) / 2.0);
+
+    const double ux = (x1p - cxp) / rx;
+    const double uy = (y1p - cyp) / ry;
+    const double vx = (-x1p - cxp) / rx;
+    const double vy = (-y1p - cyp) / ry;
+    const double theta1 = std::atan2(uy, ux);
+    double delta = std::atan2(ux * vy - uy * vx, ux * vx + uy * vy);
+    if (!std::isfinite(theta1) || !std::isfinite(delta) || !isFinitePoint(center))
+        return segments;
+    if (!sweep && delta > 0)
+        delta -= 2 * kPi;
+    else if (sweep && delta < 0)
+        delta += 2 * kPi;
+
+    // The small allowance keeps an exact quarter turn at one segment.
+    const int count = int(std::ceil(std::abs(delta) / (kPi / 2) - 1e-9));
+    if (count < 1 || from == to)
+        return segments;
+
+    const double step = delta / count;
+    const double t = 4.0 / 3.0 * std::tan(step / 4.0);
+    auto pointAt = [&](double angle) {
+        const double ex = rx * std::cos(angle);
+        const double ey = ry * std::sin(angle);
+        return QPointF(center.x() + cosPhi * ex - sinPhi * ey, center.y() + sinPhi * ex + cosPhi * ey);
+    };
+    auto tangentAt = [&](double angle) {
+        const double ex = -rx * std::sin(angle);
+        const double ey = ry * std::cos(angle);
+        return QPointF(cosPhi * ex - sinPhi * ey, sinPhi * ex + cosPhi * ey);
+    };
+
+    for (int i = 0; i < count; ++i) {
+        const double a = theta1 + i * step;
+        const double b = a + step;
+        CubicSegment segment;
+        segment.control1 = pointAt(a) + t * tangentAt(a);
+        segment.control2 = pointAt(b) - t * tangentAt(b);
+        segment.end = pointAt(b);
+        if (!isFinitePoint(segment.control1) || !isFinitePoint(segment.control2)
+            || !isFinitePoint(segment.end))
+            return {};
+        segments.append(segment);
+    }
+    return segments;
+}
+
+QPainterPath VisioRenderer::parseSvgPath(const QString &d)
+{
+    QPainterPath path;
+    if (d.isEmpty() || d == QLatin1String("0"))
+        return path;
+
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList tokens = d.split(blanks, Qt::SkipEmptyParts);
+    const qsizetype count = tokens.size();
+    auto number = [&](qsizetype index, double &out) {
+        bool ok = false;
+        const double value = tokens.at(index).toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            return false;
+        out = value;
+        return true;
+    };
+
+    QPointF current(0, 0);
+    QPointF subpathStart(0, 0);
+    qsizetype i = 0;
+    while (i < count) {
+        const QString &token = tokens.at(i);
+        if (token == QLatin1String("M") || token == QLatin1String("m") || token == QLatin1String("L")
+            || token == QLatin1String("l")) {
+            if (i + 2 >= count) {
+                ++i;
+                continue;
+            }
+            const bool relative = token.at(0).isLower();
+            double x = 0, y = 0;
+            if (number(i + 1, x) && number(i + 2, y)) {
+                QPointF p = relative ? current + QPointF(x, y) : QPointF(x, y);
+                if (isFinitePoint(p)) {
+                    if (token.at(0).toUpper() == QLatin1Char('M')) {
+                        path.moveTo(p);
+                        subpathStart = p;
+                    } else {
+                        path.lineTo(p);
+                    }
+                    current = p;
+                }
+            }
+            i += 3;
+        } else if (token == QLatin1String("C") || token == QLatin1String("c")) {
+            if (i + 6 >= count) {
+                ++i;
+                continue;
+            }
+            double v[6];
+            bool ok = true;
+            for (int k = 0; k < 6 && ok; ++k)
+                ok = number(i + 1 + k, v[k]);
+            if (ok) {
+                const QPointF base = token == QLatin1String("c") ? current : QPointF(0, 0);
+                const QPointF c1 = base + QPointF(v[0], v[1]);
+                const QPointF c2 = base + QPointF(v[2], v[3]);
+                const QPointF end = base + QPointF(v[4], v[5]);
+                if (isFinitePoint(c1) && isFinitePoint(c2) && isFinitePoint(end)) {
+                    path.cubicTo(c1, c2, end);
+                    current = end;
+                }
+            }
+            i += 7;
+        } else if (token == QLatin1String("Z") || token == QLatin1String("z")) {
+            path.closeSubpath();
+            current = subpathStart;
+            ++i;
+        } else {
+            double x = 0;
+            if (number(i, x) && i + 1 < count) {
+                double y = 0;
+                if (number(i + 1, y)) {
+                    current = QPointF(x, y);
+                    path.lineTo(current);
+                }
+                i += 2;
+            } else {
+                ++i;
+            }
+        }
+    }
+    return path;
+}
+
+// ---- text ------------------------------------------------------------------
+
+QString VisioRenderer::substituteFontFamily(const QString &family)
+{
+    static const QHash<QString, QString> substitutes = {
+        {QStringLiteral("Calibri"), QStringLiteral("Arial")},
+        {QStringLiteral("Franklin Gothic Book"), QStringLiteral("Arial Narrow")},
+        {QStringLiteral("Franklin Gothic"), QStringLiteral("Arial Narrow")},
+        {QStringLiteral("Segoe UI"), QStringLiteral("Helvetica Neue")},
+        {QStringLiteral("Tahoma"), QStringLiteral("Arial")},
+        {QStringLiteral("Verdana"), QStringLiteral("Arial")},
+        {QStringLiteral("Microsoft YaHei"), QStringLiteral("PingFang SC")},
+        {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("PingFang SC")},
+        {QStringLiteral("SimSun"), QStringLiteral("STSong")},
+        {QStringLiteral("SimHei"), QStringLiteral("Heiti SC")},
+        {QStringLiteral("NSimSun"), QStringLiteral("STSong")},
+        {QStringLiteral("Aptos"), QStringLiteral("Helvetica Neue")},
+    };
+    return substitutes.value(family, family);
+}
+
+void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
+{
+    textState = TextState();
+    VisioText &text = textState.text;
+    text.id = generateId(QStringLiteral("text"));
+    text.bounds = extractRect(props);
+    text.rotation = extractInches(props, "librevenge:rotate");
+    text.padding = QMarginsF(extractInches(props, "fo:padding-left"),
+                             extractInches(props, "fo:padding-top"),
+                             extractInches(props, "fo:padding-right"),
+                             extractInches(props, "fo:padding-bottom"));
+
+    const QString vertical = extractString(props, "draw:textarea-vertical-align");
+    int verticalFlag = Qt::AlignVCenter;
+    if (vertical == QLatin1String("top"))
+        verticalFlag = Qt::AlignTop;
+    else if (vertical == QLatin1String("bottom"))
+        verticalFlag = Qt::AlignBottom;
+    text.alignment = (text.alignment & ~int(Qt::AlignVertical_Mask)) | verticalFlag;
+
+    text.layer = currentState.currentLayer;
+    text.zIndex = takeZIndex();
+}
+
+void VisioRenderer::endTextObject()
+{
+    VisioPage *current = page();
+    if (current && !textState.text.text.isEmpty())
+        current->texts.append(textState.text);
+    textState = TextState();
+}
+
+void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
+{
+    const QString align = extractString(props, "fo:text-align");
+    int horizontal = 0;
+    if (align == QLatin1String("left"))
+        horizontal = Qt::AlignLeft;
+    else if (align == QLatin1String("right"))
+        horizontal = Qt::AlignRight;
+    else if (align == QLatin1String("center"))
+        horizontal = Qt::AlignHCenter;
+    else if (align == QLatin1String("justify"))
+        horizontal = Qt::AlignJustify;
+    if (horizontal) {
+        int &alignment = textState.text.alignment;
+        alignment = (alignment & ~int(Qt::AlignHorizontal_Mask)) | horizontal;
+    }
+}
+
+void VisioRenderer::closeParagraph()
+{
+    textState.pendingSeparators += QLatin1Char('\n');
+}
+
+void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
+{
+    textState.spanOpen = true;
+
+    const QString family = substituteFontFamily(extractString(props, "style:font-name"));
+    if (!family.isEmpty())
+        textState.spanFont.setFamily(family);
+
+    const QString size = extractString(props, "fo:font-size");
+    if (size.endsWith(QLatin1String("pt"))) {
+        const double points = size.chopped(2).toDouble();
+        if (points > 0 && std::isfinite(points))
+            textState.spanFont.setPointSizeF(std::min(points, kMaxFontPointSize));
+    }
+
+    if (extractString(props, "fo:font-weight") == QLatin1String("bold"))
+        textState.spanFont.setWeight(QFont::Bold);
+
+    const QString color = extractString(props, "fo:color");
+    if (!color.isEmpty())
+        textState.spanColor = VisioUtils::parseColor(color);
+}
+
+void VisioRenderer::closeSpan()
+{
+    textState.spanOpen = false;
+    textState.spanFont = textState.text.font;
+    textState.spanColor = textState.text.color;
+}
+
+void VisioRenderer::insertText(const librevenge::RVNGString &text)
+{
+    const QString s = QString::fromUtf8(text.cstr());
+    if (s.isEmpty())
+        return;
+    VisioText &record = textState.text;
+    if (record.text.isEmpty() && textState.spanOpen) {
+        record.font = textState.spanFont;
+        record.color = textState.spanColor;
+    }
+    record.text += textState.pendingSeparators;
+    textState.pendingSeparators.clear();
+    record.text += s;
+}
+
+void VisioRenderer::insertTab()
+{
+    textState.pendingSeparators += QLatin1Char('\t');
+}
+
+void VisioRenderer::insertSpace()
+{
+    textState.pendingSeparators += QLatin1Char(' ');
+}
+
+void VisioRenderer::insertLineBreak()
+{
+    textState.pendingSeparators += QLatin1Char('\n');
+}
+
+void VisioRenderer::insertField(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::openOrderedListLevel(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::openUnorderedListLevel(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::closeOrderedListLevel() {}
+
+void VisioRenderer::closeUnorderedListLevel() {}
+
+void VisioRenderer::openListElement(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::closeListElement()
+{
+    // A list element is a paragraph of a bulleted block.
+    textState.pendingSeparators += QLatin1Char('\n');
+}
+
+void VisioRenderer::defineParagraphStyle(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::defineCharacterStyle(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::openLink(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::closeLink() {}
+
+// ---- tables ----------------------------------------------------------------
+
+void VisioRenderer::startTableObject(const librevenge::RVNGPropertyList &props)
+{
+    qDebug() << "=== startTableObject ===";
+    VisioUtils::getPropertyKeys(props, QString());
+}
+
+void VisioRenderer::openTableRow(const librevenge::RVNGPropertyList &props)
+{
+    qDebug() << "=== openTableRow ===";
+    VisioUtils::getPropertyKeys(props, QString());
+}
+
+void VisioRenderer::closeTableRow()
+{
+    qDebug() << "=== closeTableRow ===";
+}
+
+void VisioRenderer::openTableCell(const librevenge::RVNGPropertyList &props)
+{
+    qDebug() << "=== openTableCell ===";
+    VisioUtils::getPropertyKeys(props, QString());
+}
+
+void VisioRenderer::closeTableCell()
+{
+    qDebug() << "=== closeTableCell ===";
+}
+
+void VisioRenderer::insertCoveredTableCell(const librevenge::RVNGPropertyList &) {}
+
+void VisioRenderer::endTableObject()
+{
+    qDebug() << "=== endTableObject ===";
+}
+
+// ---- pictures --------------------------------------------------------------
+
+void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
+{
+    if (!page())
+        return;
+
+    VisioImage record;
+    record.id = generateId(QStringLiteral("image"));
+
+    const QString mime = extractString(props, "librevenge:mime-type");
+    const QString format = mime.mid(mime.lastIndexOf(QLatin1Char('/')) + 1).toLower();
+    const QRectF placement = extractRect(props);
+
+    const QByteArray data = extractImageData(props);
+    if (data.isEmpty()) {
+        qWarning() << "No image data found";
+        return;
+    }
+
+    // Pictures are rasterised at 96 pixels per inch, within the raster limits.
+    const QSize targetSize =
+        capRasterSize(QSizeF(placement.width() * 96.0, placement.height() * 96.0));
+    QImage image;
+    if (!VisioImage::loadFromBase64(data, format, image, targetSize)) {
+        qWarning() << "Failed to load image:" << mime;
+        return;
+    }
+
+    record.image = image;
+    record.rect = placement;
+    record.layer = currentState.currentLayer;
+    record.zIndex = takeZIndex();
+    page()->images.append(record);
+}

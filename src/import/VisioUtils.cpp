@@ -1,0 +1,331 @@
+#include "VisioUtils.h"
+
+#include <librevenge/librevenge.h>
+
+#include <QDebug>
+#include <QRegularExpression>
+
+#include <cmath>
+
+namespace {
+
+const librevenge::RVNGProperty *find(const librevenge::RVNGPropertyList &props, const char *key)
+{
+    return key ? props[key] : nullptr;
+}
+
+bool isFinitePoint(const QPointF &p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+QString unitSuffix(librevenge::RVNGUnit unit)
+{
+    switch (unit) {
+    case librevenge::RVNG_INCH:
+        return QStringLiteral(" in");
+    case librevenge::RVNG_PERCENT:
+        return QStringLiteral("%");
+    case librevenge::RVNG_POINT:
+        return QStringLiteral(" pt");
+    case librevenge::RVNG_TWIP:
+        return QStringLiteral(" twip");
+    default:
+        return QString();
+    }
+}
+
+QString describeValue(const librevenge::RVNGProperty &prop)
+{
+    QString text;
+    try {
+        text = QString::fromUtf8(prop.getStr().cstr());
+    } catch (...) {
+        text.clear();
+    }
+    if (!text.isEmpty()) {
+        if (text.size() > 100)
+            text = text.left(100) + QStringLiteral("...[truncated]");
+        text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+        text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
+        text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
+        return text;
+    }
+    librevenge::RVNGUnit unit;
+    try {
+        unit = prop.getUnit();
+    } catch (...) {
+        return QStringLiteral("[error reading value]");
+    }
+    try {
+        if (unit == librevenge::RVNG_UNIT_ERROR)
+            return QString::number(prop.getInt());
+        return QString::number(prop.getDouble(), 'g', 6) + unitSuffix(unit);
+    } catch (...) {
+        return QStringLiteral("[empty/unknown]");
+    }
+}
+
+} // namespace
+
+QString VisioUtils::getStringProp(const librevenge::RVNGPropertyList &props, const char *key)
+{
+    const librevenge::RVNGProperty *prop = find(props, key);
+    if (!prop)
+        return QString();
+    try {
+        const librevenge::RVNGString str = prop->getStr();
+        if (str.empty())
+            return QString();
+        return QString::fromUtf8(str.cstr());
+    } catch (...) {
+        return QString();
+    }
+}
+
+int VisioUtils::getIntProp(const librevenge::RVNGPropertyList &props, const char *key, int def)
+{
+    const librevenge::RVNGProperty *prop = find(props, key);
+    if (!prop)
+        return def;
+    try {
+        return prop->getInt();
+    } catch (...) {
+        return def;
+    }
+}
+
+double VisioUtils::getDoubleProp(const librevenge::RVNGPropertyList &props, const char *key,
+                                 double def)
+{
+    const librevenge::RVNGProperty *prop = find(props, key);
+    if (!prop)
+        return def;
+    try {
+        const double value = prop->getDouble();
+        return std::isfinite(value) ? value : def;
+    } catch (...) {
+        return def;
+    }
+}
+
+double VisioUtils::getInchProp(const librevenge::RVNGPropertyList &props, const char *key,
+                               double def)
+{
+    // Lengths are taken as stored: libvisio already reports inches.
+    return getDoubleProp(props, key, def);
+}
+
+double VisioUtils::getPercentProp(const librevenge::RVNGPropertyList &props, const char *key,
+                                  double def)
+{
+    QString text = getStringProp(props, key).trimmed();
+    if (text.isEmpty())
+        return def;
+    if (text.endsWith(QLatin1Char('%')))
+        text.chop(1);
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    return ok && std::isfinite(value) ? value : def;
+}
+
+QColor VisioUtils::parseColor(const QString &s)
+{
+    if (s.isEmpty() || s == QLatin1String("none"))
+        return QColor(Qt::transparent);
+    if (!s.startsWith(QLatin1Char('#')))
+        return QColor(Qt::black);
+
+    QColor color;
+    switch (s.size()) {
+    case 9: // #RRGGBBAA: the alpha digits are not used; opacity keys set transparency
+        color.setNamedColor(s.left(7));
+        return color;
+    case 7:
+        color.setNamedColor(s);
+        return color;
+    case 4: {
+        int channels[3];
+        for (int i = 0; i < 3; ++i) {
+            const int digit = QString(s.at(i + 1)).toInt(nullptr, 16);
+            channels[i] = digit * 17;
+        }
+        return QColor(channels[0], channels[1], channels[2]);
+    }
+    default:
+        return QColor(Qt::black);
+    }
+}
+
+QColor VisioUtils::applyTintShade(const QColor &c, double tint, double shade)
+{
+    double channels[3] = {double(c.red()), double(c.green()), double(c.blue())};
+    if (tint > 0) {
+        for (double &v : channels)
+            v = std::trunc(v + (255.0 - v) * tint);
+    }
+    if (shade > 0) {
+        for (double &v : channels)
+            v = std::trunc(v + (0.0 - v) * shade);
+    }
+    // Factors above 1 push channels out of range; NaN fails the range test too.
+    for (double v : channels) {
+        if (!(v >= 0.0 && v <= 255.0))
+            return QColor();
+    }
+    return QColor(int(channels[0]), int(channels[1]), int(channels[2]), c.alpha());
+}
+
+void VisioUtils::getPropertyKeys(const librevenge::RVNGPropertyList &props, const QString &indent)
+{
+    if (props.empty()) {
+        qDebug().noquote() << indent + QStringLiteral("(empty property list)");
+        return;
+    }
+    librevenge::RVNGPropertyList::Iter it(props);
+    for (it.rewind(); it.next();) {
+        const char *key = it.key();
+        if (!key)
+            continue;
+        const QString keyText = QString::fromUtf8(key);
+        const librevenge::RVNGProperty *prop = it();
+        if (!prop)
+            qDebug().noquote() << indent + keyText << "= [null property]";
+        else
+            qDebug().noquote() << indent + keyText << "=" << describeValue(*prop);
+
+        const librevenge::RVNGPropertyListVector *children = props.child(key);
+        if (children && children->count() > 0) {
+            qDebug().noquote() << indent + QStringLiteral("  ^ has") << children->count()
+                               << "child items:";
+            for (unsigned long i = 0; i < children->count(); ++i) {
+                qDebug().noquote() << indent + QStringLiteral("  --- child[") << i << "] ---";
+                getPropertyKeys((*children)[i], indent + QStringLiteral("    "));
+            }
+        }
+    }
+}
+
+QPainterPath VisioUtils::parseSvgPath(const QString &d)
+{
+    static const QRegularExpression numberPattern(
+        QStringLiteral("[+-]?\\d*\\.?\\d+(?:[eE][+-]?\\d+)?"));
+
+    QPainterPath path;
+    const qsizetype n = d.size();
+    qsizetype pos = 0;
+    QPointF current(0, 0);
+    QChar command;
+
+    auto skipSeparators = [&] {
+        while (pos < n && (d.at(pos).isSpace() || d.at(pos) == QLatin1Char(',')))
+            ++pos;
+    };
+    auto readNumber = [&](double &out) {
+        skipSeparators();
+        if (pos >= n)
+            return false;
+        const QRegularExpressionMatch match = numberPattern.match(
+            d, pos, QRegularExpression::NormalMatch,
+            QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
+            return false;
+        bool ok = false;
+        const double value = match.captured(0).toDouble(&ok);
+        if (!ok || !std::isfinite(value))
+            return false;
+        pos = match.capturedEnd(0);
+        out = value;
+        return true;
+    };
+    // Reads a point, relative to the current one when asked; a sum that
+    // overflows counts as a failed read.
+    auto readPoint = [&](bool relative, QPointF &out) {
+        double x = 0, y = 0;
+        if (!readNumber(x) || !readNumber(y))
+            return false;
+        out = relative ? current + QPointF(x, y) : QPointF(x, y);
+        return isFinitePoint(out);
+    };
+
+    while (true) {
+        skipSeparators();
+        if (pos >= n)
+            break;
+        const QChar ch = d.at(pos);
+        if (ch.isLetter()) {
+            command = ch;
+            ++pos;
+        } else if (command.isNull()) {
+            ++pos; // a stray character with no command to repeat
+            continue;
+        }
+
+        const char16_t c = command.unicode();
+        const bool relative = command.isLower();
+        switch (c) {
+        case u'M':
+        case u'm': {
+            QPointF p;
+            if (!readPoint(relative, p))
+                return path;
+            path.moveTo(p);
+            current = p;
+            while (true) {
+                const qsizetype saved = pos;
+                if (!readPoint(relative, p)) {
+                    pos = saved;
+                    break;
+                }
+                path.lineTo(p);
+                current = p;
+            }
+            break;
+        }
+        case u'L':
+        case u'l': {
+            QPointF p;
+            if (!readPoint(relative, p))
+                return path;
+            path.lineTo(p);
+            current = p;
+            break;
+        }
+        case u'H':
+        case u'h': {
+            double x = 0;
+            if (!readNumber(x))
+                return path;
+            if (relative)
+                x += current.x();
+            if (!std::isfinite(x))
+                return path;
+            current.setX(x);
+            path.lineTo(current);
+            break;
+        }
+        case u'Q':
+        case u'q': {
+            QPointF control, end; // both relative to the same current point for q
+            if (!readPoint(relative, control))
+                return path;
+            if (!readPoint(relative, end))
+                return path;
+            path.quadTo(control, end);
+            current = end;
+            break;
+        }
+        case u'Z':
+        case u'z':
+            path.closeSubpath();
+            command = QChar();
+            break;
+        default:
+            // Unsupported command: skip its data one character at a time.
+            if (pos < n)
+                ++pos;
+            break;
+        }
+    }
+    return path;
+}
