@@ -2,10 +2,7 @@
 
 #include "SelectableTextItem.h"
 #include "VisioDocumentModel.h"
-#if __has_include("VisioUtils.h")
 #include "VisioUtils.h"
-#define PLANDRAW_MARKER_PATHS 1
-#endif
 
 #include <QDebug>
 #include <QFontMetricsF>
@@ -261,11 +258,7 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
     if (!item || !shape.style.hasEndMarker)
         return;
 
-#ifdef PLANDRAW_MARKER_PATHS
     const QPainterPath marker = VisioUtils::parseSvgPath(shape.style.markerEndPath);
-#else
-    const QPainterPath marker;
-#endif
     if (marker.isEmpty())
         return;
 

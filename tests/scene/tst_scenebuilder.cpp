@@ -1,0 +1,651 @@
+#include "SelectableTextItem.h"
+#include "VisioDocumentModel.h"
+#include "VisioSceneBuilder.h"
+
+#include <QFocusEvent>
+#include <QFontMetricsF>
+#include <QGraphicsItemGroup>
+#include <QGraphicsPathItem>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+constexpr double dpi = 96.0;
+
+QPainterPath rectPath(double x, double y, double w, double h)
+{
+    QPainterPath p;
+    p.addRect(x, y, w, h);
+    return p;
+}
+
+QPainterPath linePath(QPointF a, QPointF b)
+{
+    QPainterPath p(a);
+    p.lineTo(b);
+    return p;
+}
+
+VisioShape solidBox(const QRectF &r, const QColor &fill, int z = 0)
+{
+    VisioShape s;
+    s.id = "box";
+    s.path = rectPath(r.x(), r.y(), r.width(), r.height());
+    s.style.filled = true;
+    s.style.fillType = VisioStyle::SolidFill;
+    s.style.fillColor = fill;
+    s.zIndex = z;
+    return s;
+}
+
+VisioPage letterPage(double w = 8.5, double h = 11)
+{
+    VisioPage page;
+    page.name = "Page";
+    page.pageSize = QSizeF(w, h);
+    return page;
+}
+
+struct Built
+{
+    std::unique_ptr<QGraphicsScene> scene;
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+};
+
+Built build(const VisioDocumentModel &model)
+{
+    Built b;
+    b.scene.reset(VisioSceneBuilder::buildScene(model, &b.rects, &b.groups, dpi));
+    return b;
+}
+
+Built buildOne(const VisioPage &page)
+{
+    VisioDocumentModel model;
+    model.pages.append(page);
+    return build(model);
+}
+
+// The page as a viewer shows it at 96 dpi: one image pixel per scene unit.
+QImage renderPage(const Built &b, int page = 0)
+{
+    const QRectF r = b.rects.at(page);
+    QImage image(qMax(1, qRound(r.width())), qMax(1, qRound(r.height())), QImage::Format_ARGB32);
+    image.fill(Qt::gray);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    b.scene->render(&painter, QRectF(QPointF(0, 0), image.size()), r, Qt::IgnoreAspectRatio);
+    painter.end();
+    return image;
+}
+
+template<typename T>
+QList<T *> childrenOfType(QGraphicsItem *group)
+{
+    QList<T *> out;
+    for (QGraphicsItem *child : group->childItems())
+        if (auto *t = dynamic_cast<T *>(child))
+            out.append(t);
+    return out;
+}
+
+bool isDark(QRgb c)
+{
+    return qRed(c) < 90 && qGreen(c) < 90 && qBlue(c) < 90;
+}
+
+} // namespace
+
+class TestSceneBuilder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesStackInOneColumn();
+    void degeneratePagesKeepTheirPlace();
+    void layersHideShapesImagesAndTexts();
+    void equalZValuesStackShapeImageText();
+    void pens();
+    void dashesHaveTheirDrawnLength();
+    void gradientBrushes();
+    void arrowheadFollowsTheLineEnd();
+    void textPlacement();
+    void textItemDropsSelectionOnFocusOut();
+    void imageItems();
+    void renderedPixels();
+    void damagedInputBuildsAndRenders();
+};
+
+void TestSceneBuilder::pagesStackInOneColumn()
+{
+    VisioDocumentModel model;
+    model.pages = {letterPage(8.5, 11), letterPage(11, 8.5)};
+    // Content beyond the paper stays in the scene.
+    model.pages[1].shapes.append(solidBox(QRectF(-1, 2, 0.5, 0.5), Qt::blue));
+    model.pages[1].shapes.append(solidBox(QRectF(20, 2, 1, 1), Qt::blue));
+
+    Built b = build(model);
+    QCOMPARE(b.rects.size(), 2);
+    QCOMPARE(b.groups.size(), 2);
+    QCOMPARE(b.rects.at(0), QRectF(0, 0, 816, 1056));
+    QCOMPARE(b.rects.at(1), QRectF(0, 1104, 1056, 816));
+    for (int i = 0; i < 2; ++i) {
+        QGraphicsItemGroup *g = b.groups.at(i);
+        QCOMPARE(g->data(0).toInt(), i);
+        QVERIFY(!g->parentItem());
+        QCOMPARE(g->pos(), QPointF(0, 0));
+        QVERIFY(!(g->flags() & QGraphicsItem::ItemIsSelectable));
+        QVERIFY(!g->filtersChildEvents());
+        QVERIFY(!g->handlesChildEvents());
+        auto backgrounds = childrenOfType<QGraphicsRectItem>(g);
+        QCOMPARE(backgrounds.size(), 1);
+        QCOMPARE(backgrounds.first()->sceneBoundingRect(), b.rects.at(i));
+        QCOMPARE(backgrounds.first()->zValue(), -1.0);
+        QCOMPARE(backgrounds.first()->pen().style(), Qt::NoPen);
+        QCOMPARE(backgrounds.first()->brush().color(), QColor(Qt::white));
+    }
+    // Shapes sit on their own page, moved down by the page top.
+    auto shapes = childrenOfType<QGraphicsPathItem>(b.groups.at(1));
+    QCOMPARE(shapes.size(), 2);
+    QCOMPARE(shapes.first()->sceneBoundingRect().top(), 1104 + 2 * 96 - shapes.first()->pen().widthF() / 2);
+    const QRectF sceneRect = b.scene->sceneRect();
+    QVERIFY(sceneRect.left() < -90);
+    QVERIFY(sceneRect.right() > 21 * 96 - 1);
+
+    // Either output list may be left out.
+    std::unique_ptr<QGraphicsScene> bare(VisioSceneBuilder::buildScene(model, nullptr, nullptr, dpi));
+    QCOMPARE(bare->items().size(), b.scene->items().size());
+
+    Built empty = build(VisioDocumentModel());
+    QVERIFY(empty.rects.isEmpty());
+    QVERIFY(empty.groups.isEmpty());
+    QVERIFY(empty.scene->items().isEmpty());
+}
+
+void TestSceneBuilder::degeneratePagesKeepTheirPlace()
+{
+    VisioDocumentModel model;
+    model.pages = {letterPage(0, 0), letterPage(-3, -2), letterPage(8.5, 11)};
+    Built b = build(model);
+    QCOMPARE(b.rects.size(), 3);
+    QCOMPARE(b.rects.at(0), QRectF(0, 0, 0, 0));
+    // A damaged negative size counts as zero: pages never move back up.
+    QCOMPARE(b.rects.at(1), QRectF(0, 48, 0, 0));
+    QCOMPARE(b.rects.at(2), QRectF(0, 96, 816, 1056));
+    QCOMPARE(childrenOfType<QGraphicsRectItem>(b.groups.at(0)).size(), 1);
+}
+
+void TestSceneBuilder::layersHideShapesImagesAndTexts()
+{
+    VisioPage page = letterPage();
+    page.layers = {"Visible"};
+    VisioShape hidden = solidBox(QRectF(1, 1, 1, 1), Qt::red);
+    hidden.id = "shape7";
+    hidden.layer = "Hidden";
+    VisioShape shown = solidBox(QRectF(3, 1, 1, 1), Qt::red);
+    shown.layer = "Visible";
+    VisioShape noLayer = solidBox(QRectF(5, 1, 1, 1), Qt::red);
+    VisioShape wrongCase = solidBox(QRectF(6, 1, 1, 1), Qt::red);
+    wrongCase.id = "shape9";
+    wrongCase.layer = "visible";
+    page.shapes = {hidden, shown, noLayer, wrongCase};
+
+    VisioImage image;
+    image.image = QImage(10, 10, QImage::Format_RGB32);
+    image.rect = QRectF(1, 3, 1, 1);
+    image.layer = "Hidden";
+    page.images = {image};
+    VisioText text;
+    text.text = "secret";
+    text.bounds = QRectF(1, 5, 2, 1);
+    text.layer = "Hidden";
+    page.texts = {text};
+
+    QTest::ignoreMessage(QtDebugMsg,
+                         R"(SKIPPED shape "shape7" layer= "Hidden" page.layers= QList("Visible"))");
+    QTest::ignoreMessage(QtDebugMsg,
+                         R"(SKIPPED shape "shape9" layer= "visible" page.layers= QList("Visible"))");
+    Built b = buildOne(page);
+    QCOMPARE(childrenOfType<QGraphicsPathItem>(b.groups.first()).size(), 2);
+    QCOMPARE(childrenOfType<QGraphicsPixmapItem>(b.groups.first()).size(), 0);
+    QCOMPARE(childrenOfType<QGraphicsTextItem>(b.groups.first()).size(), 0);
+}
+
+void TestSceneBuilder::equalZValuesStackShapeImageText()
+{
+    VisioPage page = letterPage();
+    VisioText text;
+    text.text = "Label";
+    text.bounds = QRectF(1, 1, 2, 1);
+    text.zIndex = 3;
+    VisioImage image;
+    image.image = QImage(20, 20, QImage::Format_RGB32);
+    image.image.fill(Qt::green);
+    image.rect = QRectF(1, 1, 2, 1);
+    image.zIndex = 3;
+    // Model lists in the opposite order: the add order must still win.
+    page.texts = {text};
+    page.images = {image};
+    page.shapes = {solidBox(QRectF(1, 1, 2, 1), Qt::red, 3)};
+
+    Built b = buildOne(page);
+    const QList<QGraphicsItem *> hits =
+        b.scene->items(QPointF(1.5 * dpi, 1.5 * dpi), Qt::IntersectsItemShape,
+                       Qt::DescendingOrder);
+    QList<QGraphicsItem *> interesting;
+    for (QGraphicsItem *item : hits)
+        if (item->parentItem() == b.groups.first() && item->zValue() == 3)
+            interesting.append(item);
+    QCOMPARE(interesting.size(), 3);
+    QVERIFY(dynamic_cast<SelectableTextItem *>(interesting.at(0)));
+    QVERIFY(dynamic_cast<QGraphicsPixmapItem *>(interesting.at(1)));
+    QVERIFY(dynamic_cast<QGraphicsPathItem *>(interesting.at(2)));
+}
+
+void TestSceneBuilder::pens()
+{
+    VisioStyle style;
+    QPen pen = VisioSceneBuilder::createPen(style, dpi);
+    QCOMPARE(pen.style(), Qt::SolidLine);
+    QVERIFY(qFuzzyCompare(pen.widthF(), 0.3168));
+    QCOMPARE(pen.color(), QColor(Qt::black));
+    QCOMPARE(pen.capStyle(), Qt::RoundCap);
+    QCOMPARE(pen.joinStyle(), Qt::RoundJoin);
+    QCOMPARE(pen.miterLimit(), 4.0);
+
+    style.strokeType = VisioStyle::NoStroke;
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).style(), Qt::NoPen);
+
+    // A dashed stroke without entries is drawn solid.
+    style.strokeType = VisioStyle::DashStroke;
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).style(), Qt::SolidLine);
+
+    // 0.1 in dash, 0.05 in gap on a 0.01 in line: 10 and 5 pen widths.
+    style.strokeWidth = 0.01;
+    style.dashPattern = {0.1, 0.05};
+    style.dashOffset = 0.02;
+    pen = VisioSceneBuilder::createPen(style, dpi);
+    QCOMPARE(pen.style(), Qt::CustomDashLine);
+    QCOMPARE(pen.dashPattern().size(), 2);
+    QVERIFY(qFuzzyCompare(pen.dashPattern().at(0), 10.0));
+    QVERIFY(qFuzzyCompare(pen.dashPattern().at(1), 5.0));
+    QVERIFY(qFuzzyCompare(pen.dashOffset(), 2.0));
+
+    // A cosmetic (zero-width) pen counts as one unit wide.
+    style.strokeWidth = 0;
+    pen = VisioSceneBuilder::createPen(style, dpi);
+    QCOMPARE(pen.widthF(), 0.0);
+    QVERIFY(qFuzzyCompare(pen.dashPattern().at(0), 9.6));
+    QVERIFY(qFuzzyCompare(pen.dashPattern().at(1), 4.8));
+
+    // An odd list pairs up by repeating; unusable lists fall back to solid.
+    style.dashPattern = {0.1};
+    pen = VisioSceneBuilder::createPen(style, dpi);
+    QCOMPARE(pen.dashPattern().size(), 2);
+    style.dashPattern = {0.1, -0.05};
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).style(), Qt::SolidLine);
+    style.dashPattern = {0.0, 0.0};
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).style(), Qt::SolidLine);
+    style.dashPattern = {std::nan(""), 0.1};
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).style(), Qt::SolidLine);
+
+    // Damaged widths become a cosmetic line rather than an undefined one.
+    style = VisioStyle();
+    style.strokeWidth = -1;
+    QCOMPARE(VisioSceneBuilder::createPen(style, dpi).widthF(), 0.0);
+}
+
+void TestSceneBuilder::dashesHaveTheirDrawnLength()
+{
+    // A 0.5 in dash and 0.25 in gap on a 0.05 in line, drawn at 96 dpi:
+    // 48 px dark, 24 px light, repeating.
+    VisioPage page = letterPage(3, 1);
+    VisioShape line;
+    line.path = linePath(QPointF(0, 0.5), QPointF(3, 0.5));
+    line.style.strokeType = VisioStyle::DashStroke;
+    line.style.strokeWidth = 0.05;
+    line.style.capStyle = Qt::FlatCap;
+    line.style.dashPattern = {0.5, 0.25};
+    page.shapes = {line};
+    const QImage image = renderPage(buildOne(page));
+    const int y = 48;
+    QVERIFY(isDark(image.pixel(10, y)));
+    QVERIFY(isDark(image.pixel(40, y)));
+    QCOMPARE(image.pixel(60, y), qRgb(255, 255, 255));
+    QVERIFY(isDark(image.pixel(80, y)));
+    QVERIFY(isDark(image.pixel(110, y)));
+    QCOMPARE(image.pixel(130, y), qRgb(255, 255, 255));
+}
+
+void TestSceneBuilder::gradientBrushes()
+{
+    const QPainterPath box = rectPath(0, 0, 100, 50);
+    VisioStyle style;
+    style.filled = true;
+    style.fillType = VisioStyle::GradientFill;
+    style.gradientStops = {{0.0, Qt::red}, {1.0, Qt::blue}};
+
+    QBrush brush = VisioSceneBuilder::createBrush(style, box);
+    QCOMPARE(brush.style(), Qt::LinearGradientPattern);
+    auto *linear = static_cast<const QLinearGradient *>(brush.gradient());
+    QCOMPARE(linear->coordinateMode(), QGradient::LogicalMode);
+    QCOMPARE(linear->stops(), style.gradientStops);
+    QVERIFY(std::abs(linear->start().x() - 50) < 1e-9);
+    QVERIFY(std::abs(linear->start().y() + 30.9017) < 1e-4);
+    QVERIFY(std::abs(linear->finalStop().y() - 80.9017) < 1e-4);
+
+    style.gradientAngle = 90; // left to right
+    brush = VisioSceneBuilder::createBrush(style, box);
+    linear = static_cast<const QLinearGradient *>(brush.gradient());
+    QVERIFY(std::abs(linear->start().x() + 5.9017) < 1e-4);
+    QVERIFY(std::abs(linear->start().y() - 25) < 1e-9);
+    QVERIFY(std::abs(linear->finalStop().x() - 105.9017) < 1e-4);
+
+    style.gradientType = VisioStyle::RadialGradient;
+    brush = VisioSceneBuilder::createBrush(style, box);
+    QCOMPARE(brush.style(), Qt::RadialGradientPattern);
+    auto *radial = static_cast<const QRadialGradient *>(brush.gradient());
+    QCOMPARE(radial->center(), QPointF(50, 25));
+    QCOMPARE(radial->focalPoint(), QPointF(50, 25));
+    QCOMPARE(radial->radius(), 50.0);
+    QCOMPARE(radial->coordinateMode(), QGradient::LogicalMode);
+
+    style.gradientType = VisioStyle::RectangularGradient;
+    style.gradientCenter = QPointF(0, 1);
+    brush = VisioSceneBuilder::createBrush(style, box);
+    radial = static_cast<const QRadialGradient *>(brush.gradient());
+    QCOMPARE(radial->center(), QPointF(0, 50));
+    QCOMPARE(radial->radius(), 100.0);
+
+    // Flat outlines carry no gradient; unfilled wins over any fill type.
+    QCOMPARE(VisioSceneBuilder::createBrush(style, linePath({0, 10}, {100, 10})).style(),
+             Qt::NoBrush);
+    style.filled = false;
+    QCOMPARE(VisioSceneBuilder::createBrush(style, box).style(), Qt::NoBrush);
+
+    VisioStyle solid;
+    solid.filled = true;
+    solid.fillType = VisioStyle::SolidFill;
+    solid.fillColor = QColor(10, 20, 30, 40);
+    brush = VisioSceneBuilder::createBrush(solid, box);
+    QCOMPARE(brush.style(), Qt::SolidPattern);
+    QCOMPARE(brush.color(), QColor(10, 20, 30, 40));
+    solid.fillType = VisioStyle::NoFill;
+    QCOMPARE(VisioSceneBuilder::createBrush(solid, box).style(), Qt::NoBrush);
+}
+
+void TestSceneBuilder::arrowheadFollowsTheLineEnd()
+{
+    // An upward-pointing triangle two units wide, scaled to 0.1 in: 4.8x.
+    VisioShape shape;
+    shape.style.hasEndMarker = true;
+    shape.style.markerEndPath = "M0,0 L2,0 L1,-2 Z";
+    shape.style.markerEndWidth = 0.1;
+    shape.style.strokeColor = Qt::darkGreen;
+
+    shape.path = linePath(QPointF(0, 1), QPointF(2, 1)); // left to right
+    std::unique_ptr<QGraphicsPathItem> item(VisioSceneBuilder::createShapeItem(shape, dpi));
+    QVERIFY(item);
+    auto arrows = item->childItems();
+    QCOMPARE(arrows.size(), 1);
+    auto *arrow = static_cast<QGraphicsPathItem *>(arrows.first());
+    QCOMPARE(arrow->zValue(), 1.0);
+    QCOMPARE(arrow->pen().style(), Qt::NoPen);
+    QCOMPARE(arrow->brush().color(), QColor(Qt::darkGreen));
+    // Turned by 90 degrees: 9.6 tall, 9.6 long, its apex ahead of the tip.
+    QRectF r = arrow->path().boundingRect();
+    QVERIFY(std::abs(r.height() - 9.6) < 1e-6);
+    QVERIFY(std::abs(r.width() - 9.6) < 1e-6);
+    QVERIFY(std::abs(r.center().x() - 192) < 1e-6);
+    QVERIFY(std::abs(r.center().y() - 96) < 1e-6);
+    QVERIFY(arrow->path().contains(QPointF(196, 96)));
+    QVERIFY(!arrow->path().contains(QPointF(195, 92)));
+
+    // Upwards: not turned, apex up.
+    shape.path = linePath(QPointF(1, 2), QPointF(1, 1));
+    shape.style.strokeType = VisioStyle::NoStroke;
+    item.reset(VisioSceneBuilder::createShapeItem(shape, dpi));
+    arrow = static_cast<QGraphicsPathItem *>(item->childItems().first());
+    r = arrow->path().boundingRect();
+    QVERIFY(std::abs(r.width() - 9.6) < 1e-6);
+    QVERIFY(std::abs(r.center().x() - 96) < 1e-6);
+    QVERIFY(arrow->path().contains(QPointF(96, 92)));
+    QVERIFY(!arrow->path().contains(QPointF(92.5, 92.5)));
+    // No stroke: the arrowhead is black.
+    QCOMPARE(arrow->brush().color(), QColor(Qt::black));
+
+    // No arrowhead for a zero-width marker, an empty marker or a zero-length line.
+    shape.style.markerEndPath = "M1,0 L1,-2 Z";
+    item.reset(VisioSceneBuilder::createShapeItem(shape, dpi));
+    QVERIFY(item->childItems().isEmpty());
+    shape.style.markerEndPath = QString();
+    item.reset(VisioSceneBuilder::createShapeItem(shape, dpi));
+    QVERIFY(item->childItems().isEmpty());
+    shape.style.markerEndPath = "M0,0 L2,0 L1,-2 Z";
+    item.reset(new QGraphicsPathItem(linePath(QPointF(96, 96), QPointF(96, 96))));
+    VisioSceneBuilder::createArrowItems(item.get(), shape, dpi);
+    QVERIFY(item->childItems().isEmpty());
+    VisioSceneBuilder::createArrowItems(nullptr, shape, dpi);
+}
+
+void TestSceneBuilder::textPlacement()
+{
+    VisioText text;
+    text.text = "Centred";
+    text.bounds = QRectF(1, 2, 2, 1);
+    text.font = QFont("DejaVu Sans");
+    text.font.setPointSizeF(12);
+    std::unique_ptr<SelectableTextItem> item(VisioSceneBuilder::createTextItem(text, dpi));
+    QVERIFY(item);
+    QCOMPARE(item->flags() & QGraphicsItem::ItemIsSelectable, QGraphicsItem::ItemIsSelectable);
+    QCOMPARE(item->textInteractionFlags(), Qt::TextSelectableByMouse);
+    QCOMPARE(item->document()->documentMargin(), 0.0);
+    QCOMPARE(item->textWidth(), 192.0);
+    const double d = item->document()->size().height();
+    QVERIFY(d > 10 && d < 40);
+    QCOMPARE(item->pos(), QPointF(96, 192 + (96 - d) / 2));
+    QTextCursor cursor(item->document());
+    cursor.movePosition(QTextCursor::NextCharacter);
+    QCOMPARE(cursor.charFormat().font().pixelSize(), 16);
+
+    // A zero-height box: bottom alignment ends at twice the line height.
+    text.bounds = QRectF(1, 2, 2, 0);
+    text.alignment = Qt::AlignLeft | Qt::AlignBottom;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    const double h = 2 * QFontMetricsF(text.font).height();
+    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - (192 + h)) < 1e-9);
+
+    // Top alignment, padding as block margins.
+    text.bounds = QRectF(1, 2, 2, 1);
+    text.alignment = Qt::AlignLeft | Qt::AlignTop;
+    text.padding = QMarginsF(0.1, 0.05, 0, 0);
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QCOMPARE(item->pos(), QPointF(96, 192));
+    const QTextBlockFormat block = item->document()->firstBlock().blockFormat();
+    QVERIFY(qFuzzyCompare(block.leftMargin(), 9.6));
+    QVERIFY(qFuzzyCompare(block.topMargin(), 4.8));
+
+    // Rotation about the box centre, without vertical placement.
+    text.padding = QMarginsF();
+    text.alignment = Qt::AlignHCenter | Qt::AlignVCenter;
+    text.rotation = 30;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QCOMPARE(item->rotation(), 30.0);
+    QCOMPARE(item->transformOriginPoint(), QPointF(96, 48));
+    QCOMPARE(item->pos(), QPointF(96, 192));
+    text.rotation = 1e-13;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QCOMPARE(item->rotation(), 0.0);
+    QVERIFY(item->pos().y() > 192);
+
+    // A zero-width box still makes an item, breaking after every word.
+    text.rotation = 0;
+    text.text = "one two three";
+    text.bounds = QRectF(1, 2, 0, 1);
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QVERIFY(item);
+    QCOMPARE(item->textWidth(), 0.0);
+    QVERIFY(item->document()->size().height() > 2.5 * QFontMetricsF(text.font).height());
+
+    // Tiny point sizes still give a usable pixel size.
+    text.font.setPointSizeF(0.1);
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    cursor = QTextCursor(item->document());
+    cursor.movePosition(QTextCursor::NextCharacter);
+    QCOMPARE(cursor.charFormat().font().pixelSize(), 1);
+
+    text.text.clear();
+    QVERIFY(!VisioSceneBuilder::createTextItem(text, dpi));
+}
+
+void TestSceneBuilder::textItemDropsSelectionOnFocusOut()
+{
+    QGraphicsScene scene;
+    auto *item = new SelectableTextItem();
+    item->setPlainText("select me");
+    scene.addItem(item);
+    QTextCursor cursor = item->textCursor();
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    item->setTextCursor(cursor);
+    QVERIFY(item->textCursor().hasSelection());
+    QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+    QCoreApplication::sendEvent(&scene, &out); // no crash without focus item
+    item->setSelected(true);
+    // Focus changes need an active scene; deliver the event directly.
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+    scene.sendEvent(item, &focusOut);
+    QVERIFY(!item->textCursor().hasSelection());
+    QVERIFY(item->isSelected());
+    // The whole box takes clicks, not only the glyphs.
+    QCOMPARE(item->shape().boundingRect(), item->boundingRect());
+}
+
+void TestSceneBuilder::imageItems()
+{
+    VisioImage image;
+    image.image = QImage(300, 100, QImage::Format_RGB32);
+    image.image.fill(Qt::blue);
+    image.rect = QRectF(1, 2, 1, 1);
+    image.zIndex = 4;
+    std::unique_ptr<QGraphicsPixmapItem> item(VisioSceneBuilder::createImageItem(image, dpi));
+    QCOMPARE(item->pixmap().size(), QSize(96, 32));
+    QCOMPARE(item->pos(), QPointF(96, 192));
+    QCOMPARE(item->zValue(), 4.0);
+
+    image.image = QImage();
+    item.reset(VisioSceneBuilder::createImageItem(image, dpi));
+    QVERIFY(item);
+    QVERIFY(item->pixmap().isNull());
+
+    // A huge box keeps a bounded pixmap but covers the whole box.
+    image.image = QImage(100, 100, QImage::Format_RGB32);
+    image.image.fill(Qt::red);
+    image.rect = QRectF(0, 0, 1000, 1000);
+    item.reset(VisioSceneBuilder::createImageItem(image, dpi));
+    QVERIFY(item->pixmap().width() <= VisioSceneBuilder::maxPixmapSide);
+    QVERIFY(std::abs(item->sceneBoundingRect().width() - 96000) < 1);
+}
+
+void TestSceneBuilder::renderedPixels()
+{
+    VisioPage page = letterPage(4, 3);
+    page.shapes.append(solidBox(QRectF(0.5, 0.5, 2, 1), Qt::red, 0));
+    VisioShape arrowLine;
+    arrowLine.path = linePath(QPointF(0.5, 2.5), QPointF(3, 2.5));
+    arrowLine.style.strokeWidth = 0.01;
+    arrowLine.style.hasEndMarker = true;
+    arrowLine.style.markerEndPath = "M0,0 L2,0 L1,-2 Z";
+    arrowLine.style.markerEndWidth = 0.2;
+    arrowLine.zIndex = 1;
+    page.shapes.append(arrowLine);
+    VisioText label;
+    label.text = "MMMM";
+    label.bounds = QRectF(0.5, 0.5, 2, 1);
+    label.font = QFont("DejaVu Sans");
+    label.font.setPointSizeF(24);
+    label.font.setBold(true);
+    label.zIndex = 0;
+    page.texts.append(label);
+
+    const QImage image = renderPage(buildOne(page));
+    QCOMPARE(image.size(), QSize(384, 288));
+    QCOMPARE(image.pixel(10, 10), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(380, 280), qRgb(255, 255, 255));
+    // Inside the red box, away from the centred text.
+    QCOMPARE(image.pixel(56, 56), qRgb(255, 0, 0));
+    // The text is drawn over the box: dark pixels in the box's middle band.
+    int dark = 0;
+    for (int x = 60; x < 230; ++x)
+        for (int y = 85; y < 110; ++y)
+            dark += isDark(image.pixel(x, y));
+    QVERIFY2(dark > 100, qPrintable(QString::number(dark)));
+    // The arrowhead is 19.2 px wide centred on the line end at (288, 240).
+    QVERIFY(isDark(image.pixel(292, 240)));
+    QVERIFY(isDark(image.pixel(282, 246)));
+    QCOMPARE(image.pixel(296, 233), qRgb(255, 255, 255));
+    QCOMPARE(image.pixel(300, 240), qRgb(255, 255, 255));
+}
+
+void TestSceneBuilder::damagedInputBuildsAndRenders()
+{
+    VisioDocumentModel model;
+    VisioPage zero = letterPage(0, 0);
+    zero.shapes.append(solidBox(QRectF(0, 0, 1, 1), Qt::red));
+    VisioPage odd = letterPage(2, 2);
+    odd.shapes.append(solidBox(QRectF(-500, -500, 1, 1), Qt::red));
+    odd.shapes.append(solidBox(QRectF(1e6, 1e6, 1, 1), Qt::red));
+    VisioShape flat;
+    flat.path = linePath(QPointF(0, 1), QPointF(2, 1));
+    flat.style.filled = true;
+    flat.style.fillType = VisioStyle::GradientFill;
+    flat.style.gradientStops = {{0, Qt::red}, {1, Qt::blue}};
+    flat.style.hasEndMarker = true;
+    flat.style.markerEndPath = "M0,0 L0,1 Z";
+    flat.style.markerEndWidth = 0;
+    odd.shapes.append(flat);
+    VisioShape zeroMarker = flat;
+    zeroMarker.style.markerEndPath = "M0,0 L2,0 L1,-2 Z";
+    odd.shapes.append(zeroMarker);
+    VisioText box;
+    box.text = "zero";
+    box.bounds = QRectF(0.5, 0.5, 0, 0);
+    odd.texts.append(box);
+    VisioText nanBox = box;
+    nanBox.bounds = QRectF(std::nan(""), 0, 1, 1);
+    odd.texts.append(nanBox);
+    VisioImage nullImage;
+    nullImage.rect = QRectF(0.5, 0.5, 1, 1);
+    odd.images.append(nullImage);
+    VisioImage zeroImage;
+    zeroImage.image = QImage(4, 4, QImage::Format_RGB32);
+    zeroImage.rect = QRectF(0.5, 0.5, 0, 0);
+    odd.images.append(zeroImage);
+    model.pages = {zero, odd};
+
+    Built b = build(model);
+    QCOMPARE(b.rects.size(), 2);
+    QCOMPARE(renderPage(b, 0).size(), QSize(1, 1));
+    const QImage image = renderPage(b, 1);
+    QCOMPARE(image.pixel(150, 150), qRgb(255, 255, 255));
+    // Render the whole (huge) scene region into a small image too.
+    QImage all(200, 200, QImage::Format_ARGB32);
+    QPainter painter(&all);
+    b.scene->render(&painter);
+}
+
+QTEST_MAIN(TestSceneBuilder)
+#include "tst_scenebuilder.moc"
