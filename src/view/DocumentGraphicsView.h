@@ -1,0 +1,133 @@
+#pragma once
+
+#include "SearchResult.h"
+
+#include <QGraphicsView>
+#include <QList>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+class QGraphicsItemGroup;
+class QGraphicsScene;
+class QTimer;
+
+// The page view of one document. It never draws pages itself: it moves,
+// rotates, shows and hides the page groups the scene builder made, limits
+// the scene rectangle and sets the scale.
+//
+// The view owns the scene given to setScene(): it clears and deletes it on
+// destruction, or when another scene replaces it.
+class DocumentGraphicsView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    enum ViewMode { Continuous, SinglePage };
+    enum PageLayout { SingleColumn, TwoColumns };
+    enum ZoomMode { ActualSize, FitPage };
+    Q_ENUM(ViewMode)
+    Q_ENUM(PageLayout)
+    Q_ENUM(ZoomMode)
+
+    // Bounds of step and wheel zoom, relative to actual size.
+    static constexpr double MinimumRelativeZoom = 0.01;
+    static constexpr double MaximumRelativeZoom = 64.0;
+
+    explicit DocumentGraphicsView(QWidget *parent = nullptr);
+    ~DocumentGraphicsView() override;
+
+    // Set-up, in this order.
+    void setScene(QGraphicsScene *scene);
+    void setPageRects(const QList<QRectF> &rects);
+    void setPageGroups(const QList<QGraphicsItemGroup *> &groups);
+    void setFileName(const QString &name);
+
+    QString fileName() const { return m_fileName; }
+    QList<QRectF> getLayoutRects() const { return m_layoutRects; }
+    QList<QRectF> pageRects() const { return m_pageRects; }
+    QList<QGraphicsItemGroup *> pageGroups() const { return m_pageGroups; }
+    QList<int> pageRotations() const { return m_pageRotations; }
+    int pageCount() const { return int(m_pageRects.size()); }
+
+    ViewMode viewMode() const { return m_viewMode; }
+    PageLayout layoutMode() const { return m_layoutMode; }
+    ZoomMode zoomMode() const { return m_zoomMode; }
+    double zoomFactor() const { return m_zoomFactor; }
+    // Scale that shows one scene unit per logical pixel on the primary screen.
+    static double actualSizeScale();
+
+    void setViewMode(ViewMode mode);
+    void setLayoutMode(PageLayout layout);
+    void setZoomMode(ZoomMode mode);
+    void setActualSize();
+    void zoomIn();
+    void zoomOut();
+    void autoFitPage();
+    void fitToWidth();
+    void fitToHeight();
+    double availableViewportWidth() const;
+    double availableViewportHeight() const;
+
+    void rotatePage(bool clockwise);
+    void rotateAllPages(bool clockwise);
+    void updatePageLayout();
+    void refreshViewDisplay();
+    QSizeF getRotatedPageSize(int index) const;
+
+    // Navigation; page indices are 0-based.
+    void goToPage(int page);
+    void goToFirstPage();
+    void goToLastPage();
+    void goToNextPage();
+    void goToPreviousPage();
+    void scrollToCurrentPage();
+    void scrollToPageTop(const QRectF &rect);
+    QRectF currentPageRect() const;
+    QRectF currentRowRect() const;
+    int getCurrentPageNumber() const;
+    void updateCurrentPageFromScroll();
+    bool isNavigating() const { return m_isNavigating; }
+
+    QList<SearchResult> searchText(const QString &query);
+    void highlightAndGoToItem(int pageIndex, const QString &text);
+
+signals:
+    void currentPageChanged(int index);
+    void layoutUpdated();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+
+private:
+    int pageStep() const;
+    int clampedPageIndex(int count) const;
+    QRectF pairRect(int first) const;
+    QRectF documentBoundingRect() const;
+    void applyScale(double scale);
+    void stepZoom(double factor);
+    void initLayoutRects();
+    void preparePageItems(double *maxLeft, double *maxRight);
+    void placePageItem(int index, double x, double y);
+    void layoutSingleColumn(double maxWidth);
+    void layoutTwoColumns(double maxLeft, double maxRight);
+    void updateLayoutRects();
+    void updateViewForContinuousMode();
+    void updateViewForSinglePageMode();
+    void releaseScene();
+
+    ViewMode m_viewMode = Continuous;
+    PageLayout m_layoutMode = SingleColumn;
+    ZoomMode m_zoomMode = ActualSize;
+    QList<QGraphicsItemGroup *> m_pageGroups;
+    QList<QRectF> m_pageRects;
+    QList<QRectF> m_layoutRects;
+    QList<int> m_pageRotations;
+    bool m_isNavigating = false;
+    int m_searchMatchIndex = -1;
+    int m_currentPage = 0;
+    double m_zoomFactor = 1.0;
+    QString m_fileName;
+    QTimer *m_navigationTimer = nullptr;
+};

@@ -1,0 +1,182 @@
+#include "DocumentTabWidget.h"
+
+#include "NoDragFilter.h"
+#include "ThumbnailPanel.h"
+
+#include <QLoggingCategory>
+#include <QSplitterHandle>
+#include <QVBoxLayout>
+
+Q_DECLARE_LOGGING_CATEGORY(lcDocumentView)
+
+namespace {
+const QList<int> ClosedPanelSizes{0, 800};
+const QList<int> OpenPanelSizes{150, 800};
+} // namespace
+
+DocumentTabWidget::DocumentTabWidget(QWidget *parent)
+    : QWidget(parent)
+{
+    m_splitter = new NoDragFilter(Qt::Horizontal, this);
+    m_thumbnailPanel = new ThumbnailPanel(m_splitter);
+    m_view = new DocumentGraphicsView(m_splitter);
+    m_splitter->addWidget(m_thumbnailPanel);
+    m_splitter->addWidget(m_view);
+    m_splitter->setSizes(ClosedPanelSizes);
+    m_splitter->setHandleWidth(0);
+    if (QSplitterHandle *handle = m_splitter->handle(1)) {
+        handle->installEventFilter(m_splitter);
+        handle->setCursor(Qt::ArrowCursor);
+    }
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_splitter);
+
+    connect(m_view, &DocumentGraphicsView::currentPageChanged, this,
+            &DocumentTabWidget::documentPageChanged);
+    connect(m_view, &DocumentGraphicsView::layoutUpdated, this,
+            &DocumentTabWidget::thumbnailUpdate);
+    connect(m_thumbnailPanel, &ThumbnailPanel::pageClicked, this,
+            &DocumentTabWidget::onPageClicked);
+    connect(m_thumbnailPanel, &ThumbnailPanel::searchResultClicked, this,
+            [this](int pageIndex, const QString &text) {
+                m_view->highlightAndGoToItem(pageIndex, text);
+            });
+
+    setAcceptDrops(true);
+    m_view->setAcceptDrops(true);
+}
+
+DocumentTabWidget::~DocumentTabWidget()
+{
+    // The panel goes first: it must not paint from a scene the view is
+    // about to delete.
+    delete m_thumbnailPanel;
+    m_thumbnailPanel = nullptr;
+    delete m_view;
+    m_view = nullptr;
+    qCDebug(lcDocumentView) << "~~DocumentTabWidget";
+}
+
+void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene *scene,
+                                         const QList<QRectF> &pageRects,
+                                         const QList<QGraphicsItemGroup *> &pageGroups)
+{
+    m_view->setScene(scene);
+    m_view->setPageRects(pageRects);
+    m_view->setPageGroups(pageGroups);
+    m_view->setLayoutMode(DocumentGraphicsView::SingleColumn);
+    m_view->setFileName(fileName.section(QLatin1Char('.'), 0, -2));
+    m_thumbnailPanel->updateThumbnails(scene, pageRects, pageGroups);
+    m_thumbnailPanel->setCurrentSelectIndex(0);
+}
+
+void DocumentTabWidget::setViewMode(DocumentGraphicsView::ViewMode mode)
+{
+    m_view->setViewMode(mode);
+}
+
+void DocumentTabWidget::setLayoutMode(DocumentGraphicsView::PageLayout layout)
+{
+    m_view->setLayoutMode(layout);
+}
+
+void DocumentTabWidget::setZoomMode(DocumentGraphicsView::ZoomMode mode)
+{
+    m_view->setZoomMode(mode);
+}
+
+void DocumentTabWidget::zoomIn()
+{
+    m_view->zoomIn();
+}
+
+void DocumentTabWidget::zoomOut()
+{
+    m_view->zoomOut();
+}
+
+void DocumentTabWidget::zoomToOne()
+{
+    m_view->setZoomMode(DocumentGraphicsView::ActualSize);
+}
+
+void DocumentTabWidget::rotateAllPages(bool clockwise)
+{
+    m_view->rotateAllPages(clockwise);
+}
+
+void DocumentTabWidget::rotateCurrentPage(bool clockwise)
+{
+    m_view->rotatePage(clockwise);
+}
+
+void DocumentTabWidget::goToFirstPage()
+{
+    m_view->goToFirstPage();
+}
+
+void DocumentTabWidget::goToLastPage()
+{
+    m_view->goToLastPage();
+}
+
+void DocumentTabWidget::goToNextPage()
+{
+    m_view->goToNextPage();
+}
+
+void DocumentTabWidget::goToPreviousPage()
+{
+    m_view->goToPreviousPage();
+}
+
+void DocumentTabWidget::goToPage(int page)
+{
+    m_view->goToPage(page);
+}
+
+int DocumentTabWidget::getDocumentPageNumber() const
+{
+    return m_view->getCurrentPageNumber();
+}
+
+void DocumentTabWidget::searchText(const QString &query)
+{
+    m_thumbnailPanel->showSearchResults(m_view->searchText(query));
+}
+
+void DocumentTabWidget::openThumbnailPanel()
+{
+    m_splitter->setSizes(OpenPanelSizes);
+}
+
+void DocumentTabWidget::closeThumbnailPanel()
+{
+    m_splitter->setSizes(ClosedPanelSizes);
+    m_thumbnailPanel->showThumbnailList();
+}
+
+bool DocumentTabWidget::isThumbnailPanelOpen() const
+{
+    const QList<int> sizes = m_splitter->sizes();
+    return !sizes.isEmpty() && sizes.first() > 0;
+}
+
+void DocumentTabWidget::onPageClicked(int index)
+{
+    m_view->goToPage(index);
+}
+
+void DocumentTabWidget::documentPageChanged(int index)
+{
+    qCDebug(lcDocumentView) << "index changed " << index;
+    m_thumbnailPanel->setCurrentSelectIndex(index);
+}
+
+void DocumentTabWidget::thumbnailUpdate()
+{
+    m_thumbnailPanel->updateThumbnails(m_view->scene(), m_view->getLayoutRects(),
+                                       m_view->pageGroups());
+}

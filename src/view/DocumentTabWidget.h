@@ -1,0 +1,67 @@
+#pragma once
+
+#include "DocumentGraphicsView.h"
+#include "SearchResult.h"
+
+#include <QList>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+class NoDragFilter;
+class QGraphicsItemGroup;
+class QGraphicsScene;
+class ThumbnailPanel;
+
+// One open document: the side panel and the page view in a splitter that
+// cannot be dragged, and the operations the main window forwards to them.
+class DocumentTabWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DocumentTabWidget(QWidget *parent = nullptr);
+    ~DocumentTabWidget() override;
+
+    // Hands the built document to the view, which takes ownership of the
+    // scene. fileName is without directory; the view keeps it without the
+    // extension.
+    void initDocumentView(const QString &fileName, QGraphicsScene *scene,
+                          const QList<QRectF> &pageRects,
+                          const QList<QGraphicsItemGroup *> &pageGroups);
+
+    void setViewMode(DocumentGraphicsView::ViewMode mode);
+    void setLayoutMode(DocumentGraphicsView::PageLayout layout);
+    void setZoomMode(DocumentGraphicsView::ZoomMode mode);
+    void zoomIn();
+    void zoomOut();
+    void zoomToOne();
+    void rotateAllPages(bool clockwise);
+    void rotateCurrentPage(bool clockwise);
+    void goToFirstPage();
+    void goToLastPage();
+    void goToNextPage();
+    void goToPreviousPage();
+    void goToPage(int page);
+    // 0-based.
+    int getDocumentPageNumber() const;
+    void searchText(const QString &query);
+
+    void openThumbnailPanel();
+    void closeThumbnailPanel();
+    bool isThumbnailPanelOpen() const;
+
+    DocumentGraphicsView *view() const { return m_view; }
+    ThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
+    NoDragFilter *splitter() const { return m_splitter; }
+
+public slots:
+    void onPageClicked(int index);
+    void documentPageChanged(int index);
+    void thumbnailUpdate();
+
+private:
+    NoDragFilter *m_splitter = nullptr;
+    ThumbnailPanel *m_thumbnailPanel = nullptr;
+    DocumentGraphicsView *m_view = nullptr;
+};

@@ -1,0 +1,342 @@
+#include "ThumbnailPanel.h"
+
+#include <QEvent>
+#include <QGraphicsItemGroup>
+#include <QGraphicsScene>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QStyleOptionGraphicsItem>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QColor FrameColour(0xdc, 0xdc, 0xdc);
+
+int roundedSide(double value)
+{
+    if (!std::isfinite(value) || value <= 0.0)
+        return 0;
+    // Only the aspect ratio matters past this; keeps qRound inside int.
+    return qRound(std::min(value, 1.0e8));
+}
+
+// Paints item and its descendants as the scene would, but ignores whether
+// the page group itself is shown. Children come sorted by stacking order.
+void paintItemTree(QPainter *painter, QGraphicsItem *item, const QTransform &base,
+                   double parentOpacity, bool paintSelf)
+{
+    const double opacity = parentOpacity * item->opacity();
+    const QList<QGraphicsItem *> children = item->childItems();
+    auto paintChildren = [&](bool behindParent) {
+        for (QGraphicsItem *child : children) {
+            if (!child->isVisibleTo(item))
+                continue;
+            if (bool(child->flags() & QGraphicsItem::ItemStacksBehindParent) != behindParent)
+                continue;
+            paintItemTree(painter, child, base, opacity, true);
+        }
+    };
+    paintChildren(true);
+    if (paintSelf && !(item->flags() & QGraphicsItem::ItemHasNoContents) && opacity > 0.0) {
+        QStyleOptionGraphicsItem option;
+        option.state = QStyle::State_None;
+        option.exposedRect = item->boundingRect();
+        option.rect = option.exposedRect.toAlignedRect();
+        painter->save();
+        painter->setWorldTransform(item->sceneTransform() * base);
+        painter->setOpacity(opacity);
+        item->paint(painter, &option, nullptr);
+        painter->restore();
+    }
+    paintChildren(false);
+}
+
+} // namespace
+
+ThumbnailPanel::ThumbnailPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setFixedWidth(200);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_stack = new QStackedWidget(this);
+    m_stack->setObjectName(QStringLiteral("thumbnailStack"));
+    m_thumbnailList = new QListWidget(this);
+    m_thumbnailList->setObjectName(QStringLiteral("thumbnailList"));
+    m_thumbnailList->setIconSize(QSize(120, 160));
+    m_thumbnailList->setViewMode(QListView::IconMode);
+    m_thumbnailList->setMovement(QListView::Static);
+    m_thumbnailList->setResizeMode(QListView::Adjust);
+    m_thumbnailList->setSpacing(10);
+    m_thumbnailList->setStyleSheet(QStringLiteral(
+        "QListWidget { background-color: white; border: none; outline: 0; }"
+        "QListWidget::item { background-color: transparent; color: black;"
+        " border-radius: 5px; margin: 5px; }"
+        "QListWidget::item:selected { background-color: #e0e0e0; color: white;"
+        " border: 1px solid #d0d0d0; }"));
+
+    m_resultTable = new QTableWidget(0, 2, this);
+    m_resultTable->setObjectName(QStringLiteral("resultTable"));
+    m_resultTable->setHorizontalHeaderLabels({tr("Page"), tr("Result")});
+    m_resultTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    m_resultTable->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_resultTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_resultTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_resultTable->horizontalHeader()->setSectionsClickable(false);
+    m_resultTable->verticalHeader()->setVisible(false);
+    m_resultTable->setAlternatingRowColors(true);
+    m_resultTable->setShowGrid(false);
+    m_resultTable->setFrameShape(QFrame::NoFrame);
+    m_resultTable->setStyleSheet(QStringLiteral(
+        "QTableWidget { background-color: white; alternate-background-color: #f4f5f5;"
+        " border: none; gridline-color: #F0F0F0; outline: 0; }"
+        "QTableWidget::item { padding: 5px; color: #333333; border: 1px solid transparent; }"
+        "QTableWidget::item:selected { background-color: #2a65d9; color: white;"
+        " border: 1px solid transparent; }"
+        "QHeaderView::section { background-color: white; padding: 4px; border: none;"
+        " border-bottom: 1px solid #DCDCDC; border-right: 1px solid #DCDCDC;"
+        " font-size: 12px; font-weight: normal; font-family: \"arial\"; color: black; }"
+        "QHeaderView::section:last { border-right: none; }"));
+
+    m_stack->addWidget(m_thumbnailList);
+    m_stack->addWidget(m_resultTable);
+    layout->addWidget(m_stack);
+
+    connect(m_resultTable, &QTableWidget::itemClicked, this, &ThumbnailPanel::onTableItemClicked);
+    connect(m_thumbnailList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        if (item)
+            emit pageClicked(m_thumbnailList->row(item));
+    });
+
+    m_renderTimer = new QTimer(this);
+    m_renderTimer->setInterval(0);
+    connect(m_renderTimer, &QTimer::timeout, this, &ThumbnailPanel::renderTick);
+    connect(m_thumbnailList->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &ThumbnailPanel::requestVisibleCheck);
+    m_thumbnailList->viewport()->installEventFilter(this);
+}
+
+ThumbnailPanel::~ThumbnailPanel() = default;
+
+QSize ThumbnailPanel::thumbnailSize(const QSizeF &pageSize)
+{
+    const QSize rounded(roundedSide(pageSize.width()), roundedSide(pageSize.height()));
+    if (rounded.isEmpty())
+        return QSize(0, 0);
+    return rounded.scaled(ThumbnailSide, ThumbnailSide, Qt::KeepAspectRatio);
+}
+
+void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF> &pageRects,
+                                      const QList<QGraphicsItemGroup *> &pageGroups)
+{
+    m_renderTimer->stop();
+    m_thumbnailList->clear();
+    m_thumbnailList->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
+    m_thumbnails.clear();
+    m_scene = scene;
+    m_nextPending = 0;
+
+    m_thumbnails.reserve(pageRects.size());
+    for (int i = 0; i < pageRects.size(); ++i) {
+        const QRectF rect = pageRects.at(i);
+        Thumbnail thumbnail;
+        thumbnail.size = thumbnailSize(rect.size());
+        thumbnail.sourceRect = rect;
+        QGraphicsItemGroup *group = pageGroups.value(i);
+        if (group && group->scene() == scene) {
+            // Remember where the group stood, so that a later relayout (which
+            // only moves groups) does not shift what a pending thumbnail shows.
+            thumbnail.group = group;
+            thumbnail.groupPlacement = group->sceneTransform();
+        }
+        thumbnail.rendered = !scene || thumbnail.size.isEmpty();
+        m_thumbnails.append(thumbnail);
+
+        auto *item = new QListWidgetItem(QIcon(paintThumbnail(thumbnail, false)),
+                                         QString::number(i + 1));
+        item->setData(Qt::UserRole, i);
+        item->setTextAlignment(Qt::AlignCenter);
+        m_thumbnailList->addItem(item);
+    }
+    m_pendingCount = int(std::count_if(m_thumbnails.cbegin(), m_thumbnails.cend(),
+                                       [](const Thumbnail &t) { return !t.rendered; }));
+    m_checkVisible = true;
+    if (m_pendingCount > 0)
+        m_renderTimer->start();
+}
+
+QPixmap ThumbnailPanel::paintThumbnail(const Thumbnail &thumbnail, bool withContent) const
+{
+    const QSize size = thumbnail.size;
+    QPixmap pixmap(size.width() + 2, size.height() + 2);
+    pixmap.fill(Qt::transparent);
+    if (size.isEmpty())
+        return pixmap;
+
+    QPainter painter(&pixmap);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    const QRectF target(1, 1, size.width(), size.height());
+    painter.fillRect(target, Qt::white);
+
+    const QRectF source = thumbnail.sourceRect;
+    if (withContent && m_scene && source.width() > 0.0 && source.height() > 0.0) {
+        const double ratio = std::min(target.width() / source.width(),
+                                      target.height() / source.height());
+        if (std::isfinite(ratio) && ratio > 0.0) {
+            painter.save();
+            painter.setClipRect(target);
+            if (thumbnail.group) {
+                const QTransform base = QTransform()
+                                            .translate(target.left(), target.top())
+                                            .scale(ratio, ratio)
+                                            .translate(-source.left(), -source.top());
+                bool invertible = false;
+                const QTransform undoMove = thumbnail.group->sceneTransform().inverted(&invertible);
+                if (invertible)
+                    paintItemTree(&painter, thumbnail.group,
+                                  undoMove * thumbnail.groupPlacement * base, 1.0, false);
+            } else {
+                m_scene->render(&painter, target, source, Qt::KeepAspectRatio);
+            }
+            painter.restore();
+        }
+    }
+
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(FrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    painter.drawRect(target);
+    painter.end();
+    return pixmap;
+}
+
+void ThumbnailPanel::renderThumbnail(int row)
+{
+    if (row < 0 || row >= m_thumbnails.size() || m_thumbnails.at(row).rendered)
+        return;
+    Thumbnail &thumbnail = m_thumbnails[row];
+    thumbnail.rendered = true;
+    --m_pendingCount;
+    if (QListWidgetItem *item = m_thumbnailList->item(row))
+        item->setIcon(QIcon(paintThumbnail(thumbnail, true)));
+}
+
+void ThumbnailPanel::renderTick()
+{
+    if (!m_scene) {
+        // The document went away; what is painted stays, the rest stays blank.
+        m_renderTimer->stop();
+        return;
+    }
+    bool paintedVisible = false;
+    if (m_checkVisible) {
+        m_checkVisible = false;
+        const QRect visibleArea = m_thumbnailList->viewport()->rect();
+        if (m_thumbnailList->isVisible() && !visibleArea.isEmpty()) {
+            for (int row = 0; row < m_thumbnails.size(); ++row) {
+                if (m_thumbnails.at(row).rendered)
+                    continue;
+                const QRect itemArea = m_thumbnailList->visualItemRect(m_thumbnailList->item(row));
+                if (itemArea.intersects(visibleArea)) {
+                    renderThumbnail(row);
+                    paintedVisible = true;
+                }
+            }
+        }
+    }
+    if (!paintedVisible) {
+        while (m_nextPending < m_thumbnails.size() && m_thumbnails.at(m_nextPending).rendered)
+            ++m_nextPending;
+        renderThumbnail(m_nextPending);
+    }
+    if (m_pendingCount <= 0)
+        m_renderTimer->stop();
+}
+
+void ThumbnailPanel::renderAllThumbnails()
+{
+    if (!m_scene)
+        return;
+    for (int row = 0; row < m_thumbnails.size(); ++row)
+        renderThumbnail(row);
+    m_renderTimer->stop();
+}
+
+void ThumbnailPanel::requestVisibleCheck()
+{
+    m_checkVisible = true;
+}
+
+bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_thumbnailList->viewport()
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        requestVisibleCheck();
+    return QWidget::eventFilter(watched, event);
+}
+
+int ThumbnailPanel::thumbnailCount() const
+{
+    return m_thumbnailList->count();
+}
+
+int ThumbnailPanel::pendingThumbnailCount() const
+{
+    return m_pendingCount;
+}
+
+void ThumbnailPanel::setCurrentSelectIndex(int index)
+{
+    if (index < 0 || index >= m_thumbnailList->count())
+        return;
+    m_thumbnailList->setCurrentRow(index);
+    QListWidgetItem *item = m_thumbnailList->item(index);
+    item->setSelected(true);
+    m_thumbnailList->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+}
+
+void ThumbnailPanel::showSearchResults(const QList<SearchResult> &results)
+{
+    m_resultTable->setRowCount(0);
+    m_resultTable->setRowCount(int(results.size()));
+    for (int row = 0; row < results.size(); ++row) {
+        const SearchResult &result = results.at(row);
+        auto *pageItem = new QTableWidgetItem(QString::number(result.pageIndex + 1));
+        pageItem->setData(Qt::UserRole, result.pageIndex);
+        m_resultTable->setItem(row, 0, pageItem);
+        m_resultTable->setItem(row, 1, new QTableWidgetItem(result.text));
+    }
+    m_stack->setCurrentIndex(1);
+}
+
+void ThumbnailPanel::showThumbnailList()
+{
+    m_stack->setCurrentIndex(0);
+    requestVisibleCheck();
+}
+
+bool ThumbnailPanel::isShowingSearchResults() const
+{
+    return m_stack->currentIndex() == 1;
+}
+
+void ThumbnailPanel::onTableItemClicked(QTableWidgetItem *item)
+{
+    if (!item || item->tableWidget() != m_resultTable)
+        return;
+    const int row = item->row();
+    const QTableWidgetItem *pageItem = m_resultTable->item(row, 0);
+    const QTableWidgetItem *textItem = m_resultTable->item(row, 1);
+    if (row < 0 || !pageItem || !textItem)
+        return;
+    emit searchResultClicked(pageItem->data(Qt::UserRole).toInt(), textItem->text());
+}
