@@ -1,0 +1,241 @@
+#include "PageExporter.h"
+
+#include "DocumentPrinter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+
+#include <cmath>
+
+namespace {
+
+void setRenderHints(QPainter *painter)
+{
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHint(QPainter::TextAntialiasing);
+}
+
+} // namespace
+
+PageExporter::PageExporter(QGraphicsScene *scene, const QList<QRectF> &pageRects, double sceneDpi)
+    : m_scene(scene)
+    , m_pageRects(pageRects)
+    , m_sceneDpi(sceneDpi > 0 ? sceneDpi : 96.0)
+{
+}
+
+QString PageExporter::pageFileName(const QString &path, int pageIndex)
+{
+    const QFileInfo info(path);
+    const QString name = QStringLiteral("%1-%2.%3")
+                             .arg(info.completeBaseName())
+                             .arg(pageIndex + 1)
+                             .arg(info.suffix());
+    return info.dir().filePath(name);
+}
+
+QSize PageExporter::rasterSize(int pageIndex, int dpi) const
+{
+    const QRectF r = m_pageRects.value(pageIndex);
+    const double w = std::max(1.0, std::round(r.width() / m_sceneDpi * dpi));
+    const double h = std::max(1.0, std::round(r.height() / m_sceneDpi * dpi));
+    if (!(w <= maxRasterSide) || !(h <= maxRasterSide) || w * h > double(maxRasterPixels))
+        return QSize();
+    return QSize(int(w), int(h));
+}
+
+bool PageExporter::commit(const QString &path, const QByteArray &data)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.write(data) != data.size() || !file.commit()) {
+        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    m_written.append(path);
+    return true;
+}
+
+void PageExporter::removeWritten()
+{
+    for (const QString &path : std::as_const(m_written))
+        QFile::remove(path);
+    m_written.clear();
+}
+
+bool PageExporter::writePdf(const QString &path, int first, int last, Paper paper)
+{
+    if (!m_scene || first < 0 || last >= m_pageRects.size() || first > last) {
+        m_error = tr("No pages to write.");
+        return false;
+    }
+
+    // Sheets of the drawing's own size: points from scene units, portrait
+    // size turned by the orientation so that QPageSize keeps standard names.
+    auto layoutFor = [this, paper](const QRectF &page) {
+        if (paper == A4)
+            return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+        if (paper == Letter)
+            return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+        const double w = page.width() / m_sceneDpi * 72.0;
+        const double h = page.height() / m_sceneDpi * 72.0;
+        if (!(w >= 1.0) || !(h >= 1.0) || !std::isfinite(w) || !std::isfinite(h))
+            return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
+        const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Point, QString(),
+                             QPageSize::FuzzyMatch);
+        return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           QMarginsF());
+    };
+
+    // The PDF streams straight into the save file; it replaces the target
+    // only after the last page is finished.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QCoreApplication::applicationName());
+        writer.setPageLayout(layoutFor(m_pageRects.at(first)));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            m_error = tr("Cannot start the PDF output.");
+            file.cancelWriting();
+            return false;
+        }
+        setRenderHints(&painter);
+        for (int i = first; i <= last; ++i) {
+            if (i > first) {
+                writer.setPageLayout(layoutFor(m_pageRects.at(i)));
+                if (!writer.newPage()) {
+                    m_error = tr("Cannot start page %1 of the PDF output.").arg(i + 1);
+                    painter.end();
+                    file.cancelWriting();
+                    return false;
+                }
+            }
+            const QRect sheet = writer.pageLayout().paintRectPixels(writer.resolution());
+            DocumentPrinter::renderPage(&painter, m_scene, m_pageRects.at(i),
+                                        QRectF(0, 0, sheet.width(), sheet.height()));
+        }
+        if (!painter.end()) {
+            m_error = tr("Cannot finish the PDF output.");
+            file.cancelWriting();
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    m_written.append(path);
+    return true;
+}
+
+bool PageExporter::writePngs(const QString &path, int first, int last, int dpi)
+{
+    if (!m_scene || first < 0 || last >= m_pageRects.size() || first > last) {
+        m_error = tr("No pages to write.");
+        return false;
+    }
+    // Refuse before writing anything at all.
+    for (int i = first; i <= last; ++i) {
+        if (!rasterSize(i, dpi).isValid()) {
+            m_error = tr("Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 "
+                         "megapixels. Choose a lower --dpi.")
+                          .arg(i + 1)
+                          .arg(dpi)
+                          .arg(maxRasterSide)
+                          .arg(maxRasterPixels / (1024 * 1024));
+            return false;
+        }
+    }
+
+    for (int i = first; i <= last; ++i) {
+        const QSize size = rasterSize(i, dpi);
+        QImage image(size, QImage::Format_RGB32);
+        if (image.isNull()) {
+            m_error = tr("Not enough memory for page %1.").arg(i + 1);
+            removeWritten();
+            return false;
+        }
+        image.fill(Qt::white);
+        const double dotsPerMeter = dpi / 0.0254;
+        image.setDotsPerMeterX(qRound(dotsPerMeter));
+        image.setDotsPerMeterY(qRound(dotsPerMeter));
+        {
+            QPainter painter(&image);
+            setRenderHints(&painter);
+            DocumentPrinter::renderPage(&painter, m_scene, m_pageRects.at(i),
+                                        QRectF(QPointF(0, 0), size));
+        }
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "png");
+        if (!writer.write(image)) {
+            m_error = tr("Cannot encode page %1: %2").arg(i + 1).arg(writer.errorString());
+            removeWritten();
+            return false;
+        }
+        if (!commit(pageFileName(path, i), buffer.data())) {
+            removeWritten();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PageExporter::writeSvgs(const QString &path, int first, int last)
+{
+    if (!m_scene || first < 0 || last >= m_pageRects.size() || first > last) {
+        m_error = tr("No pages to write.");
+        return false;
+    }
+    for (int i = first; i <= last; ++i) {
+        const QRectF page = m_pageRects.at(i);
+        // One SVG user unit per scene unit (96 per inch, as CSS pixels).
+        const QSize size(std::max(1, int(std::ceil(page.width()))),
+                         std::max(1, int(std::ceil(page.height()))));
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        {
+            QSvgGenerator generator;
+            generator.setOutputDevice(&buffer);
+            generator.setSize(size);
+            generator.setViewBox(QRectF(QPointF(0, 0), size));
+            generator.setResolution(qRound(m_sceneDpi));
+            generator.setTitle(QFileInfo(pageFileName(path, i)).completeBaseName());
+            QPainter painter;
+            if (!painter.begin(&generator)) {
+                m_error = tr("Cannot start the SVG output for page %1.").arg(i + 1);
+                removeWritten();
+                return false;
+            }
+            setRenderHints(&painter);
+            DocumentPrinter::renderPage(&painter, m_scene, page, QRectF(QPointF(0, 0), size));
+            painter.end();
+        }
+        if (!commit(pageFileName(path, i), buffer.data())) {
+            removeWritten();
+            return false;
+        }
+    }
+    return true;
+}

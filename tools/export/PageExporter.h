@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QList>
+#include <QRectF>
+#include <QStringList>
+
+class QGraphicsScene;
+
+// Writes scene pages to PDF, PNG or SVG files. Every file is written under a
+// temporary name and moved into place only when complete; when a run fails,
+// the files it already finished are removed again.
+class PageExporter
+{
+    Q_DECLARE_TR_FUNCTIONS(PageExporter)
+
+public:
+    enum Paper { PageSized, A4, Letter };
+
+    // Raster pages larger than this are refused rather than allocated.
+    static constexpr int maxRasterSide = 16384;
+    static constexpr qint64 maxRasterPixels = 256LL * 1024 * 1024;
+
+    // pageRects are in scene units of sceneDpi per inch; first and last are
+    // 0-based indices into it, inclusive.
+    PageExporter(QGraphicsScene *scene, const QList<QRectF> &pageRects, double sceneDpi);
+
+    bool writePdf(const QString &path, int first, int last, Paper paper);
+    bool writePngs(const QString &path, int first, int last, int dpi);
+    bool writeSvgs(const QString &path, int first, int last);
+
+    // OUT.png and page index 1 give OUT-2.png.
+    static QString pageFileName(const QString &path, int pageIndex);
+    // Pixel size of a page at dpi, at least 1 x 1; invalid when too large.
+    QSize rasterSize(int pageIndex, int dpi) const;
+
+    QString errorText() const { return m_error; }
+    QStringList writtenFiles() const { return m_written; }
+
+private:
+    bool commit(const QString &path, const QByteArray &data);
+    void removeWritten();
+
+    QGraphicsScene *m_scene;
+    QList<QRectF> m_pageRects;
+    double m_sceneDpi;
+    QString m_error;
+    QStringList m_written;
+};

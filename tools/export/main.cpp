@@ -1,0 +1,145 @@
+// plandraw-export: converts Visio drawings to PDF, PNG or SVG, or describes
+// them as JSON, with the viewer's own import, scene and page painting.
+
+#include "DocumentSummary.h"
+#include "ExportCommandLine.h"
+#include "PageExporter.h"
+
+#include "ProductConstants.h"
+#include "VisioImporter.h"
+#include "VisioSceneBuilder.h"
+
+#include <QApplication>
+#include <QGraphicsScene>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr double sceneDpi = 96.0;
+
+bool g_verbose = false;
+
+// Library chatter (debug traces, font warnings) would bury the one line
+// that matters; it is shown only with --verbose.
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (!g_verbose && type != QtFatalMsg)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "plandraw-export: %s\n", qPrintable(message));
+    return 1;
+}
+
+QString outcomeText(VisioImporter::Outcome outcome, const QString &path)
+{
+    switch (outcome) {
+    case VisioImporter::Unsupported:
+        return QCoreApplication::translate("main", "%1 is not a drawing that can be read.").arg(path);
+    case VisioImporter::ParseFailed:
+        return QCoreApplication::translate("main", "%1 could not be read: the drawing is damaged.")
+            .arg(path);
+    case VisioImporter::Empty:
+        return QCoreApplication::translate("main", "%1 has no pages.").arg(path);
+    case VisioImporter::Loaded:
+        break;
+    }
+    return QString();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // The tool never shows a window: run on the offscreen platform unless
+    // the user chose another one.
+    std::vector<char *> args(argv, argv + argc);
+    bool platformGiven = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            platformGiven = true;
+    char platformFlag[] = "-platform";
+    char platformName[] = "offscreen";
+    if (!platformGiven) {
+        args.insert(args.begin() + 1, platformName);
+        args.insert(args.begin() + 1, platformFlag);
+    }
+    int appArgc = int(args.size());
+    args.push_back(nullptr);
+
+    qInstallMessageHandler(messageHandler);
+    QApplication app(appArgc, args.data());
+    QCoreApplication::setApplicationName(QStringLiteral("plandraw-export"));
+    QCoreApplication::setApplicationVersion(g_version);
+    QCoreApplication::setOrganizationName(g_organization);
+
+    ExportCommandLine options;
+    switch (options.parse(QCoreApplication::arguments())) {
+    case ExportCommandLine::Exit:
+        return 0;
+    case ExportCommandLine::Error:
+        std::fprintf(stderr, "plandraw-export: %s\n", qPrintable(options.errorText));
+        return 2;
+    case ExportCommandLine::ShowInfo:
+    case ExportCommandLine::Run:
+        break;
+    }
+    g_verbose = options.verbose;
+
+    VisioImporter::Result result = VisioImporter::importFile(options.drawing);
+    if (result.outcome != VisioImporter::Loaded)
+        return fail(outcomeText(result.outcome, options.drawing));
+
+    if (options.output.isEmpty()) {
+        const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
+                                    .toJson(QJsonDocument::Indented);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+        return 0;
+    }
+
+    const int pageCount = int(result.model.pages.size());
+    const int first = options.firstPage - 1;
+    const int last = options.lastPage == 0 ? pageCount - 1
+                                           : std::min(options.lastPage, pageCount) - 1;
+    if (first > last || first >= pageCount) {
+        return fail(QCoreApplication::translate("main",
+                                                "The page range selects no page: the drawing has %n page(s).",
+                                                nullptr, pageCount));
+    }
+
+    QList<QRectF> pageRects;
+    std::unique_ptr<QGraphicsScene> scene(
+        VisioSceneBuilder::buildScene(result.model, &pageRects, nullptr, sceneDpi));
+    result.model = VisioDocumentModel();
+
+    PageExporter exporter(scene.get(), pageRects, sceneDpi);
+    bool ok = false;
+    switch (options.format) {
+    case ExportCommandLine::Pdf:
+        ok = exporter.writePdf(options.output, first, last,
+                               options.paper == ExportCommandLine::A4       ? PageExporter::A4
+                               : options.paper == ExportCommandLine::Letter ? PageExporter::Letter
+                                                                           : PageExporter::PageSized);
+        break;
+    case ExportCommandLine::Png:
+        ok = exporter.writePngs(options.output, first, last, options.dpi);
+        break;
+    case ExportCommandLine::Svg:
+        ok = exporter.writeSvgs(options.output, first, last);
+        break;
+    }
+    if (!ok)
+        return fail(exporter.errorText());
+    if (options.verbose)
+        for (const QString &path : exporter.writtenFiles())
+            std::fprintf(stderr, "%s\n", qPrintable(path));
+    return 0;
+}
