@@ -1,0 +1,237 @@
+#include "Log.h"
+#include "VisioImporter.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QString fixture(const QString &name)
+{
+    return QDir(QStringLiteral(PLANDRAW_FIXTURES_DIR)).filePath(name);
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QString readLog()
+{
+    QFile file(Log::filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+class TestVisioImporter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void badInputsFailCleanly_data();
+    void badInputsFailCleanly();
+    void truncatedDrawing();
+    void fixturesLoad_data();
+    void fixturesLoad();
+    void fixtureContents();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestVisioImporter::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    Log::initialize(m_dir.filePath(QStringLiteral("log")));
+}
+
+void TestVisioImporter::badInputsFailCleanly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("create");
+
+    QByteArray random(4096, '\0');
+    QRandomGenerator generator(42);
+    for (char &c : random)
+        c = char(generator.bounded(256));
+    QByteArray zip("PK\x03\x04\x14\x00\x00\x00\x08\x00", 10);
+    zip.append(QByteArray(20, '\x7f'));
+
+    QTest::newRow("missing") << "missing.vsd" << QByteArray() << false;
+    QTest::newRow("directory") << "folder.vsdx" << QByteArray() << false;
+    QTest::newRow("empty") << "empty.vsd" << QByteArray() << true;
+    QTest::newRow("zeros") << "zeros.vsd" << QByteArray(65536, '\0') << true;
+    QTest::newRow("random bytes") << "random.vsdx" << random << true;
+    QTest::newRow("truncated zip") << "cut.vsdx" << zip << true;
+    QTest::newRow("vdx that is not xml") << "text.vdx" << QByteArray("hello, not xml <<<") << true;
+    QTest::newRow("vdx with wrong root")
+        << "other.vdx" << QByteArray("<?xml version='1.0'?><html><body/></html>") << true;
+}
+
+void TestVisioImporter::badInputsFailCleanly()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, create);
+    const QString path = m_dir.filePath(name);
+    if (name == QLatin1String("folder.vsdx"))
+        QVERIFY(QDir().mkpath(path));
+    if (create)
+        QVERIFY(writeFile(path, bytes));
+
+    const VisioImporter::Result result = VisioImporter::importFile(path);
+    QVERIFY2(result.outcome == VisioImporter::Unsupported
+                 || result.outcome == VisioImporter::ParseFailed,
+             qPrintable(QString::number(result.outcome)));
+    QVERIFY(result.model.pages.isEmpty());
+
+    const QString expected = result.outcome == VisioImporter::Unsupported
+        ? QStringLiteral("Failed to load file:%1 - Reason: Unsupported file format or corrupted "
+                         "document.")
+              .arg(path)
+        : QStringLiteral("Parsing failed for file:%1 - Reason: libvisio engine internal error "
+                         "during parsing.")
+              .arg(path);
+    QVERIFY2(readLog().contains(expected), qPrintable(expected));
+}
+
+void TestVisioImporter::truncatedDrawing()
+{
+    // Real drawings cut short, at several lengths.
+    for (const QString &name : {QStringLiteral("testfile1.vsdx"), QStringLiteral("bitmaps.vsd"),
+                                QStringLiteral("BasicShapes.vdx")}) {
+        QFile source(fixture(name));
+        if (!source.open(QIODevice::ReadOnly))
+            QSKIP("sample drawings not available");
+        const QByteArray bytes = source.readAll();
+        for (double fraction : {0.1, 0.5, 0.9}) {
+            const QString path = m_dir.filePath(QStringLiteral("cut-%1-").arg(fraction) + name);
+            QVERIFY(writeFile(path, bytes.left(int(bytes.size() * fraction))));
+            const VisioImporter::Result result = VisioImporter::importFile(path);
+            // Whatever libvisio manages to read, the outcome must match the model.
+            QCOMPARE(result.outcome == VisioImporter::Loaded, !result.model.pages.isEmpty());
+        }
+    }
+}
+
+void TestVisioImporter::fixturesLoad_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("shapes");
+    QTest::addColumn<int>("texts");
+    QTest::addColumn<int>("images");
+
+    // Every sample drawing loads; the counts pin what the import makes of them.
+    const struct
+    {
+        const char *name;
+        int pages, shapes, texts, images;
+    } rows[] = {
+        {"BasicShapes.vdx", 1, 26, 5, 0},
+        {"Visio11FormatLine.vsd", 1, 43, 64, 0},
+        {"Visio11PlanWithDimensions.vsd", 1, 14, 1, 0},
+        {"Visio11TextFieldsWithAngle.vsd", 1, 0, 3, 0},
+        {"Visio11TextFieldsWithCurrency.vsd", 1, 0, 7, 0},
+        {"Visio11TextFieldsWithUnits.vsd", 1, 0, 39, 0},
+        {"Visio5PlanWithDimensions.vsd", 1, 30, 0, 0},
+        {"Visio5TextFieldsWithUnits.vsd", 1, 0, 1, 0},
+        {"Visio6PlanWithDimensions.vsd", 1, 28, 7, 0},
+        {"Visio6TextFieldsWithUnits.vsd", 1, 0, 12, 0},
+        {"animation_tests.vdx", 3, 80, 11, 0},
+        {"bgcolor.vsdx", 1, 6, 3, 0},
+        {"bitmaps.vsd", 1, 0, 0, 20},
+        {"bitmaps2.vsd", 1, 3, 0, 2},
+        {"blue-box.vsdx", 1, 2, 0, 0},
+        {"color-boxes.vsdx", 1, 14, 0, 0},
+        {"curve_tests.vdx", 2, 16, 0, 0},
+        {"dwg.vsd", 1, 8, 0, 0},
+        {"dwg.vsdx", 1, 8, 0, 0},
+        {"fdo86664.vsdx", 1, 6, 0, 0},
+        {"fdo86729-ms1252.vsd", 1, 6, 1, 0},
+        {"fdo86729-utf8.vsd", 1, 6, 1, 0},
+        {"no-bgcolor.vsd", 1, 7, 1, 0},
+        {"office_varient4.vsdx", 1, 2, 0, 0},
+        {"pattern_tests.vdx", 1, 81, 41, 0},
+        {"qs-box.vsdx", 1, 2, 0, 0},
+        {"recursion-cycle.vsdx", 1, 0, 0, 0},
+        {"tab-short-prefix.vsdx", 1, 0, 0, 0},
+        {"tdf136564-WhiteTextBackground.vsdx", 1, 7, 3, 0},
+        {"tdf154379-DrawingUnits-type.vsd", 2, 624, 38, 0},
+        {"tdf154379-QuickStyleFillMatrix.vsdx", 1, 2, 1, 0},
+        {"tdf76829-datetime-format.vsd", 2, 64, 19, 0},
+        {"tdf76829-numeric-format.vsd", 1, 0, 11, 0},
+        {"testfile1.vsdx", 1, 4, 0, 0},
+        {"testfile3.vsdx", 1, 10, 0, 0},
+        {"testfile4.vsdx", 1, 4, 0, 0},
+        {"testfile5.vsdx", 1, 2, 0, 0},
+        {"testfile6.vsdx", 1, 6, 0, 0},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.name << row.pages << row.shapes << row.texts << row.images;
+}
+
+void TestVisioImporter::fixturesLoad()
+{
+    QFETCH(QString, name);
+    QFETCH(int, pages);
+    QFETCH(int, shapes);
+    QFETCH(int, texts);
+    QFETCH(int, images);
+    if (!QFileInfo::exists(fixture(name)))
+        QSKIP("sample drawing not available");
+
+    const VisioImporter::Result result = VisioImporter::importFile(fixture(name));
+    QCOMPARE(result.outcome, VisioImporter::Loaded);
+    QCOMPARE(result.model.fileName, name);
+    QCOMPARE(int(result.model.pages.size()), pages);
+    int shapeCount = 0, textCount = 0, imageCount = 0;
+    for (const VisioPage &page : result.model.pages) {
+        shapeCount += page.shapes.size();
+        textCount += page.texts.size();
+        imageCount += page.images.size();
+        for (const VisioShape &shape : page.shapes)
+            QVERIFY(!shape.path.isEmpty());
+        for (const VisioText &text : page.texts)
+            QVERIFY(!text.text.isEmpty());
+        for (const VisioImage &image : page.images)
+            QVERIFY(!image.image.isNull());
+    }
+    QCOMPARE(shapeCount, shapes);
+    QCOMPARE(textCount, texts);
+    QCOMPARE(imageCount, images);
+}
+
+void TestVisioImporter::fixtureContents()
+{
+    if (!QFileInfo::exists(fixture(QStringLiteral("bitmaps.vsd"))))
+        QSKIP("sample drawings not available");
+
+    // The embedded bitmaps decode at their own pixel size.
+    VisioImporter::Result bitmaps = VisioImporter::importFile(fixture(QStringLiteral("bitmaps.vsd")));
+    QCOMPARE(bitmaps.model.pages.value(0).images.size(), 20);
+    for (const VisioImage &image : bitmaps.model.pages[0].images) {
+        QCOMPARE(image.image.size(), QSize(127, 64));
+        QVERIFY(image.rect.width() > 0 && image.rect.height() > 0);
+    }
+
+    // Text blocks keep their line breaks.
+    VisioImporter::Result lines =
+        VisioImporter::importFile(fixture(QStringLiteral("Visio11FormatLine.vsd")));
+    QStringList texts;
+    for (const VisioText &text : lines.model.pages.value(0).texts)
+        texts << text.text;
+    QVERIFY(texts.contains(QStringLiteral("33\n end")));
+    QVERIFY(texts.contains(QStringLiteral("1\nend")));
+    QVERIFY(texts.contains(QStringLiteral("Round corners 10mm")));
+}
+
+QTEST_MAIN(TestVisioImporter)
+#include "tst_VisioImporter.moc"
