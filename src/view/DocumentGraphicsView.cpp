@@ -128,6 +128,7 @@ void DocumentGraphicsView::setPageRects(const QList<QRectF> &rects)
     m_currentPage = 0;
     initLayoutRects();
     scrollToCurrentPage();
+    m_initialScrollPending = !isVisible();
 }
 
 void DocumentGraphicsView::initLayoutRects()
@@ -633,7 +634,7 @@ int DocumentGraphicsView::getCurrentPageNumber() const
 
 void DocumentGraphicsView::updateCurrentPageFromScroll()
 {
-    if (m_isNavigating || m_layoutRects.isEmpty())
+    if (m_isNavigating || m_initialScrollPending || m_layoutRects.isEmpty())
         return;
     const QPoint centre((viewport()->width() - 1) / 2, (viewport()->height() - 1) / 2);
     const double y = mapToScene(centre).y();
@@ -666,6 +667,15 @@ void DocumentGraphicsView::resizeEvent(QResizeEvent *event)
 {
     QGraphicsView::resizeEvent(event);
     autoFitPage();
+}
+
+void DocumentGraphicsView::showEvent(QShowEvent *event)
+{
+    QGraphicsView::showEvent(event);
+    if (m_initialScrollPending) {
+        m_initialScrollPending = false;
+        scrollToCurrentPage();
+    }
 }
 
 void DocumentGraphicsView::wheelEvent(QWheelEvent *event)

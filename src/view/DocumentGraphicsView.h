@@ -98,6 +98,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
@@ -125,6 +126,9 @@ private:
     QList<QRectF> m_layoutRects;
     QList<int> m_pageRotations;
     bool m_isNavigating = false;
+    // Set up while hidden: showing recentres the view, so the first show
+    // scrolls to the current page instead, and tracking waits for it.
+    bool m_initialScrollPending = false;
     int m_searchMatchIndex = -1;
     int m_currentPage = 0;
     double m_zoomFactor = 1.0;
