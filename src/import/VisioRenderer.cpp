@@ -57,6 +57,7 @@ VisioDocumentModel VisioRenderer::takeDocumentModel()
     model = VisioDocumentModel();
     model.fileName = taken.fileName;
     currentPage = -1;
+    filledBounds.clear();
     return taken;
 }
 
@@ -68,6 +69,7 @@ void VisioRenderer::reset()
     textState = TextState();
     stateStack.clear();
     idCounter = 0;
+    filledBounds.clear();
 }
 
 QString VisioRenderer::generateId(const QString &prefix)
@@ -147,6 +149,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     model.pages.append(newPage);
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
+    filledBounds.clear();
     qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
 }
@@ -154,6 +157,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endPage()
 {
     currentPage = -1;
+    filledBounds.clear();
 }
 
 void VisioRenderer::startMasterPage(const librevenge::RVNGPropertyList &) {}
@@ -260,16 +264,14 @@ void VisioRenderer::applyInnerPanelRule(VisioShape &shape)
     if (!shape.style.filled)
         return;
     const QRectF inner = shape.path.boundingRect();
-    for (const VisioShape &existing : std::as_const(page()->shapes)) {
-        if (!existing.style.filled)
-            continue;
-        const QRectF outer = existing.path.boundingRect();
+    for (const QRectF &outer : std::as_const(filledBounds)) {
         if (outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
             && inner.width() >= outer.width() * 0.8) {
             shape.style.fillColor = QColor(Qt::white);
-            return;
+            break;
         }
     }
+    filledBounds.append(inner);
 }
 
 QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)

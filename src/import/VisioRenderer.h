@@ -140,4 +140,7 @@ private:
     TextState textState;
     QStack<RenderState> stateStack;
     qint64 idCounter = 0;
+    // Bounds of the filled shapes of the current page, in list order; the
+    // inner-panel rule scans these instead of the full shape records.
+    QList<QRectF> filledBounds;
 };
