@@ -41,11 +41,13 @@ QRect HostWindow::resizedAboutCentre(const QRect &frame, const QSize &size)
 
 void HostWindow::show()
 {
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        m_window->move(centredOn(m_window->size(), area).topLeft());
-    }
+    QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen)
+        m_window->move(centredOn(m_window->size(), screen->availableGeometry()).topLeft());
     m_window->show();
+    // Once shown, the frame size is known: centre the frame, not the contents.
+    if (screen)
+        m_window->move(centredOn(m_window->frameGeometry().size(), screen->availableGeometry()).topLeft());
     m_window->raise();
     m_window->activateWindow();
 }
