@@ -1,0 +1,344 @@
+#include "DocumentTabWidget.h"
+#include "HandBuiltDocument.h"
+#include "NoDragFilter.h"
+#include "ThumbnailPanel.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QSplitterHandle>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTest>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+QListWidget *listOf(QWidget *panel)
+{
+    return panel->findChild<QListWidget *>(QStringLiteral("thumbnailList"));
+}
+
+QTableWidget *tableOf(QWidget *panel)
+{
+    return panel->findChild<QTableWidget *>(QStringLiteral("resultTable"));
+}
+
+QImage iconImage(QListWidget *list, int row)
+{
+    const QIcon icon = list->item(row)->icon();
+    const QList<QSize> sizes = icon.availableSizes();
+    if (sizes.isEmpty())
+        return QImage();
+    return icon.pixmap(sizes.first()).toImage();
+}
+
+bool isReddish(QRgb c)
+{
+    return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80;
+}
+
+bool isBluish(QRgb c)
+{
+    return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80;
+}
+
+std::unique_ptr<DocumentTabWidget> makeTab(HandBuiltDocument &doc,
+                                           const QString &name = QStringLiteral("plan.vsdx"))
+{
+    auto tab = std::make_unique<DocumentTabWidget>();
+    tab->resize(900, 600);
+    tab->initDocumentView(name, doc.scene, doc.rects, doc.groups);
+    tab->show();
+    QTest::qWait(0);
+    return tab;
+}
+
+} // namespace
+
+class TestPanelAndTab : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void thumbnailSizes();
+    void thumbnailsAppearAtOnceAndPaintLazily();
+    void thumbnailShowsOnlyItsOwnPageEvenWhenHidden();
+    void selectionIndexBounds();
+    void resultTableRowsAndClicks();
+    void tabStartsClosedAndHandleCannotBeDragged();
+    void tabForwardsSearchRotationAndPageChanges();
+    void tabFileNameAndTeardown();
+};
+
+void TestPanelAndTab::thumbnailSizes()
+{
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(2000, 1000)), QSize(140, 70));
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(816, 1056)), QSize(108, 140));
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(70, 35)), QSize(140, 70)); // small pages grow
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(0, 500)), QSize(0, 0));
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(NAN, 500)), QSize(0, 0));
+    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(1e300, 1e300)), QSize(140, 140));
+
+    HandBuiltDocument doc({QSizeF(2000, 1000), QSizeF(0, 0)});
+    ThumbnailPanel panel;
+    panel.updateThumbnails(doc.scene, doc.rects, doc.groups);
+    QListWidget *list = listOf(&panel);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->iconSize(), QSize(140, 140));
+    QCOMPARE(list->item(0)->icon().availableSizes().value(0), QSize(142, 72));
+    QCOMPARE(list->item(0)->text(), QStringLiteral("1"));
+    QCOMPARE(list->item(1)->data(Qt::UserRole).toInt(), 1);
+    QCOMPARE(list->item(1)->icon().availableSizes().value(0), QSize(2, 2));
+    panel.renderAllThumbnails();
+    QCOMPARE(list->item(0)->icon().availableSizes().value(0), QSize(142, 72));
+    delete doc.scene;
+}
+
+void TestPanelAndTab::thumbnailsAppearAtOnceAndPaintLazily()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(500, QSizeF(400, 300)));
+    for (int i = 0; i < 500; ++i)
+        doc.addBox(i, QRectF(0, 0, 400, 300), Qt::red);
+    ThumbnailPanel panel;
+    panel.resize(200, 400);
+    panel.show();
+    panel.updateThumbnails(doc.scene, doc.rects, doc.groups);
+    QListWidget *list = listOf(&panel);
+    // Every page has its placeholder at once, none painted yet: a white page
+    // in the grey frame.
+    QCOMPARE(list->count(), 500);
+    QCOMPARE(panel.pendingThumbnailCount(), 500);
+    const QImage placeholder = iconImage(list, 0);
+    QCOMPARE(placeholder.size(), QSize(142, 107));
+    QCOMPARE(QColor(placeholder.pixel(71, 53)), QColor(Qt::white));
+    QCOMPARE(qAlpha(placeholder.pixel(0, 0)), 0);
+
+    // The first idle slice paints the visible thumbnails before any other.
+    QTRY_VERIFY(panel.pendingThumbnailCount() < 500);
+    QVERIFY(isReddish(iconImage(list, 0).pixel(71, 53)));
+    QVERIFY(!isReddish(iconImage(list, 499).pixel(71, 53)));
+
+    // Scrolling to the end brings the last ones forward.
+    list->scrollToBottom();
+    QTRY_VERIFY(isReddish(iconImage(list, 499).pixel(71, 53)));
+    QVERIFY(panel.pendingThumbnailCount() > 0);
+    QTRY_COMPARE_WITH_TIMEOUT(panel.pendingThumbnailCount(), 0, 20000);
+    for (int row : {0, 250, 499})
+        QVERIFY(isReddish(iconImage(list, row).pixel(71, 53)));
+    delete doc.scene;
+
+    // A scene that goes away stops the painting instead of reading freed items.
+    HandBuiltDocument gone(HandBuiltDocument::repeated(20, QSizeF(100, 100)));
+    panel.updateThumbnails(gone.scene, gone.rects, gone.groups);
+    delete gone.scene;
+    QTest::qWait(20);
+    QVERIFY(panel.pendingThumbnailCount() > 0);
+    panel.renderAllThumbnails();
+}
+
+void TestPanelAndTab::thumbnailShowsOnlyItsOwnPageEvenWhenHidden()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(2, QSizeF(400, 300)));
+    // Page 0's content spills well into page 1's area.
+    doc.addBox(0, QRectF(0, 250, 400, 400), Qt::blue);
+    doc.addBox(1, QRectF(150, 100, 100, 100), Qt::red);
+    doc.groups[1]->hide();
+
+    ThumbnailPanel panel;
+    panel.updateThumbnails(doc.scene, doc.rects, doc.groups);
+    // A later relayout only moves groups; pending thumbnails follow them.
+    doc.groups[1]->setPos(5000, -3000);
+    panel.renderAllThumbnails();
+    QCOMPARE(panel.pendingThumbnailCount(), 0);
+    const QImage page1 = iconImage(listOf(&panel), 1);
+    QCOMPARE(page1.size(), QSize(142, 107));
+    QVERIFY(isReddish(page1.pixel(71, 53)));          // its own box
+    QCOMPARE(QColor(page1.pixel(20, 20)), QColor(Qt::white)); // no neighbour's spill
+    for (int y = 1; y < 106; ++y)
+        QVERIFY(!isBluish(page1.pixel(71, y)));
+    const QColor frame(page1.pixel(71, 1)); // the light grey frame
+    QVERIFY(frame.red() < 250 && frame.red() > 150 && frame.red() == frame.blue());
+    delete doc.scene;
+}
+
+void TestPanelAndTab::selectionIndexBounds()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(3, QSizeF(100, 100)));
+    ThumbnailPanel panel;
+    panel.updateThumbnails(doc.scene, doc.rects, doc.groups);
+    QListWidget *list = listOf(&panel);
+    QCOMPARE(list->currentRow(), -1); // building selects nothing
+    panel.setCurrentSelectIndex(2);
+    QCOMPARE(list->currentRow(), 2);
+    QVERIFY(list->item(2)->isSelected());
+    panel.setCurrentSelectIndex(3);
+    panel.setCurrentSelectIndex(-1);
+    QCOMPARE(list->currentRow(), 2);
+
+    QSignalSpy clicks(&panel, &ThumbnailPanel::pageClicked);
+    emit list->itemClicked(list->item(1));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.at(0).at(0).toInt(), 1);
+    delete doc.scene;
+}
+
+void TestPanelAndTab::resultTableRowsAndClicks()
+{
+    ThumbnailPanel panel;
+    QTableWidget *table = tableOf(&panel);
+    QSignalSpy spy(&panel, &ThumbnailPanel::searchResultClicked);
+    QVERIFY(!panel.isShowingSearchResults());
+
+    panel.showSearchResults({{0, QStringLiteral("Valve A")}, {4, QStringLiteral("Valve B")}});
+    QVERIFY(panel.isShowingSearchResults());
+    QCOMPARE(table->rowCount(), 2);
+    QCOMPARE(table->item(1, 0)->text(), QStringLiteral("5"));
+    QCOMPARE(table->item(1, 1)->text(), QStringLiteral("Valve B"));
+    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Page"));
+    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Result"));
+
+    // Either cell of a row reports the same page and text.
+    panel.onTableItemClicked(table->item(1, 1));
+    panel.onTableItemClicked(table->item(1, 0));
+    panel.onTableItemClicked(nullptr);
+    QTableWidgetItem stray(QStringLiteral("not in the table"));
+    panel.onTableItemClicked(&stray);
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toInt(), 4);
+    QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Valve B"));
+    QCOMPARE(spy.at(1), spy.at(0));
+
+    panel.showSearchResults({});
+    QCOMPARE(table->rowCount(), 0);
+    QVERIFY(panel.isShowingSearchResults());
+    panel.showThumbnailList();
+    QVERIFY(!panel.isShowingSearchResults());
+}
+
+void TestPanelAndTab::tabStartsClosedAndHandleCannotBeDragged()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(3, QSizeF(400, 300)));
+    auto tab = makeTab(doc);
+    QVERIFY(!tab->isThumbnailPanelOpen());
+    QCOMPARE(tab->splitter()->sizes().value(0), 0);
+
+    QSplitterHandle *handle = tab->splitter()->handle(1);
+    QVERIFY(handle);
+    const QPointF local(0, 100);
+    QMouseEvent press(QEvent::MouseButtonPress, local, handle->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &press);
+    const QPointF dragged(300, 100);
+    QMouseEvent move(QEvent::MouseMove, dragged, handle->mapToGlobal(dragged), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, dragged, handle->mapToGlobal(dragged),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &release);
+    QCOMPARE(tab->splitter()->sizes().value(0), 0);
+
+    tab->openThumbnailPanel();
+    QVERIFY(tab->isThumbnailPanelOpen());
+    tab->searchText(QStringLiteral("x"));
+    QVERIFY(tab->thumbnailPanel()->isShowingSearchResults());
+    tab->closeThumbnailPanel();
+    QVERIFY(!tab->isThumbnailPanelOpen());
+    tab->openThumbnailPanel();
+    QVERIFY(!tab->thumbnailPanel()->isShowingSearchResults());
+}
+
+void TestPanelAndTab::tabForwardsSearchRotationAndPageChanges()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(5, QSizeF(400, 700)));
+    doc.addText(3, QStringLiteral("Valve 7"));
+    doc.addText(3, QStringLiteral("Valve 7"), QPointF(10, 300));
+    auto tab = makeTab(doc);
+    tab->openThumbnailPanel();
+    QListWidget *list = listOf(tab->thumbnailPanel());
+    QCOMPARE(list->currentRow(), 0);
+
+    tab->goToPage(2);
+    QCOMPARE(tab->getDocumentPageNumber(), 2);
+    QCOMPARE(list->currentRow(), 2);
+
+    // A thumbnail click navigates.
+    emit list->itemClicked(list->item(4));
+    QCOMPARE(tab->getDocumentPageNumber(), 4);
+
+    // A page change made by scrolling selects the matching thumbnail.
+    QTRY_VERIFY_WITH_TIMEOUT(!tab->view()->isNavigating(), 2000);
+    tab->view()->centerOn(200, doc.rects.at(1).center().y());
+    QCOMPARE(tab->getDocumentPageNumber(), 1);
+    QCOMPARE(list->currentRow(), 1);
+
+    // Search fills the table; a result click highlights on its page.
+    tab->searchText(QStringLiteral("valve"));
+    QTableWidget *table = tableOf(tab->thumbnailPanel());
+    QCOMPARE(table->rowCount(), 2);
+    emit table->itemClicked(table->item(1, 1));
+    QCOMPARE(tab->getDocumentPageNumber(), 3);
+
+    // A rotation rebuilds the list, one item per page, without a selection.
+    QSignalSpy layoutSpy(tab->view(), &DocumentGraphicsView::layoutUpdated);
+    tab->rotateCurrentPage(true);
+    QCOMPARE(layoutSpy.count(), 1);
+    QCOMPARE(list->count(), 5);
+    QCOMPARE(list->currentRow(), -1);
+    QCOMPARE(tab->view()->pageRotations().at(3), 90);
+    tab->rotateAllPages(false);
+    QCOMPARE(tab->view()->pageRotations(), QList<int>({270, 270, 270, 0, 270}));
+    tab->thumbnailPanel()->renderAllThumbnails();
+    // Rotated pages give landscape thumbnails.
+    QCOMPARE(list->item(0)->icon().availableSizes().value(0), QSize(142, 82));
+
+    tab->setLayoutMode(DocumentGraphicsView::TwoColumns);
+    tab->setViewMode(DocumentGraphicsView::SinglePage);
+    tab->goToFirstPage();
+    tab->goToNextPage();
+    QCOMPARE(tab->getDocumentPageNumber(), 2);
+    tab->goToLastPage();
+    QCOMPARE(tab->getDocumentPageNumber(), 4);
+    tab->goToPreviousPage();
+    QCOMPARE(tab->getDocumentPageNumber(), 2);
+    tab->setZoomMode(DocumentGraphicsView::FitPage);
+    QCOMPARE(tab->view()->zoomMode(), DocumentGraphicsView::FitPage);
+    tab->zoomIn();
+    tab->zoomOut();
+    QCOMPARE(tab->view()->zoomMode(), DocumentGraphicsView::ActualSize);
+    tab->zoomToOne();
+    QVERIFY(qFuzzyCompare(tab->view()->zoomFactor(), DocumentGraphicsView::actualSizeScale()));
+}
+
+void TestPanelAndTab::tabFileNameAndTeardown()
+{
+    struct Case { QString given; QString kept; };
+    const QList<Case> cases{{QStringLiteral("plan.vsdx"), QStringLiteral("plan")},
+                            {QStringLiteral("a.b.vsdx"), QStringLiteral("a.b")},
+                            {QStringLiteral("noextension"), QString()}};
+    for (const Case &c : cases) {
+        HandBuiltDocument doc(HandBuiltDocument::repeated(1, QSizeF(100, 100)));
+        QPointer<QGraphicsScene> scene(doc.scene);
+        auto tab = makeTab(doc, c.given);
+        QCOMPARE(tab->view()->fileName(), c.kept);
+        tab.reset();
+        QVERIFY(scene.isNull()); // the tab's view took the scene with it
+    }
+
+    // A tab with an empty document works and does nothing.
+    HandBuiltDocument empty(QList<QSizeF>{});
+    auto tab = makeTab(empty);
+    tab->rotateAllPages(true);
+    tab->setLayoutMode(DocumentGraphicsView::TwoColumns);
+    tab->goToLastPage();
+    tab->searchText(QStringLiteral("x"));
+    QCOMPARE(tab->getDocumentPageNumber(), 0);
+    QCOMPARE(listOf(tab->thumbnailPanel())->count(), 0);
+}
+
+QTEST_MAIN(TestPanelAndTab)
+#include "tst_panelandtab.moc"
