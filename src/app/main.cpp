@@ -1,0 +1,58 @@
+#include "AppInitialization.h"
+#include "AppShutdownGuard.h"
+#include "CommandLineFiles.h"
+#include "FileOpenFilter.h"
+#include "HostWindow.h"
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+
+#include <memory>
+
+namespace {
+// The interface is laid out for a 12-point sans serif; take the first of
+// these that the system has.
+QFont applicationFont()
+{
+    static const QStringList preferred = {QStringLiteral("Liberation Sans"),
+                                          QStringLiteral("DejaVu Sans"),
+                                          QStringLiteral("Noto Sans")};
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &family : preferred) {
+        if (installed.contains(family))
+            return QFont(family, 12);
+    }
+    QFont fallback = QApplication::font();
+    fallback.setPointSize(12);
+    return fallback;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    AppInitialization::instance();
+
+    auto fileOpenFilter = std::make_unique<FileOpenFilter>(nullptr);
+    app.installEventFilter(fileOpenFilter.get());
+
+    // From here on, however main is left, the services shut down cleanly.
+    AppShutdownGuard shutdownGuard;
+
+    MainWindow window(nullptr);
+    QApplication::setFont(applicationFont());
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));
+    // Only closing the main window ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QObject::connect(fileOpenFilter.get(), &FileOpenFilter::fileOpened, &window, &MainWindow::openFile);
+
+    auto *host = new HostWindow(&window); // owned by the window
+    QObject::connect(&window, &MainWindow::sizeChangeRequested, host, &HostWindow::performResize);
+    host->show();
+    CommandLineFiles::openWhenShown(&window, CommandLineFiles::fromArguments(app.arguments()));
+
+    return app.exec();
+}

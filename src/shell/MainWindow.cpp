@@ -1,0 +1,343 @@
+#include "MainWindow.h"
+#include "ui_MainWindow.h"
+
+#include "AppConfig.h"
+#include "BrowserTabWidget.h"
+#include "DocumentGraphicsView.h"
+#include "DocumentTabWidget.h"
+#include "Log.h"
+#include "LogStream.h"
+#include "NativeMessageBox.h"
+#include "ShellResources.h"
+#include "VisioImporter.h"
+#include "VisioSceneBuilder.h"
+
+#include <QAction>
+#include <QDebug>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGraphicsScene>
+#include <QMimeData>
+#include <QUrl>
+
+#include <exception>
+
+namespace {
+constexpr double kSceneDpi = 96.0;
+
+bool hasVisioSuffix(const QString &path)
+{
+    static const QStringList suffixes = {QStringLiteral(".vsd"), QStringLiteral(".vsdx"),
+                                         QStringLiteral(".vdx")};
+    for (const QString &suffix : suffixes) {
+        if (path.endsWith(suffix, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+// A folder called "plans.vsd" is not a drawing.
+bool isDroppableDrawing(const QString &path)
+{
+    return !path.isEmpty() && hasVisioSuffix(path) && !QFileInfo(path).isDir();
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ShellResources::ensureLoaded();
+    ui->setupUi(this);
+    ui->stackedWidget->setCurrentWidget(ui->emptyPage);
+
+    installEventFilter(this);
+    ui->emptyPage->installEventFilter(this);
+    ui->tabWidget->installEventFilter(this);
+    ui->emptyPage->setAcceptDrops(true);
+    ui->tabWidget->setAcceptDrops(true);
+    setAcceptDrops(true);
+
+    setToolbarWidgetsEnabled(false);
+
+    connect(ui->tabWidget, &BrowserTabWidget::allTabClosed, this, &MainWindow::onAllTabClosed);
+    connect(ui->tabWidget, &BrowserTabWidget::addFileClicked, this, &MainWindow::on_btnOpenFile_clicked);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::syncToggleButtons);
+
+    ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
+    connect(ui->searchBox, &QLineEdit::editingFinished, this, &MainWindow::onSearchEditingFinished);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+DocumentTabWidget *MainWindow::currentTabWidget() const
+{
+    return qobject_cast<DocumentTabWidget *>(ui->tabWidget->currentWidget());
+}
+
+bool MainWindow::isUnavailableToolbarWidget(const QWidget *widget) const
+{
+    // Bookmarks, printing, PDF export and image extraction are not wired yet.
+    return widget == ui->btnBookmarks || widget == ui->btnPrint || widget == ui->btnSave
+           || widget == ui->btnExport || widget == ui->label_8 || widget == ui->label_9
+           || widget == ui->label_10;
+}
+
+void MainWindow::setToolbarWidgetsEnabled(bool enabled)
+{
+    const QList<QWidget *> widgets = ui->toolbarWidget->findChildren<QWidget *>();
+    for (QWidget *widget : widgets)
+        widget->setEnabled(enabled && !isUnavailableToolbarWidget(widget));
+}
+
+void MainWindow::openFile(const QString &path)
+{
+    loadVisioFile(path);
+}
+
+void MainWindow::showOpenFailed()
+{
+    NativeMessageBox::error(this, tr("Open Failed"), tr("Unsupported file format or corrupted document."));
+}
+
+bool MainWindow::loadVisioFile(const QString &path)
+{
+    try {
+        const VisioImporter::Result result = VisioImporter::importFile(path);
+        switch (result.outcome) {
+        case VisioImporter::Unsupported:
+        case VisioImporter::ParseFailed:
+            showOpenFailed();
+            return false;
+        case VisioImporter::Empty:
+            // Logged by the importer; nothing to show.
+            return false;
+        case VisioImporter::Loaded:
+            break;
+        }
+        if (result.model.pages.isEmpty())
+            return false;
+
+        openDocument(result.model);
+        if (ui->stackedWidget->currentWidget() != ui->tabPage) {
+            ui->stackedWidget->setCurrentWidget(ui->tabPage);
+            setToolbarWidgetsEnabled(true);
+        }
+        return true;
+    } catch (const std::exception &e) {
+        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason:" << QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: unexpected error.";
+    }
+    showOpenFailed();
+    return false;
+}
+
+void MainWindow::openDocument(const VisioDocumentModel &model)
+{
+    QList<QRectF> pageRects;
+    QList<QGraphicsItemGroup *> pageGroups;
+    QGraphicsScene *scene = VisioSceneBuilder::buildScene(model, &pageRects, &pageGroups, kSceneDpi);
+    if (!scene)
+        return;
+
+    // The tab's view owns the scene from here; it goes when the tab is closed.
+    auto *tab = new DocumentTabWidget(nullptr);
+    tab->initDocumentView(model.fileName, scene, pageRects, pageGroups);
+
+    const int index = ui->tabWidget->addTab(tab, model.fileName);
+    ui->tabWidget->setTabToolTip(index, model.fileName);
+    ui->tabWidget->setCurrentWidget(tab);
+
+    // Files dropped onto a document open like files dropped on the start page.
+    tab->view()->installEventFilter(this);
+    tab->view()->viewport()->installEventFilter(this);
+
+    qDebug() << "mainWindow width: " << width();
+}
+
+void MainWindow::onAllTabClosed()
+{
+    ui->stackedWidget->setCurrentWidget(ui->emptyPage);
+    setToolbarWidgetsEnabled(false);
+}
+
+void MainWindow::syncToggleButtons()
+{
+    // Each tab keeps its own panel, layout and display mode; the toggles show
+    // the current tab's, so that the next click does what it shows.
+    DocumentTabWidget *tab = currentTabWidget();
+    ui->btnView->setChecked(tab && tab->isThumbnailPanelOpen());
+    ui->btnDoublePage->setChecked(tab && tab->view()->layoutMode() == DocumentGraphicsView::TwoColumns);
+    ui->btnSinglePage->setChecked(tab && tab->view()->viewMode() == DocumentGraphicsView::SinglePage);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter: {
+        auto *drag = static_cast<QDragEnterEvent *>(event);
+        if (!drag->mimeData()->hasUrls())
+            return true;
+        const QList<QUrl> urls = drag->mimeData()->urls();
+        for (const QUrl &url : urls) {
+            if (isDroppableDrawing(url.toLocalFile())) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+                return true;
+            }
+        }
+        drag->ignore();
+        return true;
+    }
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (drag->mimeData()->hasUrls())
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        const QList<QUrl> urls = drop->mimeData()->urls();
+        for (const QUrl &url : urls) {
+            const QString path = url.toLocalFile();
+            if (isDroppableDrawing(path))
+                loadVisioFile(path);
+        }
+        drop->acceptProposedAction();
+        return true;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::onSearchEditingFinished()
+{
+    DocumentTabWidget *tab = currentTabWidget();
+    if (!tab)
+        return;
+    const QString text = ui->searchBox->text();
+    if (!text.isEmpty()) {
+        tab->searchText(text);
+        if (!ui->btnView->isChecked())
+            ui->btnView->click();
+    } else if (ui->btnView->isChecked()) {
+        ui->btnView->click();
+    }
+}
+
+void MainWindow::on_btnOpenFile_clicked()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Open Visio File"), AppConfig::instance()->getLastOpenPath(),
+        tr("Visio Files (*.vsd *.vsdx *.vdx)"));
+    if (files.isEmpty())
+        return;
+    AppConfig::instance()->setLastOpenPath(QFileInfo(files.first()).absolutePath());
+    for (const QString &file : files)
+        loadVisioFile(file);
+}
+
+void MainWindow::on_btnView_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget()) {
+        if (ui->btnView->isChecked())
+            tab->openThumbnailPanel();
+        else
+            tab->closeThumbnailPanel();
+    }
+}
+
+void MainWindow::on_btnZoomOut_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->zoomOut();
+}
+
+void MainWindow::on_btnZoomIn_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->zoomIn();
+}
+
+void MainWindow::on_btnZoomToOne_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->zoomToOne();
+}
+
+void MainWindow::on_btnZoomToFit_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->setZoomMode(DocumentGraphicsView::FitPage);
+}
+
+void MainWindow::on_btnDoublePage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->setLayoutMode(ui->btnDoublePage->isChecked() ? DocumentGraphicsView::TwoColumns
+                                                          : DocumentGraphicsView::SingleColumn);
+}
+
+void MainWindow::on_btnSinglePage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->setViewMode(ui->btnSinglePage->isChecked() ? DocumentGraphicsView::SinglePage
+                                                        : DocumentGraphicsView::Continuous);
+}
+
+void MainWindow::on_btnFirstPage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->goToFirstPage();
+}
+
+void MainWindow::on_btnLastPage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->goToLastPage();
+}
+
+void MainWindow::on_btnPreviousPage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->goToPreviousPage();
+}
+
+void MainWindow::on_btnNextPage_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->goToNextPage();
+}
+
+void MainWindow::on_btnAllPageLeftRotate_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->rotateAllPages(false);
+}
+
+void MainWindow::on_btnAllPageRightRotate_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->rotateAllPages(true);
+}
+
+void MainWindow::on_btnSinglePageLeftRotate_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->rotateCurrentPage(false);
+}
+
+void MainWindow::on_btnSinglePageRightRotate_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->rotateCurrentPage(true);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QMainWindow>
+
+class DocumentTabWidget;
+struct VisioDocumentModel;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The application window: a start page inviting the user to add files, or a
+// strip of browser-style tabs, one per open document, under a toolbar that
+// acts on the current tab.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Imports one file and, when it yields pages, opens it in a new current
+    // tab. Failures raise their own alert and leave the window as it was.
+    // Returns whether a tab was opened.
+    bool loadVisioFile(const QString &path);
+    void openDocument(const VisioDocumentModel &model);
+
+    DocumentTabWidget *currentTabWidget() const;
+    // Every widget under the toolbar; buttons whose features are not there
+    // yet stay disabled.
+    void setToolbarWidgetsEnabled(bool enabled);
+
+public slots:
+    // A path handed in from outside the window (command line, desktop).
+    void openFile(const QString &path);
+
+signals:
+    void sizeChangeRequested(int width, int height);
+    void applyMacTitleBarFix();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void on_btnOpenFile_clicked();
+    void on_btnView_clicked();
+    void on_btnZoomOut_clicked();
+    void on_btnZoomIn_clicked();
+    void on_btnZoomToOne_clicked();
+    void on_btnZoomToFit_clicked();
+    void on_btnDoublePage_clicked();
+    void on_btnSinglePage_clicked();
+    void on_btnFirstPage_clicked();
+    void on_btnLastPage_clicked();
+    void on_btnPreviousPage_clicked();
+    void on_btnNextPage_clicked();
+    void on_btnAllPageLeftRotate_clicked();
+    void on_btnAllPageRightRotate_clicked();
+    void on_btnSinglePageLeftRotate_clicked();
+    void on_btnSinglePageRightRotate_clicked();
+
+private:
+    void onSearchEditingFinished();
+    void onAllTabClosed();
+    void syncToggleButtons();
+    void showOpenFailed();
+    bool isUnavailableToolbarWidget(const QWidget *widget) const;
+
+    Ui::MainWindow *ui = nullptr;
+};
