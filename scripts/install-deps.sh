@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the viewer need.
-# Safe to run again: packages that are already there are skipped.
+# Installs the Debian 12 packages that the build, the tests and the program need.
+# Safe to run again: packages that are already installed are skipped, and
+# nothing is downloaded when everything is there.
+# Usage: scripts/install-deps.sh [--gui]   (--gui adds a virtual X server)
 set -euo pipefail
 
 packages=(
@@ -14,6 +16,11 @@ if [ "${1:-}" = "--gui" ]; then
     packages+=(xvfb xauth)
 fi
 
+if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
+    echo "install-deps: this script needs Debian's dpkg and apt-get (Debian 12)." >&2
+    exit 1
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -21,10 +28,23 @@ for p in "${packages[@]}"; do
     fi
 done
 
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    "${sudo_cmd[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
 fi
+
+# Root (as in CI) needs no sudo, and a fresh machine may not even have it.
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null 2>&1; then
+        echo "install-deps: missing packages: ${missing[*]}" >&2
+        echo "install-deps: run this script as root or install sudo first." >&2
+        exit 1
+    fi
+    as_root=(sudo)
+fi
+
+echo "Installing: ${missing[*]}"
+# env passes the variable through sudo, which would otherwise drop it.
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
