@@ -60,6 +60,15 @@ void paintItemTree(QPainter *painter, QGraphicsItem *item, const QTransform &bas
     paintChildren(false);
 }
 
+// The selected item is marked by its background; without its own Selected
+// pixmap the icon view would tint the page blue.
+QIcon thumbnailIcon(const QPixmap &pixmap)
+{
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
+}
+
 } // namespace
 
 ThumbnailPanel::ThumbnailPanel(QWidget *parent)
@@ -162,7 +171,7 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
         thumbnail.rendered = !scene || thumbnail.size.isEmpty();
         m_thumbnails.append(thumbnail);
 
-        auto *item = new QListWidgetItem(QIcon(paintThumbnail(thumbnail, false)),
+        auto *item = new QListWidgetItem(thumbnailIcon(paintThumbnail(thumbnail, false)),
                                          QString::number(i + 1));
         item->setData(Qt::UserRole, i);
         item->setTextAlignment(Qt::AlignCenter);
@@ -227,7 +236,7 @@ void ThumbnailPanel::renderThumbnail(int row)
     thumbnail.rendered = true;
     --m_pendingCount;
     if (QListWidgetItem *item = m_thumbnailList->item(row))
-        item->setIcon(QIcon(paintThumbnail(thumbnail, true)));
+        item->setIcon(thumbnailIcon(paintThumbnail(thumbnail, true)));
 }
 
 void ThumbnailPanel::renderTick()
