@@ -1,0 +1,422 @@
+#include "BrowserTabWidget.h"
+#include "CommandLineFiles.h"
+#include "DocumentTabWidget.h"
+#include "FileOpenFilter.h"
+#include "MainWindow.h"
+#include "NativeMessageBox.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFile>
+#include <QFileOpenEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+namespace {
+const QString kSample = QStringLiteral(PLANDRAW_TEST_DATA_DIR "/../../samples/plandraw-sample.vdx");
+
+struct Alert
+{
+    NativeMessageBox::Icon icon;
+    QString title;
+    QString text;
+};
+} // namespace
+
+class TestShellMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsEmptyWithTheToolbarDisabled();
+    void firstDocumentEnablesToolbarAndLastCloseDisablesIt();
+    void failedOpenAlertsAndLeavesTheStateAlone_data();
+    void failedOpenAlertsAndLeavesTheStateAlone();
+    void badFilesDoNotStopTheGoodOnes();
+    void dragEnterAcceptsOnlyDrawings_data();
+    void dragEnterAcceptsOnlyDrawings();
+    void dropOpensDrawingsInOrderAndSkipsTheRest();
+    void dropOnAnOpenDocumentIsHandledToo();
+    void searchBoxOpensAndClosesThePanel();
+    void toggleButtonsFollowTheCurrentTab();
+    void commandLinePathsOpenInOrder();
+    void fileOpenEventsReachTheWindow();
+    void fixtureDrawingsOpen();
+
+private:
+    QString copySample(const QString &name) const;
+    QString writeFile(const QString &name, const QByteArray &bytes) const;
+    QStringList tabTitles() const;
+    void sendDrop(QWidget *target, const QList<QUrl> &urls);
+
+    QTemporaryDir m_dir;
+    MainWindow *m_window = nullptr;
+    BrowserTabWidget *m_tabs = nullptr;
+    QStackedWidget *m_stack = nullptr;
+    QList<Alert> m_alerts;
+};
+
+void TestShellMainWindow::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(QFile::exists(kSample), qPrintable(kSample));
+    NativeMessageBox::setPresenterForTesting(
+        [this](NativeMessageBox::Icon icon, const QString &title, const QString &text) {
+            m_alerts.append({icon, title, text});
+        });
+}
+
+void TestShellMainWindow::init()
+{
+    m_alerts.clear();
+    m_window = new MainWindow(nullptr);
+    m_tabs = m_window->findChild<BrowserTabWidget *>(QStringLiteral("tabWidget"));
+    m_stack = m_window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QVERIFY(m_tabs && m_stack);
+}
+
+void TestShellMainWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+QString TestShellMainWindow::copySample(const QString &name) const
+{
+    const QString target = m_dir.filePath(name);
+    QFile::remove(target);
+    if (!QFile::copy(kSample, target))
+        return QString();
+    return target;
+}
+
+QString TestShellMainWindow::writeFile(const QString &name, const QByteArray &bytes) const
+{
+    const QString target = m_dir.filePath(name);
+    QFile file(target);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return QString();
+    file.write(bytes);
+    return target;
+}
+
+QStringList TestShellMainWindow::tabTitles() const
+{
+    QStringList titles;
+    for (int i = 0; i < m_tabs->count(); ++i)
+        titles << m_tabs->tabText(i);
+    return titles;
+}
+
+void TestShellMainWindow::sendDrop(QWidget *target, const QList<QUrl> &urls)
+{
+    QMimeData data;
+    data.setUrls(urls);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    drop.setAccepted(false);
+    // Straight to the window's filter, as the event system would hand it over.
+    QVERIFY(static_cast<QObject *>(m_window)->eventFilter(target, &drop));
+    QVERIFY(drop.isAccepted());
+}
+
+void TestShellMainWindow::startsEmptyWithTheToolbarDisabled()
+{
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
+    const QList<QWidget *> widgets = m_window->findChild<QWidget *>(QStringLiteral("toolbarWidget"))->findChildren<QWidget *>();
+    QVERIFY(widgets.size() > 20);
+    for (QWidget *w : widgets)
+        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+    QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("btnOpenFile"))->isEnabled());
+}
+
+void TestShellMainWindow::firstDocumentEnablesToolbarAndLastCloseDisablesIt()
+{
+    const QString path = copySample(QStringLiteral("plan.vdx"));
+    QVERIFY(m_window->loadVisioFile(path));
+    QVERIFY(m_alerts.isEmpty());
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("tabPage"));
+    QCOMPARE(tabTitles(), QStringList{QStringLiteral("plan.vdx")});
+    QCOMPARE(m_tabs->tabToolTip(0), QStringLiteral("plan.vdx"));
+    QVERIFY(m_window->currentTabWidget());
+    QCOMPARE(m_window->currentTabWidget()->view()->pageCount(), 2);
+
+    for (const char *name : {"btnView", "btnZoomIn", "btnNextPage", "btnSinglePageRightRotate", "searchBox", "label_2"})
+        QVERIFY2(m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
+    // Not wired yet: they stay off whatever the toolbar state.
+    for (const char *name : {"btnBookmarks", "btnPrint", "btnSave", "btnExport"})
+        QVERIFY2(!m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
+
+    QVERIFY(m_window->loadVisioFile(path));
+    QCOMPARE(m_tabs->count(), 2); // the same file twice gives two tabs
+    QCOMPARE(m_tabs->currentIndex(), 1);
+
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("tabPage"));
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
+    QVERIFY(!m_window->currentTabWidget());
+    for (const char *name : {"btnView", "btnZoomIn", "searchBox", "label_2", "label_11"})
+        QVERIFY2(!m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
+
+    // Opening again brings the toolbar back.
+    QVERIFY(m_window->loadVisioFile(path));
+    QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled());
+}
+
+void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("withOpenDocument");
+    for (bool open : {false, true}) {
+        const char *suffix = open ? " (with a document open)" : " (empty window)";
+        QTest::newRow(qPrintable(QStringLiteral("zero-byte vsdx") + suffix)) << "empty" << open;
+        QTest::newRow(qPrintable(QStringLiteral("garbage vsd") + suffix)) << "garbage" << open;
+        QTest::newRow(qPrintable(QStringLiteral("missing path") + suffix)) << "missing" << open;
+        QTest::newRow(qPrintable(QStringLiteral("truncated vdx") + suffix)) << "truncated" << open;
+    }
+}
+
+void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, withOpenDocument);
+
+    QString path;
+    if (kind == QLatin1String("empty")) {
+        path = writeFile(QStringLiteral("empty.vsdx"), QByteArray());
+    } else if (kind == QLatin1String("garbage")) {
+        path = writeFile(QStringLiteral("garbage.vsd"), QByteArray("this is not a drawing\n").repeated(50));
+    } else if (kind == QLatin1String("missing")) {
+        path = m_dir.filePath(QStringLiteral("no-such-file.vsd"));
+    } else {
+        QFile sample(kSample);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        path = writeFile(QStringLiteral("truncated.vdx"), sample.read(sample.size() / 3));
+    }
+
+    if (withOpenDocument)
+        QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("good.vdx"))));
+    const QString stackBefore = m_stack->currentWidget()->objectName();
+    const QStringList tabsBefore = tabTitles();
+    const bool toolbarBefore = m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled();
+
+    m_window->openFile(path);
+
+    // Every failing file here must be reported: a truncated XML drawing may
+    // only be accepted if it still yields pages.
+    if (kind == QLatin1String("truncated") && m_tabs->count() > tabsBefore.size())
+        QSKIP("libvisio recovered pages from the truncated drawing");
+    QCOMPARE(m_alerts.size(), 1);
+    QCOMPARE(m_alerts[0].icon, NativeMessageBox::Critical);
+    QCOMPARE(m_alerts[0].title, QStringLiteral("Open Failed"));
+    QCOMPARE(m_alerts[0].text, QStringLiteral("Unsupported file format or corrupted document."));
+    QCOMPARE(m_stack->currentWidget()->objectName(), stackBefore);
+    QCOMPARE(tabTitles(), tabsBefore);
+    QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled(), toolbarBefore);
+}
+
+void TestShellMainWindow::badFilesDoNotStopTheGoodOnes()
+{
+    const QString first = copySample(QStringLiteral("first.vdx"));
+    const QString bad = writeFile(QStringLiteral("bad.vsdx"), QByteArray());
+    const QString last = copySample(QStringLiteral("last.vdx"));
+    for (const QString &path : {first, bad, m_dir.filePath(QStringLiteral("gone.vsd")), last})
+        m_window->openFile(path);
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("first.vdx"), QStringLiteral("last.vdx")}));
+    QCOMPARE(m_alerts.size(), 2);
+}
+
+void TestShellMainWindow::dragEnterAcceptsOnlyDrawings_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("upper-case suffix after a pdf") << QStringList{"notes.pdf", "PLAN.VSDX"} << true;
+    QTest::newRow("mixed-case vdx") << QStringList{"flow.Vdx"} << true;
+    QTest::newRow("binary vsd") << QStringList{"old.vsd"} << true;
+    QTest::newRow("only other files") << QStringList{"notes.pdf", "picture.png", "plan.vsdx.txt"} << false;
+    QTest::newRow("a folder with a drawing suffix") << QStringList{"folder.vsd/"} << false;
+}
+
+void TestShellMainWindow::dragEnterAcceptsOnlyDrawings()
+{
+    QFETCH(QStringList, names);
+    QFETCH(bool, accepted);
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.vsd")));
+
+    QList<QUrl> urls;
+    for (QString name : names)
+        urls << QUrl::fromLocalFile(m_dir.filePath(name.remove(QLatin1Char('/'))));
+    QMimeData data;
+    data.setUrls(urls);
+    QWidget *emptyPage = m_window->findChild<QWidget *>(QStringLiteral("emptyPage"));
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.setAccepted(false);
+    QVERIFY(static_cast<QObject *>(m_window)->eventFilter(emptyPage, &enter)); // consumed either way
+    QCOMPARE(enter.isAccepted(), accepted);
+    if (accepted)
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+
+    // Text without URLs is not accepted either.
+    QMimeData text;
+    text.setText(QStringLiteral("plan.vsdx"));
+    QDragEnterEvent textEnter(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    textEnter.setAccepted(false);
+    QVERIFY(static_cast<QObject *>(m_window)->eventFilter(emptyPage, &textEnter));
+    QVERIFY(!textEnter.isAccepted());
+}
+
+void TestShellMainWindow::dropOpensDrawingsInOrderAndSkipsTheRest()
+{
+    const QString upper = copySample(QStringLiteral("PLAN.VDX"));
+    const QString pdf = writeFile(QStringLiteral("notes.pdf"), QByteArray("%PDF-1.4\n"));
+    const QString lower = copySample(QStringLiteral("second.vdx"));
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("drawings.vsdx")));
+    const QString folder = m_dir.filePath(QStringLiteral("drawings.vsdx"));
+
+    sendDrop(m_window->findChild<QWidget *>(QStringLiteral("emptyPage")),
+             {QUrl::fromLocalFile(upper), QUrl::fromLocalFile(pdf), QUrl::fromLocalFile(folder),
+              QUrl(QStringLiteral("https://example.com/remote.vsd")), QUrl::fromLocalFile(lower)});
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("PLAN.VDX"), QStringLiteral("second.vdx")}));
+    QVERIFY(m_alerts.isEmpty());
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("tabPage"));
+}
+
+void TestShellMainWindow::dropOnAnOpenDocumentIsHandledToo()
+{
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("one.vdx"))));
+    const QString two = copySample(QStringLiteral("two.vdx"));
+    sendDrop(m_window->currentTabWidget()->view()->viewport(), {QUrl::fromLocalFile(two)});
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("one.vdx"), QStringLiteral("two.vdx")}));
+}
+
+void TestShellMainWindow::searchBoxOpensAndClosesThePanel()
+{
+    auto *search = m_window->findChild<QLineEdit *>(QStringLiteral("searchBox"));
+    auto *btnView = m_window->findChild<QToolButton *>(QStringLiteral("btnView"));
+
+    // Without a document nothing happens.
+    search->setText(QStringLiteral("Plandraw"));
+    emit search->editingFinished();
+    QVERIFY(!btnView->isChecked());
+
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("search.vdx"))));
+    DocumentTabWidget *tab = m_window->currentTabWidget();
+    QVERIFY(!tab->isThumbnailPanelOpen());
+
+    emit search->editingFinished();
+    QVERIFY(btnView->isChecked());
+    QVERIFY(tab->isThumbnailPanelOpen());
+
+    // Searching again keeps the panel open.
+    emit search->editingFinished();
+    QVERIFY(tab->isThumbnailPanelOpen());
+
+    search->clear();
+    emit search->editingFinished();
+    QVERIFY(!btnView->isChecked());
+    QVERIFY(!tab->isThumbnailPanelOpen());
+
+    // Empty text with the panel closed leaves it closed.
+    emit search->editingFinished();
+    QVERIFY(!tab->isThumbnailPanelOpen());
+}
+
+void TestShellMainWindow::toggleButtonsFollowTheCurrentTab()
+{
+    auto *btnDouble = m_window->findChild<QToolButton *>(QStringLiteral("btnDoublePage"));
+    auto *btnView = m_window->findChild<QToolButton *>(QStringLiteral("btnView"));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("a.vdx"))));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("b.vdx"))));
+
+    btnDouble->click();
+    btnView->click();
+    QCOMPARE(m_window->currentTabWidget()->view()->layoutMode(), DocumentGraphicsView::TwoColumns);
+    QVERIFY(m_window->currentTabWidget()->isThumbnailPanelOpen());
+
+    m_tabs->setCurrentIndex(0);
+    QVERIFY(!btnDouble->isChecked());
+    QVERIFY(!btnView->isChecked());
+    // So the next click turns two columns on here, not off.
+    btnDouble->click();
+    QCOMPARE(m_window->currentTabWidget()->view()->layoutMode(), DocumentGraphicsView::TwoColumns);
+
+    m_tabs->setCurrentIndex(1);
+    QVERIFY(btnDouble->isChecked());
+    QVERIFY(btnView->isChecked());
+}
+
+void TestShellMainWindow::commandLinePathsOpenInOrder()
+{
+    const QString a = copySample(QStringLiteral("alpha.vdx"));
+    const QString b = copySample(QStringLiteral("beta.vdx"));
+    const QString c = copySample(QStringLiteral("gamma.vdx"));
+    const QStringList paths = CommandLineFiles::fromArguments(
+        {QStringLiteral("plandraw"), b, m_dir.filePath(QStringLiteral("missing.vsdx")), a, c});
+    QCOMPARE(paths.size(), 4);
+
+    CommandLineFiles::openWhenShown(m_window, paths);
+    QCOMPARE(m_tabs->count(), 0); // not before the event loop runs
+    QTRY_COMPARE(m_tabs->count(), 3);
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("beta.vdx"), QStringLiteral("alpha.vdx"),
+                                       QStringLiteral("gamma.vdx")}));
+    QCOMPARE(m_alerts.size(), 1);
+    QCOMPARE(m_tabs->currentIndex(), 2);
+}
+
+void TestShellMainWindow::fileOpenEventsReachTheWindow()
+{
+    FileOpenFilter filter;
+    connect(&filter, &FileOpenFilter::fileOpened, m_window, &MainWindow::openFile);
+    QSignalSpy opened(&filter, &FileOpenFilter::fileOpened);
+    const QString odd = copySample(QStringLiteral("Grundriss Büro 2.vdx"));
+    QFileOpenEvent event(odd);
+    QObject target;
+    target.installEventFilter(&filter);
+    QApplication::sendEvent(&target, &event);
+    QCOMPARE(opened.count(), 1);
+    QCOMPARE(opened.first().first().toString(), odd);
+    QCOMPARE(tabTitles(), QStringList{QStringLiteral("Grundriss Büro 2.vdx")});
+
+    QEvent other(QEvent::User);
+    QApplication::sendEvent(&target, &other);
+    QCOMPARE(opened.count(), 1);
+}
+
+void TestShellMainWindow::fixtureDrawingsOpen()
+{
+    const QDir fixtures(QStringLiteral(PLANDRAW_FIXTURES_DIR));
+    if (!fixtures.exists())
+        QSKIP("third-party sample drawings are not available");
+    const QStringList names = {QStringLiteral("BasicShapes.vdx"), QStringLiteral("blue-box.vsdx"),
+                               QStringLiteral("Visio11FormatLine.vsd")};
+    QStringList present;
+    for (const QString &name : names) {
+        if (fixtures.exists(name))
+            present << name;
+    }
+    if (present.isEmpty())
+        QSKIP("none of the chosen sample drawings is present");
+    QList<QUrl> urls;
+    for (const QString &name : present)
+        urls << QUrl::fromLocalFile(fixtures.filePath(name));
+    sendDrop(m_window->findChild<QWidget *>(QStringLiteral("emptyPage")), urls);
+    QCOMPARE(tabTitles(), present);
+    QVERIFY(m_alerts.isEmpty());
+    for (int i = 0; i < m_tabs->count(); ++i)
+        QVERIFY(qobject_cast<DocumentTabWidget *>(m_tabs->widget(i))->view()->pageCount() > 0);
+}
+
+QTEST_MAIN(TestShellMainWindow)
+#include "test_shell_mainwindow.moc"
