@@ -6,10 +6,22 @@
 #include <QStyle>
 #include <QStyleOptionGraphicsItem>
 #include <QTextCursor>
+#include <QTextDocument>
 
 SelectableTextItem::SelectableTextItem(QGraphicsItem *parent)
     : QGraphicsTextItem(parent)
 {
+    setFlag(QGraphicsItem::ItemIsSelectable);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+}
+
+SelectableTextItem::SelectableTextItem(QTextDocument *document, QGraphicsItem *parent)
+    : QGraphicsTextItem(parent)
+{
+    if (document) {
+        document->setParent(this);
+        setDocument(document);
+    }
     setFlag(QGraphicsItem::ItemIsSelectable);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
 }

@@ -10,6 +10,8 @@ class SelectableTextItem : public QGraphicsTextItem
 
 public:
     explicit SelectableTextItem(QGraphicsItem *parent = nullptr);
+    // Shows document, which the item takes over.
+    explicit SelectableTextItem(QTextDocument *document, QGraphicsItem *parent = nullptr);
     ~SelectableTextItem() override;
 
     QRectF boundingRect() const override;

@@ -295,9 +295,12 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
     if (h < 1.0)
         h = 2 * QFontMetricsF(text.font).height();
 
-    auto *item = new SelectableTextItem();
-    QTextDocument *document = item->document();
+    // The document is filled and sized before any layout exists, so it is
+    // laid out once, when the item takes it, instead of after every edit.
+    auto *document = new QTextDocument();
+    document->setUndoRedoEnabled(false);
     document->setDocumentMargin(0);
+    document->setTextWidth(w);
 
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(Qt::Alignment(text.alignment));
@@ -322,7 +325,7 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
     cursor.setCharFormat(charFormat);
     cursor.insertText(text.text);
 
-    item->setTextWidth(w);
+    auto *item = new SelectableTextItem(document);
 
     const QPointF p(text.bounds.x() * dpi, text.bounds.y() * dpi);
     if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
