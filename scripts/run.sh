@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
-# Builds the program and runs it on the sample drawing; installs missing
-# packages first. For now the program is the call-trace tool: it prints what
-# libvisio reports and leaves the full trace in build/plandraw-sample.trace.txt.
-# Usage: scripts/run.sh [DRAWING]
+# Builds the viewer and opens it on the sample drawing, or on the drawings
+# given as arguments. Installs missing packages first. Without a display it
+# says so and converts the drawings to PDF with plandraw-export instead.
+# Usage: scripts/run.sh [DRAWING...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-drawing="${1:-samples/plandraw-sample.vdx}"
+if [ $# -gt 0 ]; then
+    drawings=("$@")
+else
+    drawings=(samples/plandraw-sample.vdx)
+fi
+
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --parallel "$(nproc)" --target plandraw-trace
-trace=build/plandraw-sample.trace.txt
-rm -f "$trace"
-# Trace lines go to stderr as well; show only the summary and any failure.
-build/tools/trace/plandraw-trace "$drawing" "$trace" 2>&1 \
-    | awk '/=== 解析统计 ===/ { on = 1 } on || /^plandraw-trace:/ || /^usage:/'
-echo "Full trace: $trace"
+
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display (DISPLAY and WAYLAND_DISPLAY are unset): converting to PDF instead of opening the viewer."
+    cmake --build build --parallel "$(nproc)" --target plandraw-export
+    for drawing in "${drawings[@]}"; do
+        name="$(basename "$drawing")"
+        out="build/${name%.*}.pdf"
+        build/tools/export/plandraw-export "$drawing" "$out"
+        echo "PDF written to $(realpath "$out")"
+    done
+    exit 0
+fi
+
+cmake --build build --parallel "$(nproc)" --target plandraw
+exec build/src/app/plandraw "${drawings[@]}"
