@@ -6,7 +6,6 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,32 +41,17 @@ Run runExport(const QStringList &arguments)
     return run;
 }
 
-// Page sizes in points, from pdfinfo when it is there, else from the
-// /MediaBox entries of the file.
+// Page sizes in points, from pdfinfo (poppler-utils).
 QList<QSizeF> pdfPageSizes(const QString &path)
 {
     QList<QSizeF> sizes;
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (!pdfinfo.isEmpty()) {
-        QProcess process;
-        process.start(pdfinfo, {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                QStringLiteral("9999"), path});
-        process.waitForFinished(60000);
-        static const QRegularExpression line(
-            QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
-        auto it = line.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
-        while (it.hasNext()) {
-            const auto m = it.next();
-            sizes.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()));
-        }
-        return sizes;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return sizes;
-    static const QRegularExpression box(
-        QStringLiteral("/MediaBox\\s*\\[\\s*0 0 ([\\d.]+) ([\\d.]+)\\s*\\]"));
-    auto it = box.globalMatch(QString::fromLatin1(file.readAll()));
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                              QStringLiteral("-l"), QStringLiteral("9999"), path});
+    process.waitForFinished(60000);
+    static const QRegularExpression line(
+        QStringLiteral("Page\\s+\\d+ size:\\s+([\\d.]+) x ([\\d.]+) pts"));
+    auto it = line.globalMatch(QString::fromUtf8(process.readAllStandardOutput()));
     while (it.hasNext()) {
         const auto m = it.next();
         sizes.append(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()));

@@ -43,7 +43,6 @@ class TestDocumentPrinter : public QObject
 
 private slots:
     void pageRanges();
-    void pageFitsAndCentres();
     void degeneratePagesStayBlank();
 };
 
@@ -69,24 +68,6 @@ void TestDocumentPrinter::pageRanges()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath("missing/folder/x.pdf"));
     QVERIFY(!DocumentPrinter::renderToPrinter(scene.get(), rects, &printer, 1, 5));
-}
-
-void TestDocumentPrinter::pageFitsAndCentres()
-{
-    QGraphicsScene scene;
-    scene.addRect(QRectF(0, 0, 200, 100), Qt::NoPen, Qt::red);
-    scene.addRect(QRectF(0, 200, 200, 100), Qt::NoPen, Qt::blue);
-    QImage image(400, 400, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    // The page of 200 x 100 doubles to 400 x 200, centred vertically.
-    QVERIFY(DocumentPrinter::renderPage(&painter, &scene, QRectF(0, 0, 200, 100),
-                                        QRectF(0, 0, 400, 400)));
-    painter.end();
-    QCOMPARE(image.pixel(200, 50), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(5, 105), qRgb(255, 0, 0));
-    QCOMPARE(image.pixel(395, 295), qRgb(255, 0, 0));
-    QCOMPARE(image.pixel(200, 350), qRgb(255, 255, 255));
 }
 
 void TestDocumentPrinter::degeneratePagesStayBlank()
