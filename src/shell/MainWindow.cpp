@@ -131,7 +131,7 @@ bool MainWindow::loadVisioFile(const QString &path)
         }
         return true;
     } catch (const std::exception &e) {
-        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason:" << QString::fromLocal8Bit(e.what());
+        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: " << QString::fromLocal8Bit(e.what());
     } catch (...) {
         LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: unexpected error.";
     }

@@ -17,7 +17,6 @@ class TestPlatformWindow : public QObject
 
 private slots:
     void cleanup();
-    void alertsReachTheTestPresenterWithTheirIcon();
     void alertOnActiveWindowIsWindowModalAndReturnsAtOnce();
     void alertWithoutWindowBlocksUntilDismissed();
     void geometryHelpers();
@@ -34,24 +33,6 @@ void TestPlatformWindow::cleanup()
         if (qobject_cast<QMessageBox *>(w))
             delete w;
     }
-}
-
-void TestPlatformWindow::alertsReachTheTestPresenterWithTheirIcon()
-{
-    QList<std::tuple<NativeMessageBox::Icon, QString, QString>> seen;
-    NativeMessageBox::setPresenterForTesting(
-        [&seen](NativeMessageBox::Icon icon, const QString &title, const QString &text) {
-            seen.append({icon, title, text});
-        });
-    NativeMessageBox::info(nullptr, QStringLiteral("I"), QStringLiteral("info text"));
-    NativeMessageBox::warning(nullptr, QStringLiteral("W"), QStringLiteral("warning text"));
-    NativeMessageBox::error(nullptr, QStringLiteral("E"), QStringLiteral("error text"));
-    QCOMPARE(seen.size(), 3);
-    QCOMPARE(std::get<0>(seen[0]), NativeMessageBox::Information);
-    QCOMPARE(std::get<0>(seen[1]), NativeMessageBox::Warning);
-    QCOMPARE(std::get<0>(seen[2]), NativeMessageBox::Critical);
-    QCOMPARE(std::get<1>(seen[2]), QStringLiteral("E"));
-    QCOMPARE(std::get<2>(seen[2]), QStringLiteral("error text"));
 }
 
 void TestPlatformWindow::alertOnActiveWindowIsWindowModalAndReturnsAtOnce()
