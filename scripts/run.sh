@@ -4,12 +4,16 @@
 # says so and converts the drawings to PDF with plandraw-export instead.
 # Usage: scripts/run.sh [DRAWING...]
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
-if [ $# -gt 0 ]; then
-    drawings=("$@")
-else
-    drawings=(samples/plandraw-sample.vdx)
+# Drawings given by the user are relative to where they ran the script, not
+# to the repository: make them absolute before moving there.
+drawings=()
+for drawing in "$@"; do
+    drawings+=("$(realpath -m -- "$drawing")")
+done
+cd "$(dirname "$0")/.."
+if [ ${#drawings[@]} -eq 0 ]; then
+    drawings=("$PWD/samples/plandraw-sample.vdx")
 fi
 
 scripts/install-deps.sh
