@@ -53,8 +53,13 @@ void NativeMessageBox::show(Icon icon, const QString &title, const QString &text
     }
 
     // The alert belongs to the active window, not to the caller's widget,
-    // just as a sheet would.
+    // just as a sheet would. An alert that is itself active is not a home:
+    // it deletes itself when dismissed and would take this one with it.
     QWidget *window = QApplication::activeWindow();
+    while (qobject_cast<QMessageBox *>(window) && window->parentWidget())
+        window = window->parentWidget()->window();
+    if (qobject_cast<QMessageBox *>(window))
+        window = nullptr;
     auto *box = new QMessageBox(toMessageBoxIcon(icon), title, text, QMessageBox::NoButton, window);
     box->addButton(QCoreApplication::translate("NativeMessageBox", "OK"), QMessageBox::AcceptRole);
     if (window) {

@@ -19,6 +19,7 @@ private slots:
     void cleanup();
     void alertOnActiveWindowIsWindowModalAndReturnsAtOnce();
     void alertWithoutWindowBlocksUntilDismissed();
+    void stackedAlertsOutliveEachOther();
     void geometryHelpers();
     void hostWindowShowsCentredWithProductTitle();
     void resizeKeepsTheCentreAndRaisesTheMinimum();
@@ -75,6 +76,40 @@ void TestPlatformWindow::alertWithoutWindowBlocksUntilDismissed()
     });
     NativeMessageBox::info(nullptr, QStringLiteral("Info"), QStringLiteral("Blocking"));
     QVERIFY(dismissedByTimer);
+}
+
+void TestPlatformWindow::stackedAlertsOutliveEachOther()
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    // Two files fail in a row: the first alert has become the active window
+    // by the time the second one is raised.
+    NativeMessageBox::error(&window, QStringLiteral("Open Failed"), QStringLiteral("first"));
+    QPointer<QMessageBox> first = window.findChild<QMessageBox *>();
+    QVERIFY(first);
+    QApplication::setActiveWindow(first);
+    QTRY_COMPARE(QApplication::activeWindow(), first.data());
+    NativeMessageBox::error(&window, QStringLiteral("Open Failed"), QStringLiteral("second"));
+
+    QPointer<QMessageBox> second;
+    const QList<QMessageBox *> boxes = window.findChildren<QMessageBox *>();
+    for (QMessageBox *box : boxes) {
+        if (box->text() == QLatin1String("second"))
+            second = box;
+    }
+    QVERIFY(second);
+
+    // Dismissing the first must leave the second up.
+    first->buttons().first()->click();
+    QTRY_VERIFY(first.isNull());
+    QVERIFY(second);
+    QVERIFY(second->isVisible());
+    second->buttons().first()->click();
+    QTRY_VERIFY(second.isNull());
 }
 
 void TestPlatformWindow::geometryHelpers()
