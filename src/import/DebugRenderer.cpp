@@ -1,5 +1,7 @@
 #include "DebugRenderer.h"
 
+#include "VisioUtils.h"
+
 #include <QDateTime>
 #include <QDebug>
 
@@ -31,30 +33,6 @@ QString escapeAndCut(QString value)
     if (value.size() > kValueLimit)
         value = value.left(kValueLimit) + QStringLiteral("...");
     return value;
-}
-
-QString unitSuffix(librevenge::RVNGUnit unit, QString *type)
-{
-    switch (unit) {
-    case librevenge::RVNG_INCH:
-        *type = QStringLiteral("inches");
-        return QStringLiteral(" in");
-    case librevenge::RVNG_PERCENT:
-        *type = QStringLiteral("percent");
-        return QStringLiteral("%");
-    case librevenge::RVNG_POINT:
-        *type = QStringLiteral("points");
-        return QStringLiteral(" pt");
-    case librevenge::RVNG_TWIP:
-        *type = QStringLiteral("twips");
-        return QStringLiteral(" twip");
-    case librevenge::RVNG_GENERIC:
-        *type = QStringLiteral("generic");
-        return QString();
-    default:
-        *type = QStringLiteral("unknown unit");
-        return QString();
-    }
 }
 
 } // namespace
@@ -169,7 +147,7 @@ void DebugRenderer::logPropertyList(const librevenge::RVNGPropertyList &propList
             type = QStringLiteral("vector");
         } else if (property->getUnit() != librevenge::RVNG_UNIT_ERROR) {
             value = QString::number(property->getDouble(), 'g', 6)
-                    + unitSuffix(property->getUnit(), &type);
+                    + VisioUtils::unitSuffix(property->getUnit(), &type);
         } else {
             value = QString::number(property->getInt());
             type = QStringLiteral("int");

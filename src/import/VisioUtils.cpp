@@ -19,22 +19,6 @@ bool isFinitePoint(const QPointF &p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-QString unitSuffix(librevenge::RVNGUnit unit)
-{
-    switch (unit) {
-    case librevenge::RVNG_INCH:
-        return QStringLiteral(" in");
-    case librevenge::RVNG_PERCENT:
-        return QStringLiteral("%");
-    case librevenge::RVNG_POINT:
-        return QStringLiteral(" pt");
-    case librevenge::RVNG_TWIP:
-        return QStringLiteral(" twip");
-    default:
-        return QString();
-    }
-}
-
 QString describeValue(const librevenge::RVNGProperty &prop)
 {
     QString text;
@@ -60,13 +44,46 @@ QString describeValue(const librevenge::RVNGProperty &prop)
     try {
         if (unit == librevenge::RVNG_UNIT_ERROR)
             return QString::number(prop.getInt());
-        return QString::number(prop.getDouble(), 'g', 6) + unitSuffix(unit);
+        return QString::number(prop.getDouble(), 'g', 6) + VisioUtils::unitSuffix(unit);
     } catch (...) {
         return QStringLiteral("[empty/unknown]");
     }
 }
 
 } // namespace
+
+QString VisioUtils::unitSuffix(librevenge::RVNGUnit unit, QString *unitName)
+{
+    QString name;
+    QString suffix;
+    switch (unit) {
+    case librevenge::RVNG_INCH:
+        name = QStringLiteral("inches");
+        suffix = QStringLiteral(" in");
+        break;
+    case librevenge::RVNG_PERCENT:
+        name = QStringLiteral("percent");
+        suffix = QStringLiteral("%");
+        break;
+    case librevenge::RVNG_POINT:
+        name = QStringLiteral("points");
+        suffix = QStringLiteral(" pt");
+        break;
+    case librevenge::RVNG_TWIP:
+        name = QStringLiteral("twips");
+        suffix = QStringLiteral(" twip");
+        break;
+    case librevenge::RVNG_GENERIC:
+        name = QStringLiteral("generic");
+        break;
+    default:
+        name = QStringLiteral("unknown unit");
+        break;
+    }
+    if (unitName)
+        *unitName = name;
+    return suffix;
+}
 
 QString VisioUtils::getStringProp(const librevenge::RVNGPropertyList &props, const char *key)
 {

@@ -1,12 +1,10 @@
 #pragma once
 
+#include <librevenge/librevenge.h>
+
 #include <QColor>
 #include <QPainterPath>
 #include <QString>
-
-namespace librevenge {
-class RVNGPropertyList;
-}
 
 // Readers for libvisio's property lists. Every reader falls back to the
 // caller's default instead of failing; numbers come back in the unit the file
@@ -29,6 +27,11 @@ public:
 
     static QColor parseColor(const QString &s);
     static QColor applyTintShade(const QColor &c, double tint, double shade);
+
+    // Suffix written after a number of this unit (" in", "%", " pt", " twip",
+    // nothing for generic numbers); unitName, when given, receives the unit's
+    // plain name ("inches", ..., "generic", "unknown unit").
+    static QString unitSuffix(librevenge::RVNGUnit unit, QString *unitName = nullptr);
 
     // Writes every key of props, and of its child lists, to the debug output.
     static void getPropertyKeys(const librevenge::RVNGPropertyList &props, const QString &indent);
