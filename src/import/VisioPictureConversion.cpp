@@ -40,9 +40,12 @@ QSize capRasterSize(const QSizeF &size)
     const double area = (w * scale) * (h * scale);
     if (!std::isfinite(area) || area > double(kMaxRasterPixels))
         scale *= std::sqrt(double(kMaxRasterPixels) / area);
-    auto side = [](double v) {
+    // A side under half a pixel rounds to 0 (the caller's empty-size fallback)
+    // unless the cap shrank it there; then it keeps one pixel.
+    const double minSide = scale < 1.0 ? 1.0 : 0.0;
+    auto side = [minSide](double v) {
         const double r = std::floor(v + 0.5);
-        return int(qBound(1.0, r, double(kMaxRasterSide)));
+        return int(qBound(minSide, r, double(kMaxRasterSide)));
     };
     QSize result(side(w * scale), side(h * scale));
     // Rounding up can push the area a few pixels over the limit.

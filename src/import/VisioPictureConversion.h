@@ -16,8 +16,8 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg);
 // is negative, 800 x 600 when that is empty). True when image is not null.
 bool loadSvgToImage(const QByteArray &svg, QImage &image, QSize targetSize);
 
-// Scales size down, keeping its aspect ratio, until the longer side is at most
-// kMaxRasterSide and the area at most kMaxRasterPixels; each side stays at
-// least 1. Sizes with a component that is not a positive finite number are
-// returned unchanged (as rounded integers, non-finite ones as 0).
+// Rounds size to whole pixels, first scaling it down, aspect kept, until the
+// longer side is at most kMaxRasterSide and the area at most kMaxRasterPixels
+// (a side shrunk by that keeps at least 1 pixel). Sizes with a component that
+// is not a positive finite number are only rounded (non-finite ones to 0).
 QSize capRasterSize(const QSizeF &size);

@@ -684,6 +684,11 @@ void TestVisioRenderer::rasterSizeCap()
     QVERIFY(qAbs(square.width() - square.height()) <= 1);
     QCOMPARE(capRasterSize(QSizeF(1e308, 1)), QSize(4096, 1));
     QCOMPARE(capRasterSize(QSizeF(0, 50)), QSize(0, 50));
+    // Halves round up; a sliver under half a pixel is empty, so the SVG
+    // fallback size applies, but one that the cap shrank keeps a pixel.
+    QCOMPARE(capRasterSize(QSizeF(0.5, 2.5)), QSize(1, 3));
+    QCOMPARE(capRasterSize(QSizeF(0.4, 50)), QSize(0, 50));
+    QCOMPARE(capRasterSize(QSizeF(1e9, 0.4)), QSize(4096, 1));
     QCOMPARE(capRasterSize(QSizeF(std::numeric_limits<double>::quiet_NaN(), 5)), QSize(0, 5));
 
     // A picture placed 1000 x 1000 inches is rasterised within the cap, not at 96,000 px.
