@@ -10,6 +10,8 @@
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileOpenEvent>
+#include <QImage>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -41,6 +43,7 @@ private slots:
     void cleanup();
 
     void startsEmptyWithTheToolbarDisabled();
+    void everyNamedPictureIsThereAndVisible();
     void firstDocumentEnablesToolbarAndLastCloseDisablesIt();
     void failedOpenAlertsAndLeavesTheStateAlone_data();
     void failedOpenAlertsAndLeavesTheStateAlone();
@@ -139,6 +142,29 @@ void TestShellMainWindow::startsEmptyWithTheToolbarDisabled()
     for (QWidget *w : widgets)
         QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
     QVERIFY(m_window->findChild<QWidget *>(QStringLiteral("btnOpenFile"))->isEnabled());
+}
+
+void TestShellMainWindow::everyNamedPictureIsThereAndVisible()
+{
+    // A picture missing under its name shows as a blank button.
+    QStringList names = {QStringLiteral(":/img/search.png"), QStringLiteral(":/img/icon.png")};
+    const QRegularExpression url(QStringLiteral("url\\((:/img/[^)]+)\\)"));
+    for (const QString &sheet : {m_window->styleSheet(), m_tabs->styleSheet()}) {
+        for (auto it = url.globalMatch(sheet); it.hasNext();)
+            names << it.next().captured(1);
+    }
+    names.removeDuplicates();
+    QVERIFY(names.size() > 55);
+    for (const QString &name : names) {
+        const QImage image(name);
+        QVERIFY2(!image.isNull(), qPrintable(name));
+        bool painted = false;
+        for (int y = 0; y < image.height() && !painted; ++y) {
+            for (int x = 0; x < image.width() && !painted; ++x)
+                painted = qAlpha(image.pixel(x, y)) > 0;
+        }
+        QVERIFY2(painted, qPrintable(name));
+    }
 }
 
 void TestShellMainWindow::firstDocumentEnablesToolbarAndLastCloseDisablesIt()
