@@ -47,6 +47,11 @@ double pageExtent(double inches, double dpi)
     return std::isfinite(v) && v > 0 ? v : 0.0;
 }
 
+double finiteOrZero(double v)
+{
+    return std::isfinite(v) ? v : 0.0;
+}
+
 bool onHiddenLayer(const QString &layer, const QStringList &pageLayers)
 {
     return !layer.isEmpty() && !pageLayers.contains(layer);
@@ -170,6 +175,10 @@ QGraphicsPathItem *VisioSceneBuilder::createShapeItem(const VisioShape &shape, d
         return nullptr;
 
     QPainterPath scaled = QTransform::fromScale(dpi, dpi).map(shape.path);
+    // Coordinates near the double limit overflow when scaled; Qt's painting
+    // crashes on infinite geometry.
+    if (!isFiniteRect(scaled.controlPointRect()))
+        return nullptr;
     scaled.setFillRule(shape.style.fillRule);
 
     auto *item = new QGraphicsPathItem(scaled);
@@ -222,13 +231,15 @@ QBrush VisioSceneBuilder::createBrush(const VisioStyle &style, const QPainterPat
 
     const QRectF b = path.boundingRect();
     const double x = b.x(), y = b.y(), w = b.width(), h = b.height();
-    if (!(w > 0) || !(h > 0))
+    if (!(w > 0) || !(h > 0) || !isFiniteRect(b))
         return QBrush(Qt::NoBrush);
 
     switch (style.gradientType) {
     case VisioStyle::RadialGradient:
     case VisioStyle::RectangularGradient: {
-        const QPointF c(x + w * style.gradientCenter.x(), y + h * style.gradientCenter.y());
+        QPointF c(x + w * style.gradientCenter.x(), y + h * style.gradientCenter.y());
+        if (!isFinitePoint(c.x(), c.y()))
+            c = b.center();
         const double radius = style.gradientType == VisioStyle::RadialGradient
                                   ? 0.5 * std::max(w, h)
                                   : std::max(w, h);
@@ -239,7 +250,9 @@ QBrush VisioSceneBuilder::createBrush(const VisioStyle &style, const QPainterPat
     }
     case VisioStyle::LinearGradient:
     default: {
-        const double a = style.gradientAngle * 0.017453292519943295;
+        const double a = std::isfinite(style.gradientAngle)
+                             ? style.gradientAngle * 0.017453292519943295
+                             : 0.0;
         const double hw = w / 2, hh = h / 2;
         const double r = std::sqrt(hw * hw + hh * hh);
         const QPointF c(x + hw, y + hh);
@@ -270,13 +283,14 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
     const double angle = line.angleAtPercent(1.0);
     const double size = dpi * shape.style.markerEndWidth;
     const QRectF m = marker.boundingRect();
-    if (!(m.width() > 0) || !std::isfinite(size) || !isFinitePoint(tip.x(), tip.y()))
+    const double scale = size / m.width();
+    if (!(m.width() > 0) || !std::isfinite(scale) || !isFinitePoint(tip.x(), tip.y()))
         return;
 
     QTransform t;
     t.translate(tip.x(), tip.y());
     t.rotate(90.0 - angle);
-    t.scale(size / m.width(), size / m.width());
+    t.scale(scale, scale);
     t.translate(-(m.x() + m.width() * 0.5), -(m.y() + m.height() * 0.5));
 
     auto *arrow = new QGraphicsPathItem(t.map(marker), item);
@@ -287,11 +301,14 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
 
 SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, double dpi)
 {
-    if (text.text.isEmpty() || !isFiniteRect(text.bounds))
+    const QRectF box(text.bounds.x() * dpi, text.bounds.y() * dpi, text.bounds.width() * dpi,
+                     text.bounds.height() * dpi);
+    // Checked after scaling: a huge finite box overflows to infinity.
+    if (text.text.isEmpty() || !isFiniteRect(box))
         return nullptr;
 
-    const double w = text.bounds.width() * dpi;
-    double h = text.bounds.height() * dpi;
+    const double w = box.width();
+    double h = box.height();
     if (h < 1.0)
         h = 2 * QFontMetricsF(text.font).height();
 
@@ -304,10 +321,10 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
 
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(Qt::Alignment(text.alignment));
-    blockFormat.setLeftMargin(text.padding.left() * dpi);
-    blockFormat.setTopMargin(text.padding.top() * dpi);
-    blockFormat.setRightMargin(text.padding.right() * dpi);
-    blockFormat.setBottomMargin(text.padding.bottom() * dpi);
+    blockFormat.setLeftMargin(finiteOrZero(text.padding.left() * dpi));
+    blockFormat.setTopMargin(finiteOrZero(text.padding.top() * dpi));
+    blockFormat.setRightMargin(finiteOrZero(text.padding.right() * dpi));
+    blockFormat.setBottomMargin(finiteOrZero(text.padding.bottom() * dpi));
 
     QFont font = text.font;
     const double points = font.pointSizeF();
@@ -327,7 +344,7 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
 
     auto *item = new SelectableTextItem(document);
 
-    const QPointF p(text.bounds.x() * dpi, text.bounds.y() * dpi);
+    const QPointF p = box.topLeft();
     if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
         item->setTransformOriginPoint(w / 2, h / 2);
         item->setPos(p);
@@ -348,11 +365,14 @@ QGraphicsPixmapItem *VisioSceneBuilder::createImageItem(const VisioImage &image,
 {
     auto *item = new QGraphicsPixmapItem();
     item->setZValue(image.zIndex);
-    if (!isFiniteRect(image.rect))
+    const QRectF box(image.rect.x() * dpi, image.rect.y() * dpi, image.rect.width() * dpi,
+                     image.rect.height() * dpi);
+    // Checked after scaling: a huge finite box overflows to infinity.
+    if (!isFiniteRect(box))
         return item;
 
-    const double targetW = std::round(image.rect.width() * dpi);
-    const double targetH = std::round(image.rect.height() * dpi);
+    const double targetW = std::round(box.width());
+    const double targetH = std::round(box.height());
     if (!image.image.isNull() && targetW >= 1 && targetH >= 1) {
         const QPixmap pixmap = QPixmap::fromImage(image.image);
         // A picture placed over a huge box would need a pixmap of that size;
@@ -364,6 +384,6 @@ QGraphicsPixmapItem *VisioSceneBuilder::createImageItem(const VisioImage &image,
         if (shrink < 1.0)
             item->setTransform(QTransform::fromScale(1.0 / shrink, 1.0 / shrink));
     }
-    item->setPos(image.rect.x() * dpi, image.rect.y() * dpi);
+    item->setPos(box.topLeft());
     return item;
 }

@@ -608,6 +608,15 @@ void TestSceneBuilder::damagedInputBuildsAndRenders()
     zeroImage.image = QImage(4, 4, QImage::Format_RGB32);
     zeroImage.rect = QRectF(0.5, 0.5, 0, 0);
     odd.images.append(zeroImage);
+    // Finite in inches, infinite once scaled: painting such items crashed.
+    VisioImage overflowImage = zeroImage;
+    overflowImage.rect = QRectF(1, 1e307, 1, 1);
+    odd.images.append(overflowImage);
+    VisioText overflowText = box;
+    overflowText.bounds = QRectF(1e307, 1, 1, 1e307);
+    overflowText.padding = QMarginsF(1e307, 0, 0, 0);
+    odd.texts.append(overflowText);
+    odd.shapes.append(solidBox(QRectF(1, 1e307, 1, 1), Qt::red));
     model.pages = {zero, odd};
 
     Built b = build(model);
@@ -619,6 +628,8 @@ void TestSceneBuilder::damagedInputBuildsAndRenders()
     QImage all(200, 200, QImage::Format_ARGB32);
     QPainter painter(&all);
     b.scene->render(&painter);
+    const QRectF sceneRect = b.scene->sceneRect();
+    QVERIFY(std::isfinite(sceneRect.width()) && std::isfinite(sceneRect.height()));
 }
 
 QTEST_MAIN(TestSceneBuilder)
