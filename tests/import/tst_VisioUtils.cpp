@@ -20,6 +20,7 @@ private slots:
     void parseColor_data();
     void parseColor();
     void tintAndShade();
+    void propertyDump();
 
     void emptyStyleIsTheDefault();
     void solidFillFoldsOpacities();
@@ -113,6 +114,44 @@ void TestVisioUtils::tintAndShade()
     QVERIFY(!VisioUtils::applyTintShade(QColor(0, 0, 0), 1e308, 0).isValid());
     QCOMPARE(VisioUtils::applyTintShade(QColor(0, 0, 0), std::numeric_limits<double>::quiet_NaN(), 0.5),
              QColor(0, 0, 0));
+}
+
+namespace {
+QStringList g_debugLines;
+void collectDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtDebugMsg)
+        g_debugLines << text;
+}
+} // namespace
+
+void TestVisioUtils::propertyDump()
+{
+    RVNGPropertyList child;
+    child.insert("svg:x", 0.25);
+    librevenge::RVNGPropertyListVector children;
+    children.append(child);
+    RVNGPropertyList props;
+    props.insert("long", QByteArray(101, 'a').constData());
+    props.insert("lines", "a\nb\tc");
+    props.insert("size", 12.0, librevenge::RVNG_POINT);
+    props.insert("count", 3);
+    props.insert("svg:d", children);
+
+    g_debugLines.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectDebug);
+    VisioUtils::getPropertyKeys(props, QStringLiteral(">"));
+    VisioUtils::getPropertyKeys(RVNGPropertyList(), QString());
+    qInstallMessageHandler(previous);
+
+    QVERIFY(g_debugLines.contains(">long = " + QString(100, 'a') + "...[truncated]"));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">lines = a\\nb\\tc")));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">size = 12.0000pt")));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">count = 3")));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">  ^ has 1 child items:")));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">  --- child[ 0 ] ---")));
+    QVERIFY(g_debugLines.contains(QStringLiteral(">    svg:x = 0.2500in")));
+    QCOMPARE(g_debugLines.last(), QStringLiteral("(empty property list)"));
 }
 
 void TestVisioUtils::emptyStyleIsTheDefault()
