@@ -604,9 +604,18 @@ void DocumentGraphicsView::scrollToPageTop(const QRectF &rect)
 {
     if (!isFiniteRect(rect))
         return;
-    const QPoint corner = mapFromScene(rect.topLeft());
-    verticalScrollBar()->setValue(verticalScrollBar()->value() + corner.y());
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + corner.x());
+    // Mapped in floating point: a far-off page at high zoom lies beyond the
+    // int range, where an integer point would wrap and scroll the wrong way.
+    const QPointF corner = viewportTransform().map(rect.topLeft());
+    auto scrollBy = [](QScrollBar *bar, double offset) {
+        if (!std::isfinite(offset))
+            return;
+        const double value = std::clamp(bar->value() + std::round(offset),
+                                        double(bar->minimum()), double(bar->maximum()));
+        bar->setValue(int(value));
+    };
+    scrollBy(verticalScrollBar(), corner.y());
+    scrollBy(horizontalScrollBar(), corner.x());
 }
 
 QRectF DocumentGraphicsView::currentPageRect() const

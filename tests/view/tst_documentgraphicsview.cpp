@@ -212,6 +212,16 @@ void TestDocumentGraphicsView::emptyAndDegenerateDocumentsAreHarmless()
     sendWheel(*view, 120);
     QCOMPARE(view->getCurrentPageNumber(), 0);
     QVERIFY(view->searchText(QStringLiteral("a")).isEmpty());
+
+    // A page beyond the int range of the zoomed view still scrolls forward.
+    HandBuiltDocument far({QSizeF(400, 1.0e8), QSizeF(400, 300)});
+    auto farView = makeView(far);
+    for (int i = 0; i < 60; ++i)
+        farView->zoomIn();
+    farView->goToPage(1);
+    QScrollBar *bar = farView->verticalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QCOMPARE(bar->value(), bar->maximum());
 }
 
 void TestDocumentGraphicsView::manyPagesOfWildlyDifferentSizes()
