@@ -205,8 +205,12 @@ QPixmap ThumbnailPanel::paintThumbnail(const Thumbnail &thumbnail, bool withCont
             painter.save();
             painter.setClipRect(target);
             if (thumbnail.group) {
+                // Centred like a scene render with KeepAspectRatio: the rounded
+                // thumbnail size leaves up to a pixel over on one axis.
+                const double dx = (target.width() - source.width() * ratio) / 2.0;
+                const double dy = (target.height() - source.height() * ratio) / 2.0;
                 const QTransform base = QTransform()
-                                            .translate(target.left(), target.top())
+                                            .translate(target.left() + dx, target.top() + dy)
                                             .scale(ratio, ratio)
                                             .translate(-source.left(), -source.top());
                 bool invertible = false;
