@@ -82,6 +82,7 @@ private slots:
     void svgPerPage();
     void infoDescribesTheModel();
     void failuresLeaveNothingBehind();
+    void failedPageKeepsEarlierPages();
     void fixtures();
 };
 
@@ -239,6 +240,32 @@ void TestExport::failuresLeaveNothingBehind()
     QFile file(out);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("previous"));
+}
+
+void TestExport::failedPageKeepsEarlierPages()
+{
+    // The second page cannot be written (a folder holds its name): the
+    // first page of an earlier run must survive, and no temporary is left.
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("page-2.png")));
+    const QString first = dir.filePath(QStringLiteral("page-1.png"));
+    {
+        QFile file(first);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("previous");
+    }
+    const Run run = runExport({ownDrawing, dir.filePath(QStringLiteral("page.png"))});
+    QVERIFY(run.exitCode > 0);
+    QFile file(first);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("previous"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"page-1.png"});
+
+    // A successful run gives ordinary, readable files.
+    QTemporaryDir other;
+    QCOMPARE(runExport({ownDrawing, other.filePath(QStringLiteral("s.svg"))}).exitCode, 0);
+    QVERIFY(QFileInfo(other.filePath(QStringLiteral("s-1.svg"))).permissions()
+            & QFile::ReadOther);
 }
 
 void TestExport::fixtures()

@@ -15,8 +15,12 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <QTemporaryFile>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -56,27 +60,61 @@ QSize PageExporter::rasterSize(int pageIndex, int dpi) const
     return QSize(int(w), int(h));
 }
 
-bool PageExporter::commit(const QString &path, const QByteArray &data)
+PageExporter::~PageExporter() = default;
+
+bool PageExporter::stage(const QString &path, const QByteArray &data)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+    // Closed after writing, so that a long run does not hold one open file
+    // per page.
+    const QFileInfo target(path);
+    // Refused here rather than when the pages are moved into place, where a
+    // failure would leave some pages of this run beside some of an earlier one.
+    if (target.isDir() || (target.exists() && !target.isWritable())) {
+        m_error = tr("Cannot write %1: it is a folder or write-protected.").arg(path);
+        discardStaged();
         return false;
     }
-    if (file.write(data) != data.size() || !file.commit()) {
-        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
+    auto file = std::make_unique<QTemporaryFile>(
+        target.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
+    if (!file->open() || file->write(data) != data.size() || !file->flush()) {
+        m_error = tr("Cannot write %1: %2").arg(path, file->errorString());
+        discardStaged();
         return false;
     }
-    m_written.append(path);
+    file->close();
+    // Temporary files are private to their owner; a result is an ordinary file.
+    file->setPermissions(target.exists() ? target.permissions()
+                                         : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                               | QFile::WriteUser | QFile::ReadGroup
+                                               | QFile::ReadOther);
+    m_staged.emplace_back(std::move(file), path);
     return true;
 }
 
-void PageExporter::removeWritten()
+bool PageExporter::commitStaged()
 {
-    for (const QString &path : std::as_const(m_written))
-        QFile::remove(path);
-    m_written.clear();
+    for (auto &[file, path] : m_staged) {
+        // rename() replaces an existing target in one step.
+        if (std::rename(QFile::encodeName(file->fileName()).constData(),
+                        QFile::encodeName(path).constData())
+            != 0) {
+            m_error = tr("Cannot write %1: %2")
+                          .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+            // Pages already moved into place are complete; they stay.
+            discardStaged();
+            return false;
+        }
+        file->setAutoRemove(false);
+        m_written.append(path);
+    }
+    m_staged.clear();
+    return true;
+}
+
+void PageExporter::discardStaged()
+{
+    // Each temporary file removes itself when destroyed.
+    m_staged.clear();
 }
 
 bool PageExporter::writePdf(const QString &path, int first, int last, Paper paper)
@@ -173,7 +211,7 @@ bool PageExporter::writePngs(const QString &path, int first, int last, int dpi)
         QImage image(size, QImage::Format_RGB32);
         if (image.isNull()) {
             m_error = tr("Not enough memory for page %1.").arg(i + 1);
-            removeWritten();
+            discardStaged();
             return false;
         }
         image.fill(Qt::white);
@@ -191,15 +229,13 @@ bool PageExporter::writePngs(const QString &path, int first, int last, int dpi)
         QImageWriter writer(&buffer, "png");
         if (!writer.write(image)) {
             m_error = tr("Cannot encode page %1: %2").arg(i + 1).arg(writer.errorString());
-            removeWritten();
+            discardStaged();
             return false;
         }
-        if (!commit(pageFileName(path, i), buffer.data())) {
-            removeWritten();
+        if (!stage(pageFileName(path, i), buffer.data()))
             return false;
-        }
     }
-    return true;
+    return commitStaged();
 }
 
 bool PageExporter::writeSvgs(const QString &path, int first, int last)
@@ -225,17 +261,15 @@ bool PageExporter::writeSvgs(const QString &path, int first, int last)
             QPainter painter;
             if (!painter.begin(&generator)) {
                 m_error = tr("Cannot start the SVG output for page %1.").arg(i + 1);
-                removeWritten();
+                discardStaged();
                 return false;
             }
             setRenderHints(&painter);
             DocumentPrinter::renderPage(&painter, m_scene, page, QRectF(QPointF(0, 0), size));
             painter.end();
         }
-        if (!commit(pageFileName(path, i), buffer.data())) {
-            removeWritten();
+        if (!stage(pageFileName(path, i), buffer.data()))
             return false;
-        }
     }
-    return true;
+    return commitStaged();
 }

@@ -5,11 +5,15 @@
 #include <QRectF>
 #include <QStringList>
 
+#include <memory>
+#include <vector>
+
 class QGraphicsScene;
+class QTemporaryFile;
 
 // Writes scene pages to PDF, PNG or SVG files. Every file is written under a
-// temporary name and moved into place only when complete; when a run fails,
-// the files it already finished are removed again.
+// temporary name; the files of one run replace their targets only after all
+// of them are complete, so a failed run leaves earlier results untouched.
 class PageExporter
 {
     Q_DECLARE_TR_FUNCTIONS(PageExporter)
@@ -34,16 +38,21 @@ public:
     // Pixel size of a page at dpi, at least 1 x 1; invalid when too large.
     QSize rasterSize(int pageIndex, int dpi) const;
 
+    ~PageExporter();
+
     QString errorText() const { return m_error; }
     QStringList writtenFiles() const { return m_written; }
 
 private:
-    bool commit(const QString &path, const QByteArray &data);
-    void removeWritten();
+    bool stage(const QString &path, const QByteArray &data);
+    bool commitStaged();
+    void discardStaged();
 
     QGraphicsScene *m_scene;
     QList<QRectF> m_pageRects;
     double m_sceneDpi;
     QString m_error;
     QStringList m_written;
+    // Finished pages waiting to replace their targets.
+    std::vector<std::pair<std::unique_ptr<QTemporaryFile>, QString>> m_staged;
 };
