@@ -20,7 +20,6 @@ private slots:
     void alertOnActiveWindowIsWindowModalAndReturnsAtOnce();
     void alertWithoutWindowBlocksUntilDismissed();
     void stackedAlertsOutliveEachOther();
-    void geometryHelpers();
     void hostWindowShowsCentredWithProductTitle();
     void resizeKeepsTheCentreAndRaisesTheMinimum();
     void closingTheWindowQuitsTheEventLoop();
@@ -110,17 +109,6 @@ void TestPlatformWindow::stackedAlertsOutliveEachOther()
     QVERIFY(second->isVisible());
     second->buttons().first()->click();
     QTRY_VERIFY(second.isNull());
-}
-
-void TestPlatformWindow::geometryHelpers()
-{
-    QCOMPARE(HostWindow::centredOn(QSize(1024, 740), QRect(0, 0, 1280, 900)), QRect(128, 80, 1024, 740));
-    // Growing by 100 x 60 moves the corner up and left by half of it.
-    QCOMPARE(HostWindow::resizedAboutCentre(QRect(100, 100, 1024, 740), QSize(1124, 800)),
-             QRect(50, 70, 1124, 800));
-    // Shrinking moves it the other way.
-    QCOMPARE(HostWindow::resizedAboutCentre(QRect(100, 100, 1024, 740), QSize(924, 700)),
-             QRect(150, 120, 924, 700));
 }
 
 void TestPlatformWindow::hostWindowShowsCentredWithProductTitle()
