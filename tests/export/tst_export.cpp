@@ -90,7 +90,7 @@ void TestExport::helpAndVersion()
 {
     Run run = runExport({QStringLiteral("--version")});
     QCOMPARE(run.exitCode, 0);
-    QVERIFY(run.out.contains("plandraw-export 5.0.0"));
+    QVERIFY(run.out.startsWith("plandraw-export "));
     run = runExport({QStringLiteral("--help")});
     QCOMPARE(run.exitCode, 0);
     QVERIFY(run.out.contains("--pages"));
