@@ -77,9 +77,7 @@ private slots:
 
 void TestPanelAndTab::thumbnailSizes()
 {
-    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(2000, 1000)), QSize(140, 70));
-    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(816, 1056)), QSize(108, 140));
-    QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(70, 35)), QSize(140, 70)); // small pages grow
+    // Degenerate page sizes give an empty or bounded thumbnail, never garbage.
     QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(0, 500)), QSize(0, 0));
     QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(NAN, 500)), QSize(0, 0));
     QCOMPARE(ThumbnailPanel::thumbnailSize(QSizeF(1e300, 1e300)), QSize(140, 140));
@@ -295,23 +293,6 @@ void TestPanelAndTab::tabForwardsSearchRotationAndPageChanges()
     tab->thumbnailPanel()->renderAllThumbnails();
     // Rotated pages give landscape thumbnails.
     QCOMPARE(list->item(0)->icon().availableSizes().value(0), QSize(142, 82));
-
-    tab->setLayoutMode(DocumentGraphicsView::TwoColumns);
-    tab->setViewMode(DocumentGraphicsView::SinglePage);
-    tab->goToFirstPage();
-    tab->goToNextPage();
-    QCOMPARE(tab->getDocumentPageNumber(), 2);
-    tab->goToLastPage();
-    QCOMPARE(tab->getDocumentPageNumber(), 4);
-    tab->goToPreviousPage();
-    QCOMPARE(tab->getDocumentPageNumber(), 2);
-    tab->setZoomMode(DocumentGraphicsView::FitPage);
-    QCOMPARE(tab->view()->zoomMode(), DocumentGraphicsView::FitPage);
-    tab->zoomIn();
-    tab->zoomOut();
-    QCOMPARE(tab->view()->zoomMode(), DocumentGraphicsView::ActualSize);
-    tab->zoomToOne();
-    QVERIFY(qFuzzyCompare(tab->view()->zoomFactor(), DocumentGraphicsView::actualSizeScale()));
 }
 
 void TestPanelAndTab::tabFileNameAndTeardown()
