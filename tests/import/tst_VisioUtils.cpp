@@ -22,7 +22,6 @@ private slots:
     void tintAndShade();
     void propertyDump();
 
-    void emptyStyleIsTheDefault();
     void solidFillFoldsOpacities();
     void gradientGates();
     void dashScalesWithStrokeWidth();
@@ -152,21 +151,6 @@ void TestVisioUtils::propertyDump()
     QVERIFY(g_debugLines.contains(QStringLiteral(">  --- child[ 0 ] ---")));
     QVERIFY(g_debugLines.contains(QStringLiteral(">    svg:x = 0.2500in")));
     QCOMPARE(g_debugLines.last(), QStringLiteral("(empty property list)"));
-}
-
-void TestVisioUtils::emptyStyleIsTheDefault()
-{
-    const VisioStyle style = VisioStyle::fromPropertyList(RVNGPropertyList());
-    QVERIFY(!style.filled);
-    QCOMPARE(style.fillType, VisioStyle::NoFill);
-    QCOMPARE(style.fillColor, QColor(Qt::transparent));
-    QCOMPARE(style.strokeType, VisioStyle::SolidStroke);
-    QCOMPARE(style.strokeColor, QColor(Qt::black));
-    QCOMPARE(style.strokeWidth, 0.0033);
-    QCOMPARE(style.capStyle, Qt::RoundCap);
-    QCOMPARE(style.joinStyle, Qt::RoundJoin);
-    QCOMPARE(style.miterLimit, 4.0);
-    QVERIFY(!style.hasEndMarker);
 }
 
 void TestVisioUtils::solidFillFoldsOpacities()
