@@ -93,8 +93,12 @@ void DocumentGraphicsView::releaseScene()
     if (!old)
         return;
     disconnect(old, nullptr, this, nullptr);
-    QGraphicsView::setScene(nullptr);
+    // Detaching resets the scroll bars; with the pages still listed, tracking
+    // would report a page change from a view being torn down.
     m_pageGroups.clear();
+    m_pageRects.clear();
+    m_layoutRects.clear();
+    QGraphicsView::setScene(nullptr);
     old->clear();
     delete old;
 }

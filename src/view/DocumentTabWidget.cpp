@@ -51,7 +51,8 @@ DocumentTabWidget::DocumentTabWidget(QWidget *parent)
 DocumentTabWidget::~DocumentTabWidget()
 {
     // The panel goes first: it must not paint from a scene the view is
-    // about to delete.
+    // about to delete. Nothing the view does while going may reach it.
+    disconnect(m_view, nullptr, this, nullptr);
     delete m_thumbnailPanel;
     m_thumbnailPanel = nullptr;
     delete m_view;

@@ -310,6 +310,18 @@ void TestPanelAndTab::tabFileNameAndTeardown()
         QVERIFY(scene.isNull()); // the tab's view took the scene with it
     }
 
+    // Closing a tab scrolled down the document: the view's teardown must not
+    // report a page change to the panel that has already gone.
+    {
+        HandBuiltDocument doc(HandBuiltDocument::repeated(6, QSizeF(400, 700)));
+        auto tab = makeTab(doc);
+        tab->goToPage(4);
+        QTRY_VERIFY_WITH_TIMEOUT(!tab->view()->isNavigating(), 2000);
+        QSignalSpy spy(tab->view(), &DocumentGraphicsView::currentPageChanged);
+        tab.reset();
+        QCOMPARE(spy.count(), 0);
+    }
+
     // A tab with an empty document works and does nothing.
     HandBuiltDocument empty(QList<QSizeF>{});
     auto tab = makeTab(empty);
