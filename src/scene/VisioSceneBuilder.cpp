@@ -14,6 +14,7 @@
 #include <QLinearGradient>
 #include <QPixmap>
 #include <QRadialGradient>
+#include <QSet>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -52,10 +53,52 @@ double finiteOrZero(double v)
     return std::isfinite(v) ? v : 0.0;
 }
 
-bool onHiddenLayer(const QString &layer, const QStringList &pageLayers)
+// Files may give every shape a layer of its own; a set keeps the look-up
+// per item cheap on pages with thousands of layers.
+bool onHiddenLayer(const QString &layer, const QSet<QString> &pageLayers)
 {
     return !layer.isEmpty() && !pageLayers.contains(layer);
 }
+
+// Texts of one page mostly share a font and colour; building the character
+// format once for them saves setting every font property per item.
+class TextFormatCache
+{
+public:
+    const QTextCharFormat &format(const QFont &font, const QColor &color, double dpi)
+    {
+        if (!valid || font != lastFont || color != lastColor || dpi != lastDpi) {
+            lastFont = font;
+            lastColor = color;
+            lastDpi = dpi;
+            lastFormat = makeFormat(font, color, dpi);
+            valid = true;
+        }
+        return lastFormat;
+    }
+
+    static QTextCharFormat makeFormat(QFont font, const QColor &color, double dpi)
+    {
+        const double points = font.pointSizeF();
+        if (points > 0) {
+            const double pixels = std::round(points * dpi / 72.0);
+            font.setPixelSize(int(std::clamp(pixels, 1.0, double(maxFontPixelSize))));
+        }
+        QTextCharFormat charFormat;
+        charFormat.setFont(font, QTextCharFormat::FontPropertiesAll);
+        charFormat.setForeground(QBrush(color, Qt::SolidPattern));
+        return charFormat;
+    }
+
+private:
+    QFont lastFont;
+    QColor lastColor;
+    double lastDpi = 0;
+    QTextCharFormat lastFormat;
+    bool valid = false;
+};
+
+SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCache *formats);
 
 // Qt measures custom dashes in pen widths; the model gives them in inches.
 // Returns an empty list when the pattern cannot be drawn as dashes.
@@ -133,9 +176,10 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     group->addToGroup(background);
 
     const QPointF offset(0, yOffset);
+    const QSet<QString> layers(page.layers.cbegin(), page.layers.cend());
 
     for (const VisioShape &shape : page.shapes) {
-        if (onHiddenLayer(shape.layer, page.layers)) {
+        if (onHiddenLayer(shape.layer, layers)) {
             qDebug() << "SKIPPED shape" << shape.id << "layer=" << shape.layer
                      << "page.layers=" << page.layers;
             continue;
@@ -149,7 +193,7 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     }
 
     for (const VisioImage &image : page.images) {
-        if (onHiddenLayer(image.layer, page.layers))
+        if (onHiddenLayer(image.layer, layers))
             continue;
         QGraphicsPixmapItem *item = createImageItem(image, dpi);
         item->setZValue(image.zIndex);
@@ -157,10 +201,11 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
         group->addToGroup(item);
     }
 
+    TextFormatCache formats;
     for (const VisioText &text : page.texts) {
-        if (onHiddenLayer(text.layer, page.layers))
+        if (onHiddenLayer(text.layer, layers))
             continue;
-        SelectableTextItem *item = createTextItem(text, dpi);
+        SelectableTextItem *item = makeTextItem(text, dpi, &formats);
         if (!item)
             continue;
         item->setZValue(text.zIndex);
@@ -301,6 +346,13 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
 
 SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, double dpi)
 {
+    return makeTextItem(text, dpi, nullptr);
+}
+
+namespace {
+
+SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCache *formats)
+{
     const QRectF box(text.bounds.x() * dpi, text.bounds.y() * dpi, text.bounds.width() * dpi,
                      text.bounds.height() * dpi);
     // Checked after scaling: a huge finite box overflows to infinity.
@@ -312,13 +364,6 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
     if (h < 1.0)
         h = 2 * QFontMetricsF(text.font).height();
 
-    // The document is filled and sized before any layout exists, so it is
-    // laid out once, when the item takes it, instead of after every edit.
-    auto *document = new QTextDocument();
-    document->setUndoRedoEnabled(false);
-    document->setDocumentMargin(0);
-    document->setTextWidth(w);
-
     QTextBlockFormat blockFormat;
     blockFormat.setAlignment(Qt::Alignment(text.alignment));
     blockFormat.setLeftMargin(finiteOrZero(text.padding.left() * dpi));
@@ -326,23 +371,23 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
     blockFormat.setRightMargin(finiteOrZero(text.padding.right() * dpi));
     blockFormat.setBottomMargin(finiteOrZero(text.padding.bottom() * dpi));
 
-    QFont font = text.font;
-    const double points = font.pointSizeF();
-    if (points > 0) {
-        const double pixels = std::round(points * dpi / 72.0);
-        font.setPixelSize(int(std::clamp(pixels, 1.0, double(maxFontPixelSize))));
-    }
-
-    QTextCharFormat charFormat;
-    charFormat.setFont(font, QTextCharFormat::FontPropertiesAll);
-    charFormat.setForeground(QBrush(text.color, Qt::SolidPattern));
-
+    // The item's own document is filled rather than a new one handed over:
+    // handing over throws away the document the item's text control always
+    // builds and lays out, and lays out the new one a second time. The edit
+    // block makes the filled document lay out once, at its end.
+    auto *item = new SelectableTextItem();
+    QTextDocument *document = item->document();
+    document->setUndoRedoEnabled(false);
     QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    document->setDocumentMargin(0);
+    document->setTextWidth(w);
     cursor.setBlockFormat(blockFormat);
-    cursor.setCharFormat(charFormat);
-    cursor.insertText(text.text);
-
-    auto *item = new SelectableTextItem(document);
+    if (formats)
+        cursor.insertText(text.text, formats->format(text.font, text.color, dpi));
+    else
+        cursor.insertText(text.text, TextFormatCache::makeFormat(text.font, text.color, dpi));
+    cursor.endEditBlock();
 
     const QPointF p = box.topLeft();
     if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
@@ -360,6 +405,8 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
     }
     return item;
 }
+
+} // namespace
 
 QGraphicsPixmapItem *VisioSceneBuilder::createImageItem(const VisioImage &image, double dpi)
 {
