@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -21,25 +22,56 @@ bool isFinitePoint(const QPointF &p)
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
 
-// True when one of the coordinates a path action may carry is present but
-// not a finite number.
-bool hasNonFiniteCoordinate(const librevenge::RVNGPropertyList &action)
+// One path action's command and coordinates, read in a single pass over its
+// keys: looking each possible key up by name costs more than the rest of the
+// import of a path.
+struct PathAction
 {
-    static const char *const keys[] = {"svg:x",  "svg:y",  "svg:x1", "svg:y1", "svg:x2",
-                                       "svg:y2", "svg:rx", "svg:ry"};
-    for (const char *key : keys) {
-        const librevenge::RVNGProperty *prop = action[key];
-        if (!prop)
-            continue;
-        try {
-            if (!std::isfinite(prop->getDouble()))
-                return true;
-        } catch (...) {
-            return true;
+    enum Coordinate { X, Y, X1, Y1, X2, Y2, RX, RY, CoordinateCount };
+
+    librevenge::RVNGString command;
+    double values[CoordinateCount] = {};
+    // A coordinate is present but not a finite number.
+    bool nonFinite = false;
+
+    explicit PathAction(const librevenge::RVNGPropertyList &element)
+    {
+        static const char *const keys[CoordinateCount] = {"svg:x",  "svg:y",  "svg:x1", "svg:y1",
+                                                          "svg:x2", "svg:y2", "svg:rx", "svg:ry"};
+        librevenge::RVNGPropertyList::Iter it(element);
+        for (it.rewind(); it.next();) {
+            const char *key = it.key();
+            const librevenge::RVNGProperty *prop = it();
+            if (!key || !prop)
+                continue;
+            if (std::strcmp(key, "librevenge:path-action") == 0) {
+                try {
+                    command = prop->getStr();
+                } catch (...) {
+                    command.clear();
+                }
+                continue;
+            }
+            for (int i = 0; i < CoordinateCount; ++i) {
+                if (std::strcmp(key, keys[i]) != 0)
+                    continue;
+                try {
+                    const double v = prop->getDouble();
+                    if (std::isfinite(v))
+                        values[i] = v;
+                    else
+                        nonFinite = true;
+                } catch (...) {
+                    nonFinite = true;
+                }
+                break;
+            }
         }
     }
-    return false;
-}
+
+    bool is(const char *name) const { return VisioUtils::isKeyword(command, name); }
+    QPointF point(Coordinate x, Coordinate y) const { return QPointF(values[x], values[y]); }
+};
 
 } // namespace
 
@@ -58,6 +90,7 @@ VisioDocumentModel VisioRenderer::takeDocumentModel()
     model.fileName = taken.fileName;
     currentPage = -1;
     filledBounds.clear();
+    pageLayerNames.clear();
     return taken;
 }
 
@@ -70,6 +103,7 @@ void VisioRenderer::reset()
     stateStack.clear();
     idCounter = 0;
     filledBounds.clear();
+    pageLayerNames.clear();
 }
 
 QString VisioRenderer::generateId(const QString &prefix)
@@ -150,6 +184,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
     filledBounds.clear();
+    pageLayerNames.clear();
     qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
 }
@@ -158,6 +193,7 @@ void VisioRenderer::endPage()
 {
     currentPage = -1;
     filledBounds.clear();
+    pageLayerNames.clear();
 }
 
 void VisioRenderer::startMasterPage(const librevenge::RVNGPropertyList &) {}
@@ -176,8 +212,10 @@ void VisioRenderer::startLayer(const librevenge::RVNGPropertyList &props)
     if (name.isEmpty())
         name = QStringLiteral("Layer_%1").arg(current ? current->layers.size() + 1 : 1);
     currentState.currentLayer = name;
-    if (current && !current->layers.contains(name))
+    if (current && !pageLayerNames.contains(name)) {
+        pageLayerNames.insert(name);
         current->layers.append(name);
+    }
 }
 
 void VisioRenderer::endLayer()
@@ -254,7 +292,7 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     shape.layer = currentState.currentLayer;
     shape.zIndex = takeZIndex();
     applyInnerPanelRule(shape);
-    page()->shapes.append(shape);
+    page()->shapes.append(std::move(shape));
 }
 
 // A band or panel drawn inside a filled box, nearly as wide as the box but
@@ -284,18 +322,19 @@ QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGProperty
     QPointF subpathStart(0, 0);
     for (unsigned long i = 0; i < actions->count(); ++i) {
         const librevenge::RVNGPropertyList &element = (*actions)[i];
-        const QString action = extractString(element, "librevenge:path-action");
-        if (hasNonFiniteCoordinate(element)) {
-            qDebug() << "Skipping path action with non-finite coordinates:" << action;
+        const PathAction action(element);
+        if (action.nonFinite) {
+            qDebug() << "Skipping path action with non-finite coordinates:"
+                     << QString::fromUtf8(action.command.cstr());
             continue;
         }
 
-        if (action == QLatin1String("M")) {
-            const QPointF p = extractPoint(element, "svg:x", "svg:y");
+        if (action.is("M")) {
+            const QPointF p = action.point(PathAction::X, PathAction::Y);
             path.moveTo(p);
             current = subpathStart = p;
-        } else if (action == QLatin1String("L")) {
-            const QPointF p = extractPoint(element, "svg:x", "svg:y");
+        } else if (action.is("L")) {
+            const QPointF p = action.point(PathAction::X, PathAction::Y);
             if (path.elementCount() == 0) {
                 path.moveTo(p);
                 subpathStart = p;
@@ -303,28 +342,28 @@ QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGProperty
                 path.lineTo(p);
             }
             current = p;
-        } else if (action == QLatin1String("C")) {
-            const QPointF end = extractPoint(element, "svg:x", "svg:y");
-            path.cubicTo(extractPoint(element, "svg:x1", "svg:y1"),
-                         extractPoint(element, "svg:x2", "svg:y2"), end);
+        } else if (action.is("C")) {
+            const QPointF end = action.point(PathAction::X, PathAction::Y);
+            path.cubicTo(action.point(PathAction::X1, PathAction::Y1),
+                         action.point(PathAction::X2, PathAction::Y2), end);
             current = end;
-        } else if (action == QLatin1String("A")) {
+        } else if (action.is("A")) {
             if (path.elementCount() == 0) {
-                const QPointF p = extractPoint(element, "svg:x", "svg:y");
+                const QPointF p = action.point(PathAction::X, PathAction::Y);
                 path.moveTo(p);
                 current = subpathStart = p;
             } else {
                 handleEllipticalArc(element, path, current);
             }
-        } else if (action == QLatin1String("Z")) {
+        } else if (action.is("Z")) {
             path.closeSubpath();
             current = subpathStart;
-        } else if (action == QLatin1String("Q")) {
-            const QPointF end = extractPoint(element, "svg:x", "svg:y");
-            path.quadTo(extractPoint(element, "svg:x1", "svg:y1"), end);
+        } else if (action.is("Q")) {
+            const QPointF end = action.point(PathAction::X, PathAction::Y);
+            path.quadTo(action.point(PathAction::X1, PathAction::Y1), end);
             current = end;
         } else {
-            qWarning() << "Unknown path action:" << action;
+            qWarning() << "Unknown path action:" << QString::fromUtf8(action.command.cstr());
         }
     }
     return path;
@@ -577,7 +616,7 @@ void VisioRenderer::endTextObject()
 {
     VisioPage *current = page();
     if (current && !textState.text.text.isEmpty())
-        current->texts.append(textState.text);
+        current->texts.append(std::move(textState.text));
     textState = TextState();
 }
 

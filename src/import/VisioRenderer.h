@@ -13,6 +13,7 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
+#include <QSet>
 #include <QStack>
 #include <QString>
 
@@ -143,4 +144,7 @@ private:
     // Bounds of the filled shapes of the current page, in list order; the
     // inner-panel rule scans these instead of the full shape records.
     QList<QRectF> filledBounds;
+    // The current page's layer names: files may give every shape a layer of
+    // its own, too many to search the page's list each time.
+    QSet<QString> pageLayerNames;
 };

@@ -28,8 +28,9 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
 
     style.strokeWidth = VisioUtils::getInchProp(props, "svg:stroke-width", 0.0033);
 
-    const QString fill = VisioUtils::getStringProp(props, "draw:fill");
-    if (fill == QLatin1String("solid")) {
+    // Keywords are compared as stored; this runs for every shape.
+    const librevenge::RVNGString fill = VisioUtils::getRawStringProp(props, "draw:fill");
+    if (VisioUtils::isKeyword(fill, "solid")) {
         style.filled = true;
         style.fillType = SolidFill;
         QColor color = VisioUtils::parseColor(VisioUtils::getStringProp(props, "draw:fill-color"));
@@ -41,7 +42,7 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
         } else {
             style.fillColor = withAlpha(color, opacity * style.fillOpacity);
         }
-    } else if (fill == QLatin1String("gradient")) {
+    } else if (VisioUtils::isKeyword(fill, "gradient")) {
         const double opacity = VisioUtils::getPercentProp(props, "draw:opacity", 100) / 100.0;
         const double startOpacity =
             VisioUtils::getPercentProp(props, "librevenge:start-opacity", 100) / 100.0;
@@ -62,10 +63,10 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
                 endOpacity);
             style.gradientStops = {{0.0, start}, {1.0, end}};
             style.gradientAngle = VisioUtils::getDoubleProp(props, "draw:angle", 0.0);
-            const QString kind = VisioUtils::getStringProp(props, "draw:style");
-            if (kind == QLatin1String("radial"))
+            const librevenge::RVNGString kind = VisioUtils::getRawStringProp(props, "draw:style");
+            if (VisioUtils::isKeyword(kind, "radial"))
                 style.gradientType = RadialGradient;
-            else if (kind == QLatin1String("rectangular"))
+            else if (VisioUtils::isKeyword(kind, "rectangular"))
                 style.gradientType = RectangularGradient;
             else
                 style.gradientType = LinearGradient;
@@ -83,15 +84,15 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
         style.fillType = NoFill;
     }
 
-    if (VisioUtils::getStringProp(props, "svg:fill-rule") == QLatin1String("evenodd"))
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "svg:fill-rule"), "evenodd"))
         style.fillRule = Qt::OddEvenFill;
 
-    const QString stroke = VisioUtils::getStringProp(props, "draw:stroke");
-    if (stroke == QLatin1String("none")) {
+    const librevenge::RVNGString stroke = VisioUtils::getRawStringProp(props, "draw:stroke");
+    if (VisioUtils::isKeyword(stroke, "none")) {
         style.strokeType = NoStroke;
-    } else if (stroke == QLatin1String("solid")) {
+    } else if (VisioUtils::isKeyword(stroke, "solid")) {
         style.strokeType = SolidStroke;
-    } else if (stroke == QLatin1String("dash")) {
+    } else if (VisioUtils::isKeyword(stroke, "dash")) {
         style.strokeType = DashStroke;
         const double width = style.strokeWidth;
         style.dashPattern = {
@@ -104,18 +105,18 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
     style.strokeOpacity = VisioUtils::getPercentProp(props, "svg:stroke-opacity", 100) / 100.0;
     style.strokeColor = withAlpha(style.strokeColor, style.strokeOpacity);
 
-    const QString cap = VisioUtils::getStringProp(props, "svg:stroke-linecap");
-    if (cap == QLatin1String("butt"))
+    const librevenge::RVNGString cap = VisioUtils::getRawStringProp(props, "svg:stroke-linecap");
+    if (VisioUtils::isKeyword(cap, "butt"))
         style.capStyle = Qt::FlatCap;
-    else if (cap == QLatin1String("square"))
+    else if (VisioUtils::isKeyword(cap, "square"))
         style.capStyle = Qt::SquareCap;
     else
         style.capStyle = Qt::RoundCap;
 
-    const QString join = VisioUtils::getStringProp(props, "svg:stroke-linejoin");
-    if (join == QLatin1String("bevel"))
+    const librevenge::RVNGString join = VisioUtils::getRawStringProp(props, "svg:stroke-linejoin");
+    if (VisioUtils::isKeyword(join, "bevel"))
         style.joinStyle = Qt::BevelJoin;
-    else if (join == QLatin1String("miter"))
+    else if (VisioUtils::isKeyword(join, "miter"))
         style.joinStyle = Qt::MiterJoin;
     else
         style.joinStyle = Qt::RoundJoin;

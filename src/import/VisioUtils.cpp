@@ -5,7 +5,10 @@
 #include <QDebug>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
+#include <cstring>
+#include <system_error>
 
 namespace {
 
@@ -100,6 +103,24 @@ QString VisioUtils::getStringProp(const librevenge::RVNGPropertyList &props, con
     }
 }
 
+librevenge::RVNGString VisioUtils::getRawStringProp(const librevenge::RVNGPropertyList &props,
+                                                    const char *key)
+{
+    const librevenge::RVNGProperty *prop = find(props, key);
+    if (!prop)
+        return librevenge::RVNGString();
+    try {
+        return prop->getStr();
+    } catch (...) {
+        return librevenge::RVNGString();
+    }
+}
+
+bool VisioUtils::isKeyword(const librevenge::RVNGString &value, const char *keyword)
+{
+    return keyword && std::strcmp(value.cstr(), keyword) == 0;
+}
+
 int VisioUtils::getIntProp(const librevenge::RVNGPropertyList &props, const char *key, int def)
 {
     const librevenge::RVNGProperty *prop = find(props, key);
@@ -136,6 +157,29 @@ double VisioUtils::getInchProp(const librevenge::RVNGPropertyList &props, const 
 double VisioUtils::getPercentProp(const librevenge::RVNGPropertyList &props, const char *key,
                                   double def)
 {
+    // Every style carries several percentages; librevenge writes them as
+    // plain "12.5000%", which is read here without a QString round trip.
+    // Anything else takes the general path below.
+    const librevenge::RVNGProperty *prop = find(props, key);
+    if (!prop)
+        return def;
+    librevenge::RVNGString raw;
+    try {
+        raw = prop->getStr();
+    } catch (...) {
+        return def;
+    }
+    const char *first = raw.cstr();
+    const char *last = first + std::strlen(first);
+    if (last > first && last[-1] == '%')
+        --last;
+    if (last > first && *first != '+') {
+        double value = 0;
+        const std::from_chars_result parsed = std::from_chars(first, last, value);
+        if (parsed.ec == std::errc() && parsed.ptr == last)
+            return std::isfinite(value) ? value : def;
+    }
+
     QString text = getStringProp(props, key).trimmed();
     if (text.isEmpty())
         return def;

@@ -16,6 +16,12 @@ public:
     VisioUtils() = delete;
 
     static QString getStringProp(const librevenge::RVNGPropertyList &props, const char *key);
+    // The property's text as libvisio stores it (UTF-8); empty when absent.
+    // For comparing with keywords without converting to QString.
+    static librevenge::RVNGString getRawStringProp(const librevenge::RVNGPropertyList &props,
+                                                   const char *key);
+    // True when the property's text is exactly keyword.
+    static bool isKeyword(const librevenge::RVNGString &value, const char *keyword);
     static int getIntProp(const librevenge::RVNGPropertyList &props, const char *key, int def);
     static double getDoubleProp(const librevenge::RVNGPropertyList &props, const char *key,
                                 double def);
