@@ -89,7 +89,7 @@ VisioDocumentModel VisioRenderer::takeDocumentModel()
     model = VisioDocumentModel();
     model.fileName = taken.fileName;
     currentPage = -1;
-    filledBounds.clear();
+    filledByLeft.clear();
     pageLayerNames.clear();
     return taken;
 }
@@ -102,13 +102,13 @@ void VisioRenderer::reset()
     textState = TextState();
     stateStack.clear();
     idCounter = 0;
-    filledBounds.clear();
+    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
 QString VisioRenderer::generateId(const QString &prefix)
 {
-    return QStringLiteral("%1_%2").arg(prefix).arg(++idCounter);
+    return prefix + QLatin1Char('_') + QString::number(++idCounter);
 }
 
 QString VisioRenderer::extractString(const librevenge::RVNGPropertyList &props,
@@ -183,7 +183,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     model.pages.append(newPage);
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
-    filledBounds.clear();
+    filledByLeft.clear();
     pageLayerNames.clear();
     qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
@@ -192,7 +192,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endPage()
 {
     currentPage = -1;
-    filledBounds.clear();
+    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
@@ -302,14 +302,33 @@ void VisioRenderer::applyInnerPanelRule(VisioShape &shape)
     if (!shape.style.filled)
         return;
     const QRectF inner = shape.path.boundingRect();
-    for (const QRectF &outer : std::as_const(filledBounds)) {
-        if (outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
-            && inner.width() >= outer.width() * 0.8) {
-            shape.style.fillColor = QColor(Qt::white);
-            break;
-        }
+    auto isPanelOf = [&inner](const QRectF &outer) {
+        return outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
+               && inner.width() >= outer.width() * 0.8;
+    };
+
+    // A box holding the panel starts at or left of it, and at most a quarter
+    // of the panel's width further left, as it is at most 1.25 times as wide.
+    // Only boxes starting in that range are tested; the range is widened a
+    // little so that rounding never leaves a box out.
+    const double left = inner.left();
+    // An undefined edge fails every containment test, either way round.
+    if (std::isnan(left))
+        return;
+    const double reach = 0.25 * inner.width() * (1.0 + 1e-9) + 1e-9 * (std::abs(left) + 1.0);
+    const double from = left - reach;
+    bool panel = false;
+    if (std::isfinite(from)) {
+        const auto end = filledByLeft.upper_bound(left);
+        for (auto it = filledByLeft.lower_bound(from); it != end && !panel; ++it)
+            panel = isPanelOf(it->second);
+    } else {
+        for (auto it = filledByLeft.cbegin(); it != filledByLeft.cend() && !panel; ++it)
+            panel = isPanelOf(it->second);
     }
-    filledBounds.append(inner);
+    if (panel)
+        shape.style.fillColor = QColor(Qt::white);
+    filledByLeft.emplace(left, inner);
 }
 
 QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)

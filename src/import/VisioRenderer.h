@@ -17,6 +17,8 @@
 #include <QStack>
 #include <QString>
 
+#include <map>
+
 // Receives libvisio's drawing callbacks and builds a VisioDocumentModel from
 // them. One renderer serves one parse.
 class VisioRenderer : public librevenge::RVNGDrawingInterface
@@ -141,9 +143,9 @@ private:
     TextState textState;
     QStack<RenderState> stateStack;
     qint64 idCounter = 0;
-    // Bounds of the filled shapes of the current page, in list order; the
-    // inner-panel rule scans these instead of the full shape records.
-    QList<QRectF> filledBounds;
+    // Bounds of the filled shapes of the current page by their left edge; the
+    // inner-panel rule looks up the few that can hold a new shape.
+    std::multimap<double, QRectF> filledByLeft;
     // The current page's layer names: files may give every shape a layer of
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;

@@ -157,14 +157,30 @@ double VisioUtils::getInchProp(const librevenge::RVNGPropertyList &props, const 
 double VisioUtils::getPercentProp(const librevenge::RVNGPropertyList &props, const char *key,
                                   double def)
 {
-    // Every style carries several percentages; librevenge writes them as
-    // plain "12.5000%", which is read here without a QString round trip.
-    // Anything else takes the general path below.
+    // Every style carries several percentages, so the common forms are read
+    // without a QString round trip; anything else takes the general path.
     const librevenge::RVNGProperty *prop = find(props, key);
     if (!prop)
         return def;
     librevenge::RVNGString raw;
     try {
+        if (prop->getUnit() == librevenge::RVNG_PERCENT) {
+            // librevenge's own text for these is the percentage with four
+            // decimals, and 0 for anything smaller; the same rounding keeps
+            // the value exactly what reading that text gives.
+            const double percent = prop->getDouble() * 100.0;
+            if (percent < 0.0001 && percent > -0.0001)
+                return 0.0;
+            char text[40];
+            const std::to_chars_result written =
+                std::to_chars(text, text + sizeof text, percent, std::chars_format::fixed, 4);
+            double value = 0;
+            if (written.ec == std::errc()) {
+                const std::from_chars_result parsed = std::from_chars(text, written.ptr, value);
+                if (parsed.ec == std::errc() && parsed.ptr == written.ptr)
+                    return std::isfinite(value) ? value : def;
+            }
+        }
         raw = prop->getStr();
     } catch (...) {
         return def;

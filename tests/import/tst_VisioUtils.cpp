@@ -5,6 +5,7 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <limits>
 
 using librevenge::RVNGPropertyList;
@@ -17,6 +18,7 @@ private slots:
     void readersFallBackToDefaults();
     void percentReader_data();
     void percentReader();
+    void numericPercentsReadAsTheirText();
     void parseColor_data();
     void parseColor();
     void tintAndShade();
@@ -79,6 +81,30 @@ void TestVisioUtils::percentReader()
     RVNGPropertyList numeric;
     numeric.insert("key", 0.5, librevenge::RVNG_PERCENT);
     QCOMPARE(VisioUtils::getPercentProp(numeric, "key", -7.0), 50.0);
+}
+
+// Numeric percentages are read without going through their text; the value
+// must be the one the text gives, rounding and all.
+void TestVisioUtils::numericPercentsReadAsTheirText()
+{
+    const double values[] = {0.5,      1.0,       0.0,         -0.0,        0.123456789,
+                             0.333333, 0.6666667, 0.000001,    0.00000049,  -0.00000049,
+                             -0.25,    12.5,      0.123455,    0.123445,    1e-300,
+                             1e300,    -1e300,    std::numeric_limits<double>::quiet_NaN(),
+                             std::numeric_limits<double>::infinity()};
+    for (double value : values) {
+        RVNGPropertyList numeric;
+        numeric.insert("key", value, librevenge::RVNG_PERCENT);
+        RVNGPropertyList text;
+        text.insert("key", numeric["key"]->getStr());
+        const double fromNumber = VisioUtils::getPercentProp(numeric, "key", -7.0);
+        const double fromText = VisioUtils::getPercentProp(text, "key", -7.0);
+        QVERIFY2(fromNumber == fromText && std::signbit(fromNumber) == std::signbit(fromText),
+                 qPrintable(QStringLiteral("%1: %2 instead of %3")
+                                .arg(value)
+                                .arg(fromNumber, 0, 'g', 17)
+                                .arg(fromText, 0, 'g', 17)));
+    }
 }
 
 void TestVisioUtils::parseColor_data()
