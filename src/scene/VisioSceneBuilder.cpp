@@ -100,6 +100,31 @@ private:
 
 SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCache *formats);
 
+// Arrow-ended lines of a page mostly share one marker outline; it is parsed
+// once instead of for every line.
+class MarkerCache
+{
+public:
+    const QPainterPath &marker(const QString &svgPath)
+    {
+        if (!valid || svgPath != lastText) {
+            lastText = svgPath;
+            lastPath = VisioUtils::parseSvgPath(svgPath);
+            valid = true;
+        }
+        return lastPath;
+    }
+
+private:
+    QString lastText;
+    QPainterPath lastPath;
+    bool valid = false;
+};
+
+QGraphicsPathItem *makeShapeItem(const VisioShape &shape, double dpi, MarkerCache *markers);
+void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
+                   MarkerCache *markers);
+
 // Qt measures custom dashes in pen widths; the model gives them in inches.
 // Returns an empty list when the pattern cannot be drawn as dashes.
 QList<qreal> dashesInPenWidths(const QList<double> &pattern, double dpi, double penWidth)
@@ -178,13 +203,14 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     const QPointF offset(0, yOffset);
     const QSet<QString> layers(page.layers.cbegin(), page.layers.cend());
 
+    MarkerCache markers;
     for (const VisioShape &shape : page.shapes) {
         if (onHiddenLayer(shape.layer, layers)) {
             qDebug() << "SKIPPED shape" << shape.id << "layer=" << shape.layer
                      << "page.layers=" << page.layers;
             continue;
         }
-        QGraphicsPathItem *item = createShapeItem(shape, dpi);
+        QGraphicsPathItem *item = makeShapeItem(shape, dpi, &markers);
         if (!item)
             continue;
         item->setZValue(shape.zIndex);
@@ -216,6 +242,13 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
 
 QGraphicsPathItem *VisioSceneBuilder::createShapeItem(const VisioShape &shape, double dpi)
 {
+    return makeShapeItem(shape, dpi, nullptr);
+}
+
+namespace {
+
+QGraphicsPathItem *makeShapeItem(const VisioShape &shape, double dpi, MarkerCache *markers)
+{
     if (shape.path.isEmpty())
         return nullptr;
 
@@ -227,11 +260,13 @@ QGraphicsPathItem *VisioSceneBuilder::createShapeItem(const VisioShape &shape, d
     scaled.setFillRule(shape.style.fillRule);
 
     auto *item = new QGraphicsPathItem(scaled);
-    item->setPen(createPen(shape.style, dpi));
-    item->setBrush(createBrush(shape.style, scaled));
-    createArrowItems(item, shape, dpi);
+    item->setPen(VisioSceneBuilder::createPen(shape.style, dpi));
+    item->setBrush(VisioSceneBuilder::createBrush(shape.style, scaled));
+    addArrowItems(item, shape, dpi, markers);
     return item;
 }
+
+} // namespace
 
 QPen VisioSceneBuilder::createPen(const VisioStyle &style, double dpi)
 {
@@ -313,10 +348,19 @@ QBrush VisioSceneBuilder::createBrush(const VisioStyle &style, const QPainterPat
 void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioShape &shape,
                                          double dpi)
 {
+    addArrowItems(item, shape, dpi, nullptr);
+}
+
+namespace {
+
+void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
+                   MarkerCache *markers)
+{
     if (!item || !shape.style.hasEndMarker)
         return;
 
-    const QPainterPath marker = VisioUtils::parseSvgPath(shape.style.markerEndPath);
+    const QPainterPath marker = markers ? markers->marker(shape.style.markerEndPath)
+                                        : VisioUtils::parseSvgPath(shape.style.markerEndPath);
     if (marker.isEmpty())
         return;
 
@@ -343,6 +387,8 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
     arrow->setBrush(QBrush(item->pen().color(), Qt::SolidPattern));
     arrow->setZValue(item->zValue() + 1.0);
 }
+
+} // namespace
 
 SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, double dpi)
 {
