@@ -419,21 +419,23 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
 
     // The item's own document is filled rather than a new one handed over:
     // handing over throws away the document the item's text control always
-    // builds and lays out, and lays out the new one a second time. The edit
-    // block makes the filled document lay out once, at its end.
+    // builds and lays out, and lays out the new one a second time. While the
+    // page size is empty the document layout skips every change, so the
+    // document is laid out once, when it gets its width at the end.
     auto *item = new SelectableTextItem();
     QTextDocument *document = item->document();
     document->setUndoRedoEnabled(false);
+    document->setPageSize(QSizeF(0, 0));
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     document->setDocumentMargin(0);
-    document->setTextWidth(w);
     cursor.setBlockFormat(blockFormat);
     if (formats)
         cursor.insertText(text.text, formats->format(text.font, text.color, dpi));
     else
         cursor.insertText(text.text, TextFormatCache::makeFormat(text.font, text.color, dpi));
     cursor.endEditBlock();
+    document->setTextWidth(w);
 
     const QPointF p = box.topLeft();
     if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
