@@ -8,8 +8,10 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
+#include <system_error>
 
 namespace {
 
@@ -262,8 +264,9 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
 
     QPainterPath path;
     const librevenge::RVNGPropertyListVector *actions = props.child("svg:d");
-    const QString pathText = extractString(props, "svg:d");
-    if (actions && actions->count() > 0) {
+    const bool hasActions = actions && actions->count() > 0;
+    const QString pathText = hasActions ? QString() : extractString(props, "svg:d");
+    if (hasActions) {
         path = parsePathFromChildren(actions);
     } else if (!pathText.isEmpty() && pathText != QLatin1String("0")) {
         path = parseSvgPath(pathText);
@@ -619,11 +622,12 @@ void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
                              extractInches(props, "fo:padding-right"),
                              extractInches(props, "fo:padding-bottom"));
 
-    const QString vertical = extractString(props, "draw:textarea-vertical-align");
+    const librevenge::RVNGString vertical =
+        VisioUtils::getRawStringProp(props, "draw:textarea-vertical-align");
     int verticalFlag = Qt::AlignVCenter;
-    if (vertical == QLatin1String("top"))
+    if (VisioUtils::isKeyword(vertical, "top"))
         verticalFlag = Qt::AlignTop;
-    else if (vertical == QLatin1String("bottom"))
+    else if (VisioUtils::isKeyword(vertical, "bottom"))
         verticalFlag = Qt::AlignBottom;
     text.alignment = (text.alignment & ~int(Qt::AlignVertical_Mask)) | verticalFlag;
 
@@ -641,15 +645,15 @@ void VisioRenderer::endTextObject()
 
 void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
 {
-    const QString align = extractString(props, "fo:text-align");
+    const librevenge::RVNGString align = VisioUtils::getRawStringProp(props, "fo:text-align");
     int horizontal = 0;
-    if (align == QLatin1String("left"))
+    if (VisioUtils::isKeyword(align, "left"))
         horizontal = Qt::AlignLeft;
-    else if (align == QLatin1String("right"))
+    else if (VisioUtils::isKeyword(align, "right"))
         horizontal = Qt::AlignRight;
-    else if (align == QLatin1String("center"))
+    else if (VisioUtils::isKeyword(align, "center"))
         horizontal = Qt::AlignHCenter;
-    else if (align == QLatin1String("justify"))
+    else if (VisioUtils::isKeyword(align, "justify"))
         horizontal = Qt::AlignJustify;
     if (horizontal) {
         int &alignment = textState.text.alignment;
@@ -670,14 +674,22 @@ void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
     if (!family.isEmpty())
         textState.spanFont.setFamily(family);
 
-    const QString size = extractString(props, "fo:font-size");
-    if (size.endsWith(QLatin1String("pt"))) {
-        const double points = size.chopped(2).toDouble();
+    // Every span gives its size, nearly always as librevenge's plain
+    // "12.0000pt"; that form is read without a QString round trip.
+    const librevenge::RVNGString size = VisioUtils::getRawStringProp(props, "fo:font-size");
+    const char *sizeText = size.cstr();
+    const size_t sizeLength = std::strlen(sizeText);
+    if (sizeLength >= 2 && std::strcmp(sizeText + sizeLength - 2, "pt") == 0) {
+        const char *numberEnd = sizeText + sizeLength - 2;
+        double points = 0;
+        const std::from_chars_result parsed = std::from_chars(sizeText, numberEnd, points);
+        if (parsed.ec != std::errc() || parsed.ptr != numberEnd || *sizeText == '+')
+            points = QString::fromUtf8(sizeText, qsizetype(sizeLength - 2)).toDouble();
         if (points > 0 && std::isfinite(points))
             textState.spanFont.setPointSizeF(std::min(points, kMaxFontPointSize));
     }
 
-    if (extractString(props, "fo:font-weight") == QLatin1String("bold"))
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "fo:font-weight"), "bold"))
         textState.spanFont.setWeight(QFont::Bold);
 
     const QString color = extractString(props, "fo:color");
