@@ -438,6 +438,11 @@ void TestSceneBuilder::textPlacement()
     QTextCursor cursor(item->document());
     cursor.movePosition(QTextCursor::NextCharacter);
     QCOMPARE(cursor.charFormat().font().pixelSize(), 16);
+    // The item takes clicks and paints over the whole laid-out text, without
+    // the document's default margin.
+    QCOMPARE(item->document()->documentMargin(), 0.0);
+    QCOMPARE(item->boundingRect(), QRectF(QPointF(0, 0), item->document()->size()));
+    QCOMPARE(item->toPlainText(), QStringLiteral("Centred"));
 
     // A zero-height box: bottom alignment ends at twice the line height.
     text.bounds = QRectF(1, 2, 2, 0);
@@ -476,6 +481,7 @@ void TestSceneBuilder::textPlacement()
     QVERIFY(item);
     QCOMPARE(item->textWidth(), 0.0);
     QVERIFY(item->document()->size().height() > 2.5 * QFontMetricsF(text.font).height());
+    QCOMPARE(item->boundingRect().height(), item->document()->size().height());
 
     // Tiny point sizes still give a usable pixel size.
     text.font.setPointSizeF(0.1);
