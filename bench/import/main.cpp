@@ -8,6 +8,7 @@
 #include "VdxGenerator.h"
 
 #include "DocumentPrinter.h"
+#include "OffscreenArguments.h"
 #include "VisioImporter.h"
 #include "VisioSceneBuilder.h"
 
@@ -27,7 +28,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -150,19 +150,13 @@ int runOne(int pages, int shapes, int runs, const QString &keepDir)
 
 int main(int argc, char *argv[])
 {
-    std::vector<char *> args(argv, argv + argc);
-    char platformFlag[] = "-platform";
-    char platformName[] = "offscreen";
-    args.insert(args.begin() + 1, platformName);
-    args.insert(args.begin() + 1, platformFlag);
-    int appArgc = int(args.size());
-    args.push_back(nullptr);
+    OffscreenArguments arguments(argc, argv);
     // The import and the scene trace every model teardown; keep the report readable.
     qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
         if (type >= QtCriticalMsg)
             std::fprintf(stderr, "%s\n", qPrintable(msg));
     });
-    QApplication app(appArgc, args.data());
+    QApplication app(arguments.argc(), arguments.argv());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Import and scene-build benchmark."));

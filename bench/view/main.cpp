@@ -3,6 +3,7 @@
 // Usage: plandraw-bench-view [runs]
 
 #include "DocumentTabWidget.h"
+#include "OffscreenArguments.h"
 #include "ThumbnailPanel.h"
 #include "VisioDocumentModel.h"
 #include "VisioSceneBuilder.h"
@@ -66,8 +67,10 @@ double median(QList<double> values)
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    const int runs = argc > 1 ? std::clamp(QString::fromLocal8Bit(argv[1]).toInt(), 1, 50) : 5;
+    OffscreenArguments arguments(argc, argv);
+    QApplication app(arguments.argc(), arguments.argv());
+    const QStringList args = QCoreApplication::arguments();
+    const int runs = args.size() > 1 ? std::clamp(args.at(1).toInt(), 1, 50) : 5;
     QTextStream out(stdout);
 
     QElapsedTimer timer;

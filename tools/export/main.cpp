@@ -5,6 +5,7 @@
 #include "ExportCommandLine.h"
 #include "PageExporter.h"
 
+#include "OffscreenArguments.h"
 #include "ProductConstants.h"
 #include "VisioImporter.h"
 #include "VisioSceneBuilder.h"
@@ -14,9 +15,7 @@
 #include <QJsonDocument>
 
 #include <cstdio>
-#include <cstring>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -59,24 +58,9 @@ QString outcomeText(VisioImporter::Outcome outcome, const QString &path)
 
 int main(int argc, char *argv[])
 {
-    // The tool never shows a window: run on the offscreen platform unless
-    // the user chose another one.
-    std::vector<char *> args(argv, argv + argc);
-    bool platformGiven = false;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
-            platformGiven = true;
-    char platformFlag[] = "-platform";
-    char platformName[] = "offscreen";
-    if (!platformGiven) {
-        args.insert(args.begin() + 1, platformName);
-        args.insert(args.begin() + 1, platformFlag);
-    }
-    int appArgc = int(args.size());
-    args.push_back(nullptr);
-
+    OffscreenArguments arguments(argc, argv);
     qInstallMessageHandler(messageHandler);
-    QApplication app(appArgc, args.data());
+    QApplication app(arguments.argc(), arguments.argv());
     QCoreApplication::setApplicationName(QStringLiteral("plandraw-export"));
     QCoreApplication::setApplicationVersion(g_version);
     QCoreApplication::setOrganizationName(g_organization);
