@@ -17,9 +17,6 @@ BrowserTabBar::BrowserTabBar(QWidget *parent)
     // Moves without a pressed button must arrive for the hover effect.
     setMouseTracking(true);
     setExpanding(true);
-    // Many tabs share the strip: cut long file names with an ellipsis rather
-    // than mid-letter (the tool tip has the whole name).
-    setElideMode(Qt::ElideRight);
 }
 
 QSize BrowserTabBar::sharedTabSize(const QSize &baseHint, int barWidth, int tabCount)
