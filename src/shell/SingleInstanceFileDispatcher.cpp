@@ -91,6 +91,13 @@ SingleInstanceFileDispatcher::SingleInstanceFileDispatcher(const QString &server
         Log::warn(QStringLiteral("The running window did not take the files in time; opening them in a new window."));
 }
 
+SingleInstanceFileDispatcher::~SingleInstanceFileDispatcher()
+{
+    m_serverThread.quit();
+    m_serverThread.wait();
+    server = nullptr; // deleted with the thread's end
+}
+
 QString SingleInstanceFileDispatcher::sessionServerName()
 {
     const QString dir = UserFolders::runtimeDir();
@@ -105,11 +112,6 @@ QString SingleInstanceFileDispatcher::sessionServerName()
     if (!display.isEmpty())
         session += QLatin1Char('-') + display;
     return dir + QStringLiteral("plandraw-") + sanitisedForFileName(session) + QStringLiteral(".socket");
-}
-
-bool SingleInstanceFileDispatcher::isListening() const
-{
-    return server && server->isListening();
 }
 
 void SingleInstanceFileDispatcher::processStartupFiles()
@@ -217,14 +219,21 @@ bool SingleInstanceFileDispatcher::startServer()
         return false;
     // Nobody answers, so the socket file is left by a program that died.
     QLocalServer::removeServer(serverName);
-    auto *candidate = new HandOffServer(this);
+    auto *candidate = new HandOffServer(nullptr);
     if (!candidate->listenPrivately(serverName)) {
         Log::warn(QStringLiteral("Could not listen for files from other starts: ") + candidate->errorString());
         delete candidate;
         return false;
     }
     server = candidate;
-    connect(server, &HandOffServer::messageReceived, this, &SingleInstanceFileDispatcher::takeMessage);
+    connect(server, &HandOffServer::messageReceived, this, &SingleInstanceFileDispatcher::takeMessage,
+            Qt::QueuedConnection);
+    // Other starts are answered on a thread of their own: they wait for the
+    // acknowledgement only briefly, and this thread may still be starting up
+    // or opening a large drawing.
+    connect(&m_serverThread, &QThread::finished, server, &QObject::deleteLater);
+    server->moveToThread(&m_serverThread);
+    m_serverThread.start();
     return true;
 }
 
@@ -243,8 +252,8 @@ void SingleInstanceFileDispatcher::scheduleNextOpen()
     QTimer::singleShot(0, this, &SingleInstanceFileDispatcher::openNextPending);
 }
 
-// One path per turn of the event loop: opening a drawing takes a while, and
-// other starts waiting for their acknowledgement must be answered between.
+// One path per turn of the event loop, so the window stays responsive
+// between drawings.
 void SingleInstanceFileDispatcher::openNextPending()
 {
     m_openScheduled = false;

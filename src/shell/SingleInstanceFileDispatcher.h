@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QThread>
 
 class HandOffServer;
 
@@ -18,6 +19,7 @@ public:
     // listens.
     SingleInstanceFileDispatcher(const QString &serverName, int argc, char **argv,
                                  QObject *parent = nullptr);
+    ~SingleInstanceFileDispatcher() override;
 
     // A socket path private to this user and display, or empty when the
     // user has no private folder to put it in.
@@ -26,7 +28,7 @@ public:
     // True unless the files went to a running instance; the owner of a
     // secondary dispatcher is expected to exit.
     bool isPrimary() const { return primary; }
-    bool isListening() const;
+    bool isListening() const { return server != nullptr; }
 
     // Queues the start-up files that were not handed off; openPstFile
     // follows for each, in order, once the event loop runs.
@@ -61,10 +63,12 @@ private:
     void openNextPending();
 
     QString serverName;
+    // Lives on m_serverThread once listening.
     HandOffServer *server = nullptr;
     bool primary = false;
     QList<QString> startupFiles;
 
+    QThread m_serverThread;
     QList<QString> m_pending;
     bool m_openScheduled = false;
     bool m_opening = false;
