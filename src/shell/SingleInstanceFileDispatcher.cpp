@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 
@@ -47,19 +48,6 @@ QString lockPathFor(const QString &serverName)
 qint64 serialisedSize(const QString &path)
 {
     return 4 + 2 * qint64(path.size());
-}
-
-QString sanitisedForFileName(QString text)
-{
-    for (QChar &c : text) {
-        const bool plain = (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
-                           || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
-                           || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char('-')
-                           || c == QLatin1Char('.');
-        if (!plain)
-            c = QLatin1Char('_');
-    }
-    return text;
 }
 
 } // namespace
@@ -111,7 +99,8 @@ QString SingleInstanceFileDispatcher::sessionServerName()
                                                                                       : "DISPLAY");
     if (!display.isEmpty())
         session += QLatin1Char('-') + display;
-    return dir + QStringLiteral("plandraw-") + sanitisedForFileName(session) + QStringLiteral(".socket");
+    session.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9._-]")), QStringLiteral("_"));
+    return dir + QStringLiteral("plandraw-") + session + QStringLiteral(".socket");
 }
 
 void SingleInstanceFileDispatcher::processStartupFiles()

@@ -129,16 +129,16 @@ void TestShellHandOff::commandLineGivesAbsolutePathsWithoutOptions()
 {
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    QList<QByteArray> args = {"plandraw", "-x", "../up.vsdx", "--verbose", "a b.vdx",
-                              "file:///srv/Plan%20A.vsd", "--", "-dash.vsd"};
-    QList<char *> argv;
-    for (QByteArray &argument : args)
-        argv.append(argument.data());
-    const QStringList files = SingleInstanceFileDispatcher::parseStartupFiles(int(argv.size()), argv.data());
+    auto lone = dispatcherFor(QString(), {QStringLiteral("-x"), QStringLiteral("../up.vsdx"), QStringLiteral("a b.vdx"),
+                                          QStringLiteral("file:///srv/Plan%20A.vsd"), QStringLiteral("--"),
+                                          QStringLiteral("-dash.vsd")});
     QDir::setCurrent(previous);
+    QSignalSpy opened(lone.get(), &SingleInstanceFileDispatcher::openPstFile);
+    lone->processStartupFiles();
     const QString parent = QFileInfo(m_dir->path()).absolutePath();
-    QCOMPARE(files, (QStringList{parent + QStringLiteral("/up.vsdx"), m_dir->filePath(QStringLiteral("a b.vdx")),
-                                 QStringLiteral("/srv/Plan A.vsd"), m_dir->filePath(QStringLiteral("-dash.vsd"))}));
+    QTRY_COMPARE(emittedPaths(opened),
+                 (QStringList{parent + QStringLiteral("/up.vsdx"), m_dir->filePath(QStringLiteral("a b.vdx")),
+                              QStringLiteral("/srv/Plan A.vsd"), m_dir->filePath(QStringLiteral("-dash.vsd"))}));
 }
 
 void TestShellHandOff::staleSocketIsTakenOverPrivately()
