@@ -23,19 +23,18 @@ public:
     // Time a client has from connecting to sending its whole message.
     static constexpr int readTimeoutMs = 2000;
 
-    enum ReadResult { Complete, Incomplete, Invalid };
-
     // Takes the socket over.
     HandOffConnection(QLocalSocket *socket, QObject *parent);
-
-    // Reads one message inside a transaction on the stream's device, so an
-    // incomplete message leaves the bytes in place for the next attempt.
-    static ReadResult readMessage(QDataStream &in, QStringList *paths);
 
 signals:
     void messageReceived(const QStringList &paths);
 
 private:
+    enum ReadResult { Complete, Incomplete, Invalid };
+
+    // Reads one message inside a transaction on the stream's device, so an
+    // incomplete message leaves the bytes in place for the next attempt.
+    static ReadResult readMessage(QDataStream &in, QStringList *paths);
     void readAvailable();
     void drop();
 

@@ -204,7 +204,7 @@ void TestShellHandOff::messageSentByteByByteArrivesWhole()
     for (char byte : bytes) {
         client.write(&byte, 1);
         client.flush();
-        QTest::qWait(3);
+        QTest::qWait(1);
     }
     QTRY_COMPARE(client.bytesAvailable(), qint64(1));
     QTRY_COMPARE(emittedPaths(opened), paths);
