@@ -1,9 +1,9 @@
 #include "AppInitialization.h"
 #include "AppShutdownGuard.h"
-#include "CommandLineFiles.h"
 #include "FileOpenFilter.h"
 #include "HostWindow.h"
 #include "MainWindow.h"
+#include "SingleInstanceFileDispatcher.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,6 +34,12 @@ QFont applicationFont()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // A start while a window is open hands its files over and ends here,
+    // before any window or service exists. QApplication has taken its own
+    // options out of argv by now.
+    SingleInstanceFileDispatcher dispatcher(SingleInstanceFileDispatcher::sessionServerName(), argc, argv);
+    if (!dispatcher.isPrimary())
+        return 0;
     AppInitialization::instance();
 
     auto fileOpenFilter = std::make_unique<FileOpenFilter>(nullptr);
@@ -51,8 +57,12 @@ int main(int argc, char *argv[])
 
     auto *host = new HostWindow(&window); // owned by the window
     QObject::connect(&window, &MainWindow::sizeChangeRequested, host, &HostWindow::performResize);
+    QObject::connect(&dispatcher, &SingleInstanceFileDispatcher::openPstFile, &window, &MainWindow::openFile);
+    QObject::connect(&dispatcher, &SingleInstanceFileDispatcher::activationRequested, host,
+                     &HostWindow::bringToFront);
     host->show();
-    CommandLineFiles::openWhenShown(&window, CommandLineFiles::fromArguments(app.arguments()));
+    // Opened once the event loop runs, so the window is on screen first.
+    dispatcher.processStartupFiles();
 
     return app.exec();
 }

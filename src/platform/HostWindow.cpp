@@ -62,6 +62,15 @@ void HostWindow::performResize(int width, int height)
     m_window->setGeometry(target);
 }
 
+void HostWindow::bringToFront()
+{
+    if (m_window->isMinimized())
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
+    m_window->show();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
 bool HostWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && event->type() == QEvent::Close) {

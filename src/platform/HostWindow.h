@@ -28,6 +28,9 @@ public:
 public slots:
     // Resizes the window about its centre; the new size is also the minimum.
     void performResize(int width, int height);
+    // Restores a minimised window, raises it and asks for the focus (the
+    // window manager may still decline).
+    void bringToFront();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -3,6 +3,13 @@
 #include "ProductConstants.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#if !defined(Q_OS_WIN)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -56,4 +63,39 @@ void UserFolders::createAll()
         if (!QDir(dir).exists())
             QDir().mkpath(dir);
     }
+}
+
+namespace {
+
+#if !defined(Q_OS_WIN)
+// A folder that others could have made or can write into would let them
+// plant a socket we talk to: it must be a real folder of ours, closed to
+// group and others.
+bool isPrivateFolder(const QString &path)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+#endif
+
+} // namespace
+
+QString UserFolders::runtimeDir()
+{
+#if defined(Q_OS_WIN)
+    return QDir::tempPath() + QLatin1Char('/');
+#else
+    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg) && isPrivateFolder(xdg))
+        return QDir::cleanPath(xdg) + QLatin1Char('/');
+
+    const QString own = QDir::tempPath() + QStringLiteral("/plandraw-") + QString::number(::geteuid());
+    // mkdir with 0700 fails if the name exists; then the check decides.
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    if (!isPrivateFolder(own))
+        return QString();
+    return own + QLatin1Char('/');
+#endif
 }

@@ -21,4 +21,11 @@ public:
     // Creates Log, Config and Temp where missing; failures are left to later
     // writers.
     static void createAll();
+
+    // A folder only this user can enter, for sockets and locks that live as
+    // long as the session: $XDG_RUNTIME_DIR, else a folder of our own in the
+    // temporary folder named after the user id. Empty when neither is safe
+    // (for instance, another user made that folder first). Ends with a
+    // separator when not empty.
+    static QString runtimeDir();
 };

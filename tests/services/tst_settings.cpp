@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 // Per-user folders and the settings store; HOME and XDG_* point at a scratch
 // folder for this test (set by the build), and each case sets its own.
 class TestSettings : public QObject
@@ -71,6 +73,40 @@ private slots:
         QCOMPARE(UserFolders::configDir(), home + "/.config/Bramwick/Plandraw/");
         QCOMPARE(UserFolders::logDir(), home + "/.local/state/Bramwick/Plandraw/log/");
         QCOMPARE(UserFolders::tempDir(), home + "/.cache/Bramwick/Plandraw/");
+    }
+
+    // Whoever can create or enter the runtime folder can take over the
+    // single-window socket.
+    void runtimeFolderIsPrivateToTheUser()
+    {
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        const QFile::Permissions everyone = QFile::Permissions(0x7777);
+        const QFile::Permissions others = QFile::Permissions(0x0077);
+        const QString xdg = scratch.filePath(QStringLiteral("run"));
+        QVERIFY(QDir().mkdir(xdg));
+        QVERIFY(QFile::setPermissions(xdg, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(xdg));
+        qputenv("TMPDIR", QFile::encodeName(scratch.path()));
+        QCOMPARE(UserFolders::runtimeDir(), xdg + QLatin1Char('/'));
+
+        // An open runtime folder is passed over for one of our own.
+        QVERIFY(QFile::setPermissions(xdg, everyone));
+        const QString own = scratch.filePath(QStringLiteral("plandraw-%1").arg(::geteuid()));
+        QCOMPARE(UserFolders::runtimeDir(), own + QLatin1Char('/'));
+        QCOMPARE(QFileInfo(own).permissions() & others, QFile::Permissions());
+
+        // That folder is refused once others can enter it, or when it is
+        // someone else's.
+        QVERIFY(QFile::setPermissions(own, everyone));
+        QCOMPARE(UserFolders::runtimeDir(), QString());
+        if (::geteuid() == 0) {
+            QVERIFY(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            QCOMPARE(::chown(QFile::encodeName(own).constData(), 65534, 65534), 0);
+            QCOMPARE(UserFolders::runtimeDir(), QString());
+        }
+        qunsetenv("XDG_RUNTIME_DIR");
+        qunsetenv("TMPDIR");
     }
 
     void configDefaultsAndRoundTrip()

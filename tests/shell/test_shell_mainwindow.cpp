@@ -1,9 +1,9 @@
 #include "BrowserTabWidget.h"
-#include "CommandLineFiles.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
 #include "MainWindow.h"
 #include "NativeMessageBox.h"
+#include "SingleInstanceFileDispatcher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -360,11 +360,17 @@ void TestShellMainWindow::commandLinePathsOpenInOrder()
     const QString c = copySample(QStringLiteral("gamma.vdx"));
     const QString empty = writeFile(QStringLiteral("empty.vsdx"), QByteArray());
     // Bad files among them raise one alert each and do not stop the others.
-    const QStringList paths = CommandLineFiles::fromArguments(
-        {QStringLiteral("plandraw"), b, m_dir.filePath(QStringLiteral("missing.vsdx")), a, empty, c});
-    QCOMPARE(paths.size(), 5);
+    QList<QByteArray> arguments = {"plandraw", QFile::encodeName(b), "--verbose",
+                                   QFile::encodeName(m_dir.filePath(QStringLiteral("missing.vsdx"))),
+                                   QFile::encodeName(a), QFile::encodeName(empty), QFile::encodeName(c)};
+    QList<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.append(argument.data());
+    SingleInstanceFileDispatcher dispatcher(QString(), int(argv.size()), argv.data());
+    QVERIFY(dispatcher.isPrimary());
+    connect(&dispatcher, &SingleInstanceFileDispatcher::openPstFile, m_window, &MainWindow::openFile);
 
-    CommandLineFiles::openWhenShown(m_window, paths);
+    dispatcher.processStartupFiles();
     QCOMPARE(m_tabs->count(), 0); // not before the event loop runs
     QTRY_COMPARE(m_tabs->count(), 3);
     QCOMPARE(tabTitles(), (QStringList{QStringLiteral("beta.vdx"), QStringLiteral("alpha.vdx"),
