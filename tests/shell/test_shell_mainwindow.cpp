@@ -51,6 +51,7 @@ private slots:
     void dropOpensDrawingsInOrderAndSkipsTheRest();
     void searchBoxOpensAndClosesThePanel();
     void toggleButtonsFollowTheCurrentTab();
+    void windowTitleFollowsTheCurrentTab();
     void commandLinePathsOpenInOrder();
     void fileOpenEventsReachTheWindow();
     void fixtureDrawingsOpen();
@@ -351,6 +352,20 @@ void TestShellMainWindow::toggleButtonsFollowTheCurrentTab()
     m_tabs->setCurrentIndex(1);
     QVERIFY(btnDouble->isChecked());
     QVERIFY(btnView->isChecked());
+}
+
+void TestShellMainWindow::windowTitleFollowsTheCurrentTab()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Bramwick Plandraw"));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("plan.vdx"))));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("site.vdx"))));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("site.vdx \u2013 Bramwick Plandraw"));
+    m_tabs->setCurrentIndex(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("plan.vdx \u2013 Bramwick Plandraw"));
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("site.vdx \u2013 Bramwick Plandraw"));
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Bramwick Plandraw"));
 }
 
 void TestShellMainWindow::commandLinePathsOpenInOrder()
