@@ -283,6 +283,10 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <source>--paper applies to PDF output only.</source>
         <translation>--paper gilt nur für PDF-Ausgabe.</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -283,6 +283,10 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <source>--paper applies to PDF output only.</source>
         <translation>--paper solo se aplica a la salida PDF.</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>dibujo</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

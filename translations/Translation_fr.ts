@@ -283,6 +283,10 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <source>--paper applies to PDF output only.</source>
         <translation>--paper ne s’applique qu’à la sortie PDF.</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>dessin</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -283,6 +283,10 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <source>--paper applies to PDF output only.</source>
         <translation>--paper si applica solo all’output PDF.</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>disegno</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -283,6 +283,10 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <source>--paper applies to PDF output only.</source>
         <translation>--paper は PDF 出力にのみ使用できます。</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>図面</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -283,6 +283,10 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
         <source>--paper applies to PDF output only.</source>
         <translation>--paper se aplica somente à saída PDF.</translation>
     </message>
+    <message>
+        <source>drawing</source>
+        <translation>desenho</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

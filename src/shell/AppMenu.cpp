@@ -260,7 +260,8 @@ void AppMenu::languageSwitch()
 
 void AppMenu::onSystemMenuEvent(QAction *action)
 {
-    if (!action)
+    // A menu reports its submenus' items too: a language's index is no command.
+    if (!action || (m_languageGroup && action->actionGroup() == m_languageGroup))
         return;
     switch (action->data().toInt()) {
     case SystemUserGuide:

@@ -160,6 +160,12 @@ void TestShellMenus::menuDataIsReadByTheMenuThatSentIt()
     QCOMPARE(check->data().toInt(), 5);
     check->trigger();
     QCOMPARE(m_alertTitles, QStringList{"Check for Updates"});
+
+    // Help also reports the language submenu's items; Deutsch is 5 as well.
+    QAction *german = itemNamed(itemNamed(help, "Language")->menu(), "Deutsch");
+    QCOMPARE(german->data().toInt(), 5);
+    emit help->triggered(german);
+    QCOMPARE(m_alertTitles.size(), 1);
 }
 
 void TestShellMenus::editItemsActOnTheFocusWidget()
