@@ -200,6 +200,13 @@
     </message>
 </context>
 <context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+</context>
+<context>
     <name>ExportCommandLine</name>
     <message>
         <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.

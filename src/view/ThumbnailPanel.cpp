@@ -354,6 +354,13 @@ bool ThumbnailPanel::stepSearchResult(int delta)
     return true;
 }
 
+void ThumbnailPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_resultTable->setHorizontalHeaderLabels({tr("Page"), tr("Result")});
+    QWidget::changeEvent(event);
+}
+
 void ThumbnailPanel::onTableItemClicked(QTableWidgetItem *item)
 {
     if (!item || item->tableWidget() != m_resultTable)

@@ -1,4 +1,5 @@
 #include "About.h"
+#include "AppConfig.h"
 #include "AppMenu.h"
 #include "LanguageService.h"
 #include "MainWindow.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -68,6 +70,7 @@ private slots:
     void editItemsActOnTheFocusWidget();
     void languageSwitchLoadsTheRowAndNotifiesFirst_data();
     void languageSwitchLoadsTheRowAndNotifiesFirst();
+    void storedLanguageOutsideTheTableMeansEnglish();
     void germanRetranslatesTheWindowAndOpenDialogs();
     void aboutShowsTheClocksYear();
 
@@ -232,6 +235,27 @@ void TestShellMenus::languageSwitchLoadsTheRowAndNotifiesFirst()
     }
     QVERIFY(checked);
     QCOMPARE(checked->data().toInt(), MultiLanguage::language(index).index);
+}
+
+void TestShellMenus::storedLanguageOutsideTheTableMeansEnglish()
+{
+    AppConfig *config = AppConfig::instance();
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                       QCoreApplication::applicationName());
+    for (const QVariant &stored : {QVariant(-2), QVariant(0), QVariant(8), QVariant(QStringLiteral("abc"))}) {
+        MultiLanguage::instance()->languageSwitch(7);
+        settings.setValue(QStringLiteral("language"), stored);
+        settings.sync();
+        QVERIFY(config->hasLanguageVal());
+        MultiLanguage::instance()->initAppLanguage();
+        QCOMPARE(MultiLanguage::instance()->currentIndex(), 1);
+        QCOMPARE(int(LanguageService::languageCode()), int(LanguageService::English));
+    }
+    settings.setValue(QStringLiteral("language"), 6);
+    settings.sync();
+    MultiLanguage::instance()->initAppLanguage();
+    QCOMPARE(MultiLanguage::instance()->currentIndex(), 6);
+    settings.remove(QStringLiteral("language"));
 }
 
 void TestShellMenus::germanRetranslatesTheWindowAndOpenDialogs()
