@@ -237,6 +237,11 @@ void MenuBarController::closeCurrentTab()
 
 void MenuBarController::updateTabActions()
 {
+    // The page keys act on the view: give it the keyboard unless the user is typing a search.
+    auto *tab = qobject_cast<DocumentTabWidget *>(m_tabs->currentWidget());
+    if (tab && !m_searchBox->hasFocus())
+        tab->view()->setFocus(Qt::OtherFocusReason);
+
     const bool hasTabs = m_tabs->count() > 0;
     for (int item = 0; item < AppMenu::WindowItemCount; ++item)
         m_appMenu->windowAction(AppMenu::WindowItem(item))->setEnabled(hasTabs);
