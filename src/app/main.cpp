@@ -3,6 +3,7 @@
 #include "FileOpenFilter.h"
 #include "HostWindow.h"
 #include "MainWindow.h"
+#include "MultiLanguage.h"
 #include "SingleInstanceFileDispatcher.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ int main(int argc, char *argv[])
     // From here on, however main is left, the services shut down cleanly.
     AppShutdownGuard shutdownGuard;
 
+    // Before the window is built, so that it is built in the user's language.
+    MultiLanguage::instance()->initAppLanguage();
     MainWindow window(nullptr);
     QApplication::setFont(applicationFont());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/img/icon.png")));

@@ -3,6 +3,8 @@
 #include "VisioUtils.h"
 
 #include <QDateTime>
+#include "LogCategories.h"
+
 #include <QDebug>
 
 namespace {
@@ -109,7 +111,7 @@ QStringList DebugRenderer::propertyKeys() const
 void DebugRenderer::log(const QString &message)
 {
     const QString line = QString(QStringLiteral("  ")).repeated(m_indent) + message;
-    qDebug().noquote() << line;
+    qCDebug(lcImport).noquote() << line;
     if (m_logFile.isOpen())
         m_logFile.write((line + QLatin1Char('\n')).toUtf8());
 }

@@ -1,8 +1,10 @@
 #include "VisioDocumentModel.h"
 
+#include "LogCategories.h"
+
 #include <QDebug>
 
 VisioDocumentModel::~VisioDocumentModel()
 {
-    qDebug() << "~VisioDocumentModel";
+    qCDebug(lcImport) << "~VisioDocumentModel";
 }

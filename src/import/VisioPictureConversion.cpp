@@ -2,6 +2,8 @@
 
 #include <emf2svg.h>
 
+#include "LogCategories.h"
+
 #include <QDebug>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -63,7 +65,7 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg)
     if (emf.isEmpty())
         return false;
     if (emf.size() > kMaxEmfBytes) {
-        qWarning() << "EMF too large for in-process conversion:" << emf.size() << "bytes, skipping";
+        qCWarning(lcImport) << "EMF too large for in-process conversion:" << emf.size() << "bytes, skipping";
         return false;
     }
 
@@ -85,8 +87,8 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg)
     } catch (...) {
         ret = 0;
     }
-    std::fprintf(stderr, "emf2svg ret=%d svgSize=%zu svgPtr=%p\n", ret, outLength,
-                 static_cast<void *>(out));
+    qCDebug(lcImport) << "emf2svg ret=" << ret << "svgSize=" << outLength
+                      << "svgPtr=" << static_cast<void *>(out);
 
     const bool ok = ret == 1 && out != nullptr && outLength > 0;
     if (ok)

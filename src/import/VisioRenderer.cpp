@@ -4,6 +4,8 @@
 #include "VisioPictureConversion.h"
 #include "VisioUtils.h"
 
+#include "LogCategories.h"
+
 #include <QDebug>
 #include <QHash>
 #include <QRegularExpression>
@@ -187,7 +189,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     currentState.zCounter = 0;
     filledByLeft.clear();
     pageLayerNames.clear();
-    qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
+    qCDebug(lcImport) << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
 }
 
@@ -276,15 +278,15 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
             std::isfinite(rect.x() + rect.width()) && std::isfinite(rect.y() + rect.height());
         if (rect.width() > 0 && rect.height() > 0 && finiteCorners) {
             path.addRect(rect);
-            qDebug() << "Created rectangle path from explicit dimensions";
+            qCDebug(lcImport) << "Created rectangle path from explicit dimensions";
         } else {
-            qDebug() << "No valid path data found for shape" << id;
+            qCDebug(lcImport) << "No valid path data found for shape" << id;
             return;
         }
     }
 
     if (path.isEmpty()) {
-        qDebug() << "Empty path for shape" << id << "- skipping";
+        qCDebug(lcImport) << "Empty path for shape" << id << "- skipping";
         return;
     }
 
@@ -346,7 +348,7 @@ QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGProperty
         const librevenge::RVNGPropertyList &element = (*actions)[i];
         const PathAction action(element);
         if (action.nonFinite) {
-            qDebug() << "Skipping path action with non-finite coordinates:"
+            qCDebug(lcImport) << "Skipping path action with non-finite coordinates:"
                      << QString::fromUtf8(action.command.cstr());
             continue;
         }
@@ -385,7 +387,7 @@ QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGProperty
             path.quadTo(action.point(PathAction::X1, PathAction::Y1), end);
             current = end;
         } else {
-            qWarning() << "Unknown path action:" << QString::fromUtf8(action.command.cstr());
+            qCWarning(lcImport) << "Unknown path action:" << QString::fromUtf8(action.command.cstr());
         }
     }
     return path;
@@ -764,37 +766,37 @@ void VisioRenderer::closeLink() {}
 
 void VisioRenderer::startTableObject(const librevenge::RVNGPropertyList &props)
 {
-    qDebug() << "=== startTableObject ===";
+    qCDebug(lcImport) << "=== startTableObject ===";
     VisioUtils::getPropertyKeys(props, QString());
 }
 
 void VisioRenderer::openTableRow(const librevenge::RVNGPropertyList &props)
 {
-    qDebug() << "=== openTableRow ===";
+    qCDebug(lcImport) << "=== openTableRow ===";
     VisioUtils::getPropertyKeys(props, QString());
 }
 
 void VisioRenderer::closeTableRow()
 {
-    qDebug() << "=== closeTableRow ===";
+    qCDebug(lcImport) << "=== closeTableRow ===";
 }
 
 void VisioRenderer::openTableCell(const librevenge::RVNGPropertyList &props)
 {
-    qDebug() << "=== openTableCell ===";
+    qCDebug(lcImport) << "=== openTableCell ===";
     VisioUtils::getPropertyKeys(props, QString());
 }
 
 void VisioRenderer::closeTableCell()
 {
-    qDebug() << "=== closeTableCell ===";
+    qCDebug(lcImport) << "=== closeTableCell ===";
 }
 
 void VisioRenderer::insertCoveredTableCell(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::endTableObject()
 {
-    qDebug() << "=== endTableObject ===";
+    qCDebug(lcImport) << "=== endTableObject ===";
 }
 
 // ---- pictures --------------------------------------------------------------
@@ -813,7 +815,7 @@ void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
 
     const QByteArray data = extractImageData(props);
     if (data.isEmpty()) {
-        qWarning() << "No image data found";
+        qCWarning(lcImport) << "No image data found";
         return;
     }
 
@@ -822,7 +824,7 @@ void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
         capRasterSize(QSizeF(placement.width() * 96.0, placement.height() * 96.0));
     QImage image;
     if (!VisioImage::loadFromBase64(data, format, image, targetSize)) {
-        qWarning() << "Failed to load image:" << mime;
+        qCWarning(lcImport) << "Failed to load image:" << mime;
         return;
     }
 

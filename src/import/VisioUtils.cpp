@@ -2,6 +2,8 @@
 
 #include <librevenge/librevenge.h>
 
+#include "LogCategories.h"
+
 #include <QDebug>
 #include <QRegularExpression>
 
@@ -256,7 +258,7 @@ QColor VisioUtils::applyTintShade(const QColor &c, double tint, double shade)
 void VisioUtils::getPropertyKeys(const librevenge::RVNGPropertyList &props, const QString &indent)
 {
     if (props.empty()) {
-        qDebug().noquote() << indent + QStringLiteral("(empty property list)");
+        qCDebug(lcImport).noquote() << indent + QStringLiteral("(empty property list)");
         return;
     }
     librevenge::RVNGPropertyList::Iter it(props);
@@ -267,16 +269,16 @@ void VisioUtils::getPropertyKeys(const librevenge::RVNGPropertyList &props, cons
         const QString keyText = QString::fromUtf8(key);
         const librevenge::RVNGProperty *prop = it();
         if (!prop)
-            qDebug().noquote() << indent + keyText << "= [null property]";
+            qCDebug(lcImport).noquote() << indent + keyText << "= [null property]";
         else
-            qDebug().noquote() << indent + keyText << "=" << describeValue(*prop);
+            qCDebug(lcImport).noquote() << indent + keyText << "=" << describeValue(*prop);
 
         const librevenge::RVNGPropertyListVector *children = props.child(key);
         if (children && children->count() > 0) {
-            qDebug().noquote() << indent + QStringLiteral("  ^ has") << children->count()
+            qCDebug(lcImport).noquote() << indent + QStringLiteral("  ^ has") << children->count()
                                << "child items:";
             for (unsigned long i = 0; i < children->count(); ++i) {
-                qDebug().noquote() << indent + QStringLiteral("  --- child[") << i << "] ---";
+                qCDebug(lcImport).noquote() << indent + QStringLiteral("  --- child[") << i << "] ---";
                 getPropertyKeys((*children)[i], indent + QStringLiteral("    "));
             }
         }

@@ -4,6 +4,8 @@
 #include "VisioDocumentModel.h"
 #include "VisioUtils.h"
 
+#include "LogCategories.h"
+
 #include <QDebug>
 #include <QFontMetricsF>
 #include <QGraphicsItemGroup>
@@ -206,7 +208,7 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     MarkerCache markers;
     for (const VisioShape &shape : page.shapes) {
         if (onHiddenLayer(shape.layer, layers)) {
-            qDebug() << "SKIPPED shape" << shape.id << "layer=" << shape.layer
+            qCDebug(lcScene) << "SKIPPED shape" << shape.id << "layer=" << shape.layer
                      << "page.layers=" << page.layers;
             continue;
         }

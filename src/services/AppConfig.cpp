@@ -33,6 +33,11 @@ AppConfig::AppConfig(QObject *parent)
     m_settings->setFallbacksEnabled(false);
 }
 
+bool AppConfig::hasLanguageVal() const
+{
+    return m_settings->contains(kLanguageKey);
+}
+
 int AppConfig::getLanguageVal() const
 {
     return m_settings->value(kLanguageKey, kDefaultLanguage).toInt();

@@ -16,6 +16,8 @@ public:
 
     explicit AppConfig(QObject *parent = nullptr);
 
+    // Whether the user has chosen a language yet.
+    bool hasLanguageVal() const;
     int getLanguageVal() const;
     void setLanguageVal(int value);
     QString getLastOpenPath() const;

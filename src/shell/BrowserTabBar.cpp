@@ -1,7 +1,9 @@
 #include "BrowserTabBar.h"
 
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QtGlobal>
 
 namespace {
@@ -96,6 +98,23 @@ void BrowserTabBar::leaveEvent(QEvent *event)
         update(currentPlusButtonRect());
     }
     QTabBar::leaveEvent(event);
+}
+
+QString BrowserTabBar::plusButtonToolTip()
+{
+    return tr("Open files") + QStringLiteral(" (%1)").arg(QKeySequence(QKeySequence::Open).toString(QKeySequence::NativeText));
+}
+
+bool BrowserTabBar::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto *help = static_cast<QHelpEvent *>(event);
+        if (currentPlusButtonRect().contains(help->pos())) {
+            QToolTip::showText(help->globalPos(), plusButtonToolTip(), this);
+            return true;
+        }
+    }
+    return QTabBar::event(event);
 }
 
 void BrowserTabBar::mousePressEvent(QMouseEvent *event)

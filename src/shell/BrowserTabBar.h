@@ -25,12 +25,15 @@ public:
     static std::pair<QLine, QLine> plusCross(const QRect &buttonRect);
 
     QRect plusButtonRect() const { return m_plusButtonRect; }
+    // Read when shown, so it is always in the current language.
+    static QString plusButtonToolTip();
     bool isPlusHovered() const { return m_hovered; }
 
 signals:
     void addTabRequested();
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;

@@ -3,6 +3,8 @@
 #include "BrowserTabBar.h"
 #include "ShellResources.h"
 
+#include "LogCategories.h"
+
 #include <QDebug>
 
 namespace {
@@ -73,7 +75,7 @@ BrowserTabWidget::BrowserTabWidget(QWidget *parent)
 
 BrowserTabWidget::~BrowserTabWidget()
 {
-    qDebug() << "~BrowserTabWidget";
+    qCDebug(lcShell) << "~BrowserTabWidget";
 }
 
 void BrowserTabWidget::resizeEvent(QResizeEvent *event)

@@ -1,5 +1,7 @@
 #include "FileOpenFilter.h"
 
+#include "LogCategories.h"
+
 #include <QDebug>
 #include <QFileOpenEvent>
 
@@ -12,7 +14,7 @@ bool FileOpenFilter::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FileOpen) {
         const QString path = static_cast<QFileOpenEvent *>(event)->file();
-        qDebug() << "Open file:" << path;
+        qCDebug(lcShell) << "Open file:" << path;
         emit fileOpened(path);
         return true;
     }

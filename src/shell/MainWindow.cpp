@@ -6,8 +6,11 @@
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
 #include "Log.h"
+#include "LogCategories.h"
 #include "LogStream.h"
+#include "MenuBarController.h"
 #include "NativeMessageBox.h"
+#include "ProductConstants.h"
 #include "ShellResources.h"
 #include "VisioImporter.h"
 #include "VisioSceneBuilder.h"
@@ -69,6 +72,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
     connect(ui->searchBox, &QLineEdit::editingFinished, this, &MainWindow::onSearchEditingFinished);
+
+    m_menuBar = new MenuBarController(this, ui->toolbarWidget, ui->tabWidget, ui->searchBox, ui->btnOpenFile);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
+    updateWindowTitle();
 }
 
 MainWindow::~MainWindow()
@@ -159,13 +166,31 @@ void MainWindow::openDocument(const VisioDocumentModel &model)
     tab->view()->installEventFilter(this);
     tab->view()->viewport()->installEventFilter(this);
 
-    qDebug() << "mainWindow width: " << width();
+    qCDebug(lcShell) << "mainWindow width: " << width();
 }
 
 void MainWindow::onAllTabClosed()
 {
     ui->stackedWidget->setCurrentWidget(ui->emptyPage);
     setToolbarWidgetsEnabled(false);
+}
+
+void MainWindow::updateWindowTitle()
+{
+    // "plan.vsdx – Bramwick Plandraw", so that task switchers tell windows apart.
+    const int index = ui->tabWidget->currentIndex();
+    setWindowTitle(index < 0 ? g_product_name
+                             : QStringLiteral("%1 \u2013 %2").arg(ui->tabWidget->tabText(index), g_product_name));
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        m_menuBar->refreshToolTips();
+        updateWindowTitle();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::syncToggleButtons()

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class DocumentTabWidget;
+class MenuBarController;
 struct VisioDocumentModel;
 
 namespace Ui {
@@ -41,6 +42,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void on_btnOpenFile_clicked();
@@ -66,6 +68,8 @@ private:
     void syncToggleButtons();
     void showOpenFailed();
     bool isUnavailableToolbarWidget(const QWidget *widget) const;
+    void updateWindowTitle();
 
     Ui::MainWindow *ui = nullptr;
+    MenuBarController *m_menuBar = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QScreen>
 #include <QScrollBar>
@@ -14,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-Q_LOGGING_CATEGORY(lcDocumentView, "plandraw.view")
+Q_LOGGING_CATEGORY(lcDocumentView, "plandraw.view", QtWarningMsg)
 
 namespace {
 
@@ -717,6 +718,40 @@ void DocumentGraphicsView::wheelEvent(QWheelEvent *event)
         }
     }
     QGraphicsView::wheelEvent(event);
+}
+
+void DocumentGraphicsView::keyPressEvent(QKeyEvent *event)
+{
+    // Page keys page through a single-page display; continuous display
+    // scrolls by a screen, as the scroll area does.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && !m_pageRects.isEmpty()) {
+        switch (event->key()) {
+        case Qt::Key_PageDown:
+            if (m_viewMode != SinglePage)
+                break;
+            goToNextPage();
+            event->accept();
+            return;
+        case Qt::Key_PageUp:
+            if (m_viewMode != SinglePage)
+                break;
+            goToPreviousPage();
+            event->accept();
+            return;
+        case Qt::Key_Home:
+            goToFirstPage();
+            event->accept();
+            return;
+        case Qt::Key_End:
+            goToLastPage();
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
+    QGraphicsView::keyPressEvent(event);
 }
 
 // ---- search -----------------------------------------------------------------

@@ -145,7 +145,13 @@ int DocumentTabWidget::getDocumentPageNumber() const
 
 void DocumentTabWidget::searchText(const QString &query)
 {
+    m_searchQuery = query;
     m_thumbnailPanel->showSearchResults(m_view->searchText(query));
+}
+
+bool DocumentTabWidget::stepSearchResult(int delta)
+{
+    return m_thumbnailPanel->stepSearchResult(delta);
 }
 
 void DocumentTabWidget::openThumbnailPanel()

@@ -46,6 +46,9 @@ public:
     // 0-based.
     int getDocumentPageNumber() const;
     void searchText(const QString &query);
+    // The query whose results the side panel lists, empty before a search.
+    QString searchQuery() const { return m_searchQuery; }
+    bool stepSearchResult(int delta);
 
     void openThumbnailPanel();
     void closeThumbnailPanel();
@@ -64,4 +67,5 @@ private:
     NoDragFilter *m_splitter = nullptr;
     ThumbnailPanel *m_thumbnailPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
+    QString m_searchQuery;
 };

@@ -342,6 +342,25 @@ bool ThumbnailPanel::isShowingSearchResults() const
     return m_stack->currentIndex() == 1;
 }
 
+bool ThumbnailPanel::stepSearchResult(int delta)
+{
+    const int count = m_resultTable->rowCount();
+    if (!isShowingSearchResults() || count == 0 || delta == 0)
+        return false;
+    const int current = m_resultTable->currentRow();
+    const int row = current < 0 ? (delta > 0 ? 0 : count - 1) : ((current + delta) % count + count) % count;
+    m_resultTable->setCurrentCell(row, 1);
+    onTableItemClicked(m_resultTable->item(row, 1));
+    return true;
+}
+
+void ThumbnailPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_resultTable->setHorizontalHeaderLabels({tr("Page"), tr("Result")});
+    QWidget::changeEvent(event);
+}
+
 void ThumbnailPanel::onTableItemClicked(QTableWidgetItem *item)
 {
     if (!item || item->tableWidget() != m_resultTable)

@@ -42,6 +42,9 @@ public:
     void showThumbnailList();
 
     bool isShowingSearchResults() const;
+    // Selects the next (delta 1) or previous (-1) search result, wrapping
+    // around, and goes to it as a click would. False without results.
+    bool stepSearchResult(int delta);
     int thumbnailCount() const;
     // Thumbnails still showing their placeholder.
     int pendingThumbnailCount() const;
@@ -60,6 +63,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     struct Thumbnail

@@ -1,3 +1,4 @@
+#include "LogCategories.h"
 #include "VisioStyle.h"
 #include "VisioUtils.h"
 
@@ -164,10 +165,12 @@ void TestVisioUtils::propertyDump()
     props.insert("svg:d", children);
 
     g_debugLines.clear();
+    LogCategories::enableVerbose();
     const QtMessageHandler previous = qInstallMessageHandler(collectDebug);
     VisioUtils::getPropertyKeys(props, QStringLiteral(">"));
     VisioUtils::getPropertyKeys(RVNGPropertyList(), QString());
     qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
 
     QVERIFY(g_debugLines.contains(">long = " + QString(100, 'a') + "...[truncated]"));
     QVERIFY(g_debugLines.contains(QStringLiteral(">lines = a\\nb\\tc")));

@@ -1,3 +1,4 @@
+#include "LogCategories.h"
 #include "SelectableTextItem.h"
 #include "VisioDocumentModel.h"
 #include "VisioSceneBuilder.h"
@@ -209,11 +210,13 @@ void TestSceneBuilder::layersHideShapesImagesAndTexts()
     text.layer = "Hidden";
     page.texts = {text};
 
+    LogCategories::enableVerbose();
     QTest::ignoreMessage(QtDebugMsg,
                          R"(SKIPPED shape "shape7" layer= "Hidden" page.layers= QList("Visible"))");
     QTest::ignoreMessage(QtDebugMsg,
                          R"(SKIPPED shape "shape9" layer= "visible" page.layers= QList("Visible"))");
     Built b = buildOne(page);
+    QLoggingCategory::setFilterRules(QString());
     QCOMPARE(childrenOfType<QGraphicsPathItem>(b.groups.first()).size(), 2);
     QCOMPARE(childrenOfType<QGraphicsPixmapItem>(b.groups.first()).size(), 0);
     QCOMPARE(childrenOfType<QGraphicsTextItem>(b.groups.first()).size(), 0);

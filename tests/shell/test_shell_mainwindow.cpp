@@ -2,6 +2,7 @@
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
 #include "MainWindow.h"
+#include "MenuBarController.h"
 #include "NativeMessageBox.h"
 #include "SingleInstanceFileDispatcher.h"
 
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -51,6 +53,7 @@ private slots:
     void dropOpensDrawingsInOrderAndSkipsTheRest();
     void searchBoxOpensAndClosesThePanel();
     void toggleButtonsFollowTheCurrentTab();
+    void windowTitleFollowsTheCurrentTab();
     void commandLinePathsOpenInOrder();
     void fileOpenEventsReachTheWindow();
     void fixtureDrawingsOpen();
@@ -351,6 +354,32 @@ void TestShellMainWindow::toggleButtonsFollowTheCurrentTab()
     m_tabs->setCurrentIndex(1);
     QVERIFY(btnDouble->isChecked());
     QVERIFY(btnView->isChecked());
+}
+
+void TestShellMainWindow::windowTitleFollowsTheCurrentTab()
+{
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Bramwick Plandraw"));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("plan.vdx"))));
+    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("site.vdx"))));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("site.vdx \u2013 Bramwick Plandraw"));
+    m_tabs->setCurrentIndex(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("plan.vdx \u2013 Bramwick Plandraw"));
+
+    // The Window menu lists the tabs and checks the current one.
+    auto *menus = m_window->findChild<MenuBarController *>();
+    QVERIFY(menus);
+    menus->updateWindowMenu();
+    QStringList entries;
+    for (const QAction *action : menus->windowMenu()->actions()) {
+        if (action->isSeparator())
+            break;
+        entries << action->text() + (action->isChecked() ? QStringLiteral(" *") : QString());
+    }
+    QCOMPARE(entries, QStringList({"plan.vdx *", "site.vdx"}));
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("site.vdx \u2013 Bramwick Plandraw"));
+    emit m_tabs->tabCloseRequested(0);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Bramwick Plandraw"));
 }
 
 void TestShellMainWindow::commandLinePathsOpenInOrder()

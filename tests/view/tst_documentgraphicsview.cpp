@@ -85,6 +85,7 @@ private slots:
     void navigationWindowKeepsChosenPage();
     void scrollTrackingGapRule();
     void wheelPagingInSinglePageDisplay();
+    void pageKeysPageOrScrollByDisplay();
     void fitsAgainstKnownViewport();
     void stepZoomAndClamp();
     void searchMatchesCaseInsensitivelyOncePerItem();
@@ -379,6 +380,33 @@ void TestDocumentGraphicsView::wheelPagingInSinglePageDisplay()
     QCOMPARE(paired->getCurrentPageNumber(), 4);
     sendWheel(*paired, -120);
     QCOMPARE(paired->getCurrentPageNumber(), 4);
+}
+
+void TestDocumentGraphicsView::pageKeysPageOrScrollByDisplay()
+{
+    HandBuiltDocument doc({QSizeF(400, 2000), QSizeF(400, 300), QSizeF(400, 300)});
+    auto view = makeView(doc, QSize(500, 700));
+    view->setViewMode(DocumentGraphicsView::SinglePage);
+    QTest::keyClick(view.get(), Qt::Key_PageDown); // the tall page does not hold it back
+    QCOMPARE(view->getCurrentPageNumber(), 1);
+    QTest::keyClick(view.get(), Qt::Key_End);
+    QCOMPARE(view->getCurrentPageNumber(), 2);
+    QTest::keyClick(view.get(), Qt::Key_PageDown);
+    QCOMPARE(view->getCurrentPageNumber(), 2);
+    QTest::keyClick(view.get(), Qt::Key_PageUp);
+    QCOMPARE(view->getCurrentPageNumber(), 1);
+    QTest::keyClick(view.get(), Qt::Key_Home);
+    QCOMPARE(view->getCurrentPageNumber(), 0);
+
+    // Continuous display scrolls a screen at a time, and Home and End still jump.
+    view->setViewMode(DocumentGraphicsView::Continuous);
+    view->goToFirstPage();
+    QScrollBar *bar = view->verticalScrollBar();
+    const int top = bar->value();
+    QTest::keyClick(view.get(), Qt::Key_PageDown);
+    QCOMPARE(bar->value(), top + bar->pageStep());
+    QTest::keyClick(view.get(), Qt::Key_End);
+    QCOMPARE(view->getCurrentPageNumber(), 2);
 }
 
 void TestDocumentGraphicsView::fitsAgainstKnownViewport()

@@ -211,7 +211,20 @@ void TestPanelAndTab::resultTableRowsAndClicks()
     QCOMPARE(spy.at(0).at(1).toString(), QStringLiteral("Valve B"));
     QCOMPARE(spy.at(1), spy.at(0));
 
+    // Stepping wraps both ways; stepping back from a fresh list starts at its end.
+    panel.showSearchResults({{0, QStringLiteral("A")}, {4, QStringLiteral("B")}, {7, QStringLiteral("C")}});
+    spy.clear();
+    QVERIFY(panel.stepSearchResult(-1));
+    QVERIFY(panel.stepSearchResult(1));
+    QVERIFY(panel.stepSearchResult(1));
+    QVERIFY(panel.stepSearchResult(-1));
+    QList<int> pages;
+    for (const QList<QVariant> &call : std::as_const(spy))
+        pages << call.at(0).toInt();
+    QCOMPARE(pages, QList<int>({7, 0, 4, 0}));
+
     panel.showSearchResults({});
+    QVERIFY(!panel.stepSearchResult(1));
     QCOMPARE(table->rowCount(), 0);
     QVERIFY(panel.isShowingSearchResults());
     panel.showThumbnailList();

@@ -57,7 +57,7 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            tr("Show diagnostic messages."));
     parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, verboseOption});
-    parser.addPositionalArgument(QStringLiteral("drawing"), tr("The Visio drawing to read."));
+    parser.addPositionalArgument(tr("drawing"), tr("The Visio drawing to read."));
     parser.addPositionalArgument(QStringLiteral("output"),
                                  tr("OUT.pdf, OUT.png or OUT.svg."), tr("[output]"));
 

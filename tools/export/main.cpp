@@ -5,6 +5,9 @@
 #include "ExportCommandLine.h"
 #include "PageExporter.h"
 
+#include "LogCategories.h"
+#include "TranslationCatalogues.h"
+
 #include "OffscreenArguments.h"
 #include "ProductConstants.h"
 #include "VisioImporter.h"
@@ -13,6 +16,8 @@
 #include <QApplication>
 #include <QGraphicsScene>
 #include <QJsonDocument>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -65,6 +70,17 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(g_version);
     QCoreApplication::setOrganizationName(g_organization);
 
+    // A command-line tool speaks the language of the terminal's locale.
+    QTranslator appTranslator;
+    QTranslator qtTranslator;
+    const QString language = TranslationCatalogues::suffixForLocale(QLocale::system());
+    if (!language.isEmpty()) {
+        TranslationCatalogues::load(&appTranslator, TranslationCatalogues::appCatalogue(language));
+        TranslationCatalogues::load(&qtTranslator, TranslationCatalogues::qtCatalogue(language));
+        QCoreApplication::installTranslator(&appTranslator);
+        QCoreApplication::installTranslator(&qtTranslator);
+    }
+
     ExportCommandLine options;
     switch (options.parse(QCoreApplication::arguments())) {
     case ExportCommandLine::Exit:
@@ -77,6 +93,8 @@ int main(int argc, char *argv[])
         break;
     }
     g_verbose = options.verbose;
+    if (g_verbose)
+        LogCategories::enableVerbose();
 
     VisioImporter::Result result = VisioImporter::importFile(options.drawing);
     if (result.outcome != VisioImporter::Loaded)

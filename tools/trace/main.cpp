@@ -1,9 +1,10 @@
-// plandraw-trace FILE [TRACE_FILE]
+// plandraw-trace [--verbose] FILE [TRACE_FILE]
 // Lets libvisio parse FILE into the call-trace renderer and prints the call
 // statistics. Exits non-zero, with one line on stderr, when the file cannot
 // be read, is not a Visio drawing, or fails to parse.
 
 #include "DebugRenderer.h"
+#include "LogCategories.h"
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
@@ -28,9 +29,12 @@ int fail(const QString &message)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments();
+    QStringList args = QCoreApplication::arguments();
+    // Each callback is echoed to the terminal only on request; the trace file has them all.
+    if (args.removeAll(QStringLiteral("--verbose")) > 0)
+        LogCategories::enableVerbose();
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: plandraw-trace FILE [TRACE_FILE]\n");
+        std::fprintf(stderr, "usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n");
         return 2;
     }
     const QString path = args.at(1);

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Mehr erfahren</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 %3. All rights reserved.</source>
+        <translation>Copyright %1 %2 %3. Alle Rechte vorbehalten.</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>%1 is updated by your system&apos;s package manager, together with the rest of your software.</source>
+        <translation>%1 wird von der Paketverwaltung Ihres Systems aktualisiert, zusammen mit Ihrer übrigen Software.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Benutzerhandbuch</translation>
+    </message>
+    <message>
+        <source>Product FAQ</source>
+        <translation>Häufige Fragen</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Feedback und Support</translation>
+    </message>
+    <message>
+        <source>Show Log Folder</source>
+        <translation>Protokollordner anzeigen</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Öffnen …</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Extract Images...</source>
+        <translation>Bilder extrahieren …</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken …</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Side Panel</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>Single Page</source>
+        <translation>Einzelseite</translation>
+    </message>
+    <message>
+        <source>Two Columns</source>
+        <translation>Zwei Spalten</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>An Breite anpassen</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ganze Seite</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Left</source>
+        <translation>Aktuelle Seite nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Right</source>
+        <translation>Aktuelle Seite nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Add Bookmarks</source>
+        <translation>Lesezeichen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Manage Bookmarks</source>
+        <translation>Lesezeichen verwalten</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Fenster</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Nächster Tab</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Vorheriger Tab</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Tab schließen</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>Dateien öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommandLine</name>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
+        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx) in PDF, PNG oder SVG um.
+PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translation>
+    </message>
+    <message>
+        <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
+        <translation>Statt die Zeichnung umzuwandeln, eine JSON-Übersicht ausgeben (Titel, Ersteller, Erstellungsdatum und je Seite Name, Größe in Zoll, Ebenen und Anzahl der Elemente).</translation>
+    </message>
+    <message>
+        <source>Export only pages A to B (counting from 1).</source>
+        <translation>Nur die Seiten A bis B exportieren (ab 1 gezählt).</translation>
+    </message>
+    <message>
+        <source>A-B</source>
+        <translation>A-B</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG output (default 96).</source>
+        <translation>Auflösung der PNG-Ausgabe (Standard 96).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>PDF paper: a4 or letter, each page scaled to fit and centred. Without it every sheet has its drawing page&apos;s own size.</source>
+        <translation>PDF-Papierformat: a4 oder letter, jede Seite eingepasst und zentriert. Ohne diese Option hat jedes Blatt die Größe seiner Zeichenseite.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Diagnosemeldungen anzeigen.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Die zu lesende Visio-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png or OUT.svg.</source>
+        <translation>OUT.pdf, OUT.png oder OUT.svg.</translation>
+    </message>
+    <message>
+        <source>[output]</source>
+        <translation>[Ausgabe]</translation>
+    </message>
+    <message>
+        <source>--info takes exactly one drawing.</source>
+        <translation>--info erwartet genau eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Erwartet werden eine Zeichnung und eine Ausgabedatei (siehe --help).</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png or .svg: %1</source>
+        <translation>Die Ausgabedatei muss auf .pdf, .png oder .svg enden: %1</translation>
+    </message>
+    <message>
+        <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
+        <translation>Ungültiger Seitenbereich „%1“: erwartet wird A-B mit 1 &lt;= A &lt;= B.</translation>
+    </message>
+    <message>
+        <source>Invalid --dpi &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Ungültiger Wert für --dpi „%1“: erwartet wird eine ganze Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>--dpi applies to PNG output only.</source>
+        <translation>--dpi gilt nur für PNG-Ausgabe.</translation>
+    </message>
+    <message>
+        <source>Invalid --paper &quot;%1&quot;: expected a4 or letter.</source>
+        <translation>Ungültiger Wert für --paper „%1“: erwartet wird a4 oder letter.</translation>
+    </message>
+    <message>
+        <source>--paper applies to PDF output only.</source>
+        <translation>--paper gilt nur für PDF-Ausgabe.</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>Zeichnung</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>View thumbnails or content only</source>
+        <translation>Miniaturansichten oder nur den Inhalt zeigen</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>View two pages</source>
+        <translation>Zwei Seiten nebeneinander</translation>
+    </message>
+    <message>
+        <source>View page by page</source>
+        <translation>Seite für Seite anzeigen</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Display actual size</source>
+        <translation>Originalgröße anzeigen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to fit window</source>
+        <translation>An Fenster anpassen</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>TurnPage</source>
+        <translation>Blättern</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise all pages</source>
+        <translation>Alle Seiten um 90° gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>90° clockwise all pages</source>
+        <translation>Alle Seiten um 90° im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise current page</source>
+        <translation>Aktuelle Seite um 90° gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>90° clockwise current page</source>
+        <translation>Aktuelle Seite um 90° im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Extract images</source>
+        <translation>Bilder extrahieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Add or drag files here</source>
+        <translation>Dateien hinzufügen oder hierher ziehen</translation>
+    </message>
+    <message>
+        <source>＋ Add File(s)</source>
+        <translation>＋ Dateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Unsupported file format or corrupted document.</source>
+        <translation>Nicht unterstütztes Dateiformat oder beschädigtes Dokument.</translation>
+    </message>
+    <message>
+        <source>Open Visio File</source>
+        <translation>Visio-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
+        <translation>Visio-Dateien (*.vsd *.vsdx *.vdx)</translation>
+    </message>
+</context>
+<context>
+    <name>NativeMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>Cannot write %1: it is a folder or write-protected.</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Ordner oder schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Keine Seiten zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF output.</source>
+        <translation>Die PDF-Ausgabe kann nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1 of the PDF output.</source>
+        <translation>Seite %1 der PDF-Ausgabe kann nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF output.</source>
+        <translation>Die PDF-Ausgabe kann nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
+        <translation>Seite %1 ist für %2 dpi zu groß: höchstens %3 Pixel je Seite und %4 Megapixel. Wählen Sie einen kleineren Wert für --dpi.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for page %1.</source>
+        <translation>Nicht genügend Speicher für Seite %1.</translation>
+    </message>
+    <message>
+        <source>Cannot encode page %1: %2</source>
+        <translation>Seite %1 kann nicht kodiert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the SVG output for page %1.</source>
+        <translation>Die SVG-Ausgabe für Seite %1 kann nicht begonnen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPanel</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Treffer</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 ist keine lesbare Zeichnung.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>%1 konnte nicht gelesen werden: Die Zeichnung ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page range selects no page: the drawing has %n page(s).</source>
+        <translation>
+            <numerusform>Der Seitenbereich wählt keine Seite aus: Die Zeichnung hat %n Seite.</numerusform>
+            <numerusform>Der Seitenbereich wählt keine Seite aus: Die Zeichnung hat %n Seiten.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

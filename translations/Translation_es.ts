@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Más información</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 %3. All rights reserved.</source>
+        <translation>Copyright %1 %2 %3. Todos los derechos reservados.</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>%1 is updated by your system&apos;s package manager, together with the rest of your software.</source>
+        <translation>%1 se actualiza con el gestor de paquetes de su sistema, junto con el resto de su software.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guía del usuario</translation>
+    </message>
+    <message>
+        <source>Product FAQ</source>
+        <translation>Preguntas frecuentes</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Comentarios y soporte</translation>
+    </message>
+    <message>
+        <source>Show Log Folder</source>
+        <translation>Mostrar carpeta de registros</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Acerca de %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Abrir…</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Guardar como…</translation>
+    </message>
+    <message>
+        <source>Extract Images...</source>
+        <translation>Extraer imágenes…</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Side Panel</source>
+        <translation>Panel lateral</translation>
+    </message>
+    <message>
+        <source>Single Page</source>
+        <translation>Página única</translation>
+    </message>
+    <message>
+        <source>Two Columns</source>
+        <translation>Dos columnas</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajustar al ancho</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajustar a la página</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar a la derecha</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Left</source>
+        <translation>Girar la página actual a la izquierda</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Right</source>
+        <translation>Girar la página actual a la derecha</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;Marcadores</translation>
+    </message>
+    <message>
+        <source>Add Bookmarks</source>
+        <translation>Añadir marcador</translation>
+    </message>
+    <message>
+        <source>Manage Bookmarks</source>
+        <translation>Administrar marcadores</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Ve&amp;ntana</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Pestaña siguiente</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Pestaña anterior</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Cerrar pestaña</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>Abrir archivos</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommandLine</name>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
+        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx) a PDF, PNG o SVG.
+PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translation>
+    </message>
+    <message>
+        <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
+        <translation>Muestra un resumen JSON del dibujo (título, autor, fecha de creación y, por página, nombre, tamaño en pulgadas, capas y número de elementos) en lugar de convertirlo.</translation>
+    </message>
+    <message>
+        <source>Export only pages A to B (counting from 1).</source>
+        <translation>Exporta solo las páginas de A a B (contando desde 1).</translation>
+    </message>
+    <message>
+        <source>A-B</source>
+        <translation>A-B</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG output (default 96).</source>
+        <translation>Resolución de la salida PNG (96 por omisión).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>PDF paper: a4 or letter, each page scaled to fit and centred. Without it every sheet has its drawing page&apos;s own size.</source>
+        <translation>Papel del PDF: a4 o letter, cada página ajustada y centrada. Sin esta opción, cada hoja tiene el tamaño de su página del dibujo.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>tamaño</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Muestra los mensajes de diagnóstico.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>El dibujo de Visio que se va a leer.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png or OUT.svg.</source>
+        <translation>OUT.pdf, OUT.png u OUT.svg.</translation>
+    </message>
+    <message>
+        <source>[output]</source>
+        <translation>[salida]</translation>
+    </message>
+    <message>
+        <source>--info takes exactly one drawing.</source>
+        <translation>--info admite exactamente un dibujo.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Se esperaba un dibujo y un archivo de salida (consulte --help).</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png or .svg: %1</source>
+        <translation>El archivo de salida debe terminar en .pdf, .png o .svg: %1</translation>
+    </message>
+    <message>
+        <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
+        <translation>Intervalo de páginas «%1» no válido: se esperaba A-B con 1 &lt;= A &lt;= B.</translation>
+    </message>
+    <message>
+        <source>Invalid --dpi &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valor de --dpi «%1» no válido: se esperaba un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>--dpi applies to PNG output only.</source>
+        <translation>--dpi solo se aplica a la salida PNG.</translation>
+    </message>
+    <message>
+        <source>Invalid --paper &quot;%1&quot;: expected a4 or letter.</source>
+        <translation>Valor de --paper «%1» no válido: se esperaba a4 o letter.</translation>
+    </message>
+    <message>
+        <source>--paper applies to PDF output only.</source>
+        <translation>--paper solo se aplica a la salida PDF.</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dibujo</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>View thumbnails or content only</source>
+        <translation>Ver miniaturas o solo el contenido</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>View two pages</source>
+        <translation>Ver dos páginas</translation>
+    </message>
+    <message>
+        <source>View page by page</source>
+        <translation>Ver página a página</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <source>Display actual size</source>
+        <translation>Mostrar a tamaño real</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to fit window</source>
+        <translation>Ajustar a la ventana</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Ajustar</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Primera página</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Página siguiente</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Última página</translation>
+    </message>
+    <message>
+        <source>TurnPage</source>
+        <translation>Navegar</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise all pages</source>
+        <translation>Girar todas las páginas 90° en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>90° clockwise all pages</source>
+        <translation>Girar todas las páginas 90° en sentido horario</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise current page</source>
+        <translation>Girar la página actual 90° en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>90° clockwise current page</source>
+        <translation>Girar la página actual 90° en sentido horario</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Extract images</source>
+        <translation>Extraer imágenes</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Add or drag files here</source>
+        <translation>Añada archivos o arrástrelos aquí</translation>
+    </message>
+    <message>
+        <source>＋ Add File(s)</source>
+        <translation>＋ Añadir archivos</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>No se pudo abrir</translation>
+    </message>
+    <message>
+        <source>Unsupported file format or corrupted document.</source>
+        <translation>Formato de archivo no compatible o documento dañado.</translation>
+    </message>
+    <message>
+        <source>Open Visio File</source>
+        <translation>Abrir archivo de Visio</translation>
+    </message>
+    <message>
+        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
+        <translation>Archivos de Visio (*.vsd *.vsdx *.vdx)</translation>
+    </message>
+</context>
+<context>
+    <name>NativeMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>Cannot write %1: it is a folder or write-protected.</source>
+        <translation>No se puede escribir %1: es una carpeta o está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>No pages to write.</source>
+        <translation>No hay páginas que escribir.</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF output.</source>
+        <translation>No se puede iniciar la salida PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1 of the PDF output.</source>
+        <translation>No se puede iniciar la página %1 de la salida PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF output.</source>
+        <translation>No se puede terminar la salida PDF.</translation>
+    </message>
+    <message>
+        <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
+        <translation>La página %1 es demasiado grande para %2 dpi: como máximo %3 píxeles por lado y %4 megapíxeles. Elija un --dpi menor.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for page %1.</source>
+        <translation>No hay memoria suficiente para la página %1.</translation>
+    </message>
+    <message>
+        <source>Cannot encode page %1: %2</source>
+        <translation>No se puede codificar la página %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the SVG output for page %1.</source>
+        <translation>No se puede iniciar la salida SVG de la página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPanel</name>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 no es un dibujo que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>No se pudo leer %1: el dibujo está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 no tiene páginas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page range selects no page: the drawing has %n page(s).</source>
+        <translation>
+            <numerusform>El intervalo no selecciona ninguna página: el dibujo tiene %n página.</numerusform>
+            <numerusform>El intervalo no selecciona ninguna página: el dibujo tiene %n páginas.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Plus d&apos;infos</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 %3. All rights reserved.</source>
+        <translation>Copyright %1 %2 %3. Tous droits réservés.</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Rechercher des mises à jour</translation>
+    </message>
+    <message>
+        <source>%1 is updated by your system&apos;s package manager, together with the rest of your software.</source>
+        <translation>%1 est mis à jour par le gestionnaire de paquets de votre système, avec le reste de vos logiciels.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guide de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>Product FAQ</source>
+        <translation>Questions fréquentes</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Commentaires et assistance</translation>
+    </message>
+    <message>
+        <source>Show Log Folder</source>
+        <translation>Afficher le dossier des journaux</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>À propos de %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Ouvrir…</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Enregistrer sous…</translation>
+    </message>
+    <message>
+        <source>Extract Images...</source>
+        <translation>Extraire les images…</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Side Panel</source>
+        <translation>Panneau latéral</translation>
+    </message>
+    <message>
+        <source>Single Page</source>
+        <translation>Page par page</translation>
+    </message>
+    <message>
+        <source>Two Columns</source>
+        <translation>Deux colonnes</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Ajuster à la largeur</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Ajuster à la page</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Faire pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Faire pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Left</source>
+        <translation>Faire pivoter la page actuelle à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Right</source>
+        <translation>Faire pivoter la page actuelle à droite</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;Signets</translation>
+    </message>
+    <message>
+        <source>Add Bookmarks</source>
+        <translation>Ajouter un signet</translation>
+    </message>
+    <message>
+        <source>Manage Bookmarks</source>
+        <translation>Gérer les signets</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fe&amp;nêtre</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Onglet suivant</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Onglet précédent</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Fermer l&apos;onglet</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>Ouvrir des fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommandLine</name>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
+        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx) en PDF, PNG ou SVG.
+PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translation>
+    </message>
+    <message>
+        <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
+        <translation>Affiche un résumé JSON du dessin (titre, auteur, date de création et, pour chaque page, nom, taille en pouces, calques et nombre d’éléments) au lieu de le convertir.</translation>
+    </message>
+    <message>
+        <source>Export only pages A to B (counting from 1).</source>
+        <translation>Exporte uniquement les pages A à B (numérotées à partir de 1).</translation>
+    </message>
+    <message>
+        <source>A-B</source>
+        <translation>A-B</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG output (default 96).</source>
+        <translation>Résolution de la sortie PNG (96 par défaut).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>PDF paper: a4 or letter, each page scaled to fit and centred. Without it every sheet has its drawing page&apos;s own size.</source>
+        <translation>Papier du PDF : a4 ou letter, chaque page mise à l’échelle et centrée. Sans cette option, chaque feuille a la taille de sa page de dessin.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Affiche les messages de diagnostic.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Le dessin Visio à lire.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png or OUT.svg.</source>
+        <translation>OUT.pdf, OUT.png ou OUT.svg.</translation>
+    </message>
+    <message>
+        <source>[output]</source>
+        <translation>[sortie]</translation>
+    </message>
+    <message>
+        <source>--info takes exactly one drawing.</source>
+        <translation>--info attend exactement un dessin.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Un dessin et un fichier de sortie sont attendus (voir --help).</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png or .svg: %1</source>
+        <translation>Le fichier de sortie doit se terminer par .pdf, .png ou .svg : %1</translation>
+    </message>
+    <message>
+        <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
+        <translation>Plage de pages « %1 » non valide : A-B attendu, avec 1 &lt;= A &lt;= B.</translation>
+    </message>
+    <message>
+        <source>Invalid --dpi &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valeur de --dpi « %1 » non valide : un nombre entier de 1 à %2 est attendu.</translation>
+    </message>
+    <message>
+        <source>--dpi applies to PNG output only.</source>
+        <translation>--dpi ne s’applique qu’à la sortie PNG.</translation>
+    </message>
+    <message>
+        <source>Invalid --paper &quot;%1&quot;: expected a4 or letter.</source>
+        <translation>Valeur de --paper « %1 » non valide : a4 ou letter attendu.</translation>
+    </message>
+    <message>
+        <source>--paper applies to PDF output only.</source>
+        <translation>--paper ne s’applique qu’à la sortie PDF.</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>dessin</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>View thumbnails or content only</source>
+        <translation>Afficher les miniatures ou le contenu seul</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>View two pages</source>
+        <translation>Afficher deux pages</translation>
+    </message>
+    <message>
+        <source>View page by page</source>
+        <translation>Afficher page par page</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Display actual size</source>
+        <translation>Afficher en taille réelle</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to fit window</source>
+        <translation>Ajuster à la fenêtre</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>TurnPage</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise all pages</source>
+        <translation>Faire pivoter toutes les pages de 90° vers la gauche</translation>
+    </message>
+    <message>
+        <source>90° clockwise all pages</source>
+        <translation>Faire pivoter toutes les pages de 90° vers la droite</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise current page</source>
+        <translation>Faire pivoter la page actuelle de 90° vers la gauche</translation>
+    </message>
+    <message>
+        <source>90° clockwise current page</source>
+        <translation>Faire pivoter la page actuelle de 90° vers la droite</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Rotation</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Extract images</source>
+        <translation>Extraire les images</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Add or drag files here</source>
+        <translation>Ajoutez des fichiers ou faites-les glisser ici</translation>
+    </message>
+    <message>
+        <source>＋ Add File(s)</source>
+        <translation>＋ Ajouter des fichiers</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Échec de l’ouverture</translation>
+    </message>
+    <message>
+        <source>Unsupported file format or corrupted document.</source>
+        <translation>Format de fichier non pris en charge ou document endommagé.</translation>
+    </message>
+    <message>
+        <source>Open Visio File</source>
+        <translation>Ouvrir un fichier Visio</translation>
+    </message>
+    <message>
+        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
+        <translation>Fichiers Visio (*.vsd *.vsdx *.vdx)</translation>
+    </message>
+</context>
+<context>
+    <name>NativeMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>Cannot write %1: it is a folder or write-protected.</source>
+        <translation>Impossible d’écrire %1 : c’est un dossier ou il est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Aucune page à écrire.</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF output.</source>
+        <translation>Impossible de commencer la sortie PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1 of the PDF output.</source>
+        <translation>Impossible de commencer la page %1 de la sortie PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF output.</source>
+        <translation>Impossible de terminer la sortie PDF.</translation>
+    </message>
+    <message>
+        <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
+        <translation>La page %1 est trop grande pour %2 dpi : %3 pixels de côté et %4 mégapixels au plus. Choisissez une valeur de --dpi plus faible.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for page %1.</source>
+        <translation>Mémoire insuffisante pour la page %1.</translation>
+    </message>
+    <message>
+        <source>Cannot encode page %1: %2</source>
+        <translation>Impossible d’encoder la page %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the SVG output for page %1.</source>
+        <translation>Impossible de commencer la sortie SVG de la page %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPanel</name>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 n’est pas un dessin lisible.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>Impossible de lire %1 : le dessin est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 ne contient aucune page.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page range selects no page: the drawing has %n page(s).</source>
+        <translation>
+            <numerusform>La plage ne sélectionne aucune page : le dessin compte %n page.</numerusform>
+            <numerusform>La plage ne sélectionne aucune page : le dessin compte %n pages.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,516 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>Altre info</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versione %1</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 %3. All rights reserved.</source>
+        <translation>Copyright %1 %2 %3. Tutti i diritti riservati.</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>Controlla aggiornamenti</translation>
+    </message>
+    <message>
+        <source>%1 is updated by your system&apos;s package manager, together with the rest of your software.</source>
+        <translation>%1 viene aggiornato dal gestore dei pacchetti del sistema, insieme al resto del software.</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>Guida utente</translation>
+    </message>
+    <message>
+        <source>Product FAQ</source>
+        <translation>Domande frequenti</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>Feedback e assistenza</translation>
+    </message>
+    <message>
+        <source>Show Log Folder</source>
+        <translation>Mostra cartella dei log</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>Informazioni su %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>Apri...</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>Salva con nome...</translation>
+    </message>
+    <message>
+        <source>Extract Images...</source>
+        <translation>Estrai immagini...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Stampa...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Side Panel</source>
+        <translation>Pannello laterale</translation>
+    </message>
+    <message>
+        <source>Single Page</source>
+        <translation>Pagina singola</translation>
+    </message>
+    <message>
+        <source>Two Columns</source>
+        <translation>Due colonne</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Dimensioni reali</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Adatta alla larghezza</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Adatta alla pagina</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Ruota a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Ruota a destra</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Left</source>
+        <translation>Ruota la pagina corrente a sinistra</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Right</source>
+        <translation>Ruota la pagina corrente a destra</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;Segnalibri</translation>
+    </message>
+    <message>
+        <source>Add Bookmarks</source>
+        <translation>Aggiungi segnalibro</translation>
+    </message>
+    <message>
+        <source>Manage Bookmarks</source>
+        <translation>Gestisci segnalibri</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>Fi&amp;nestra</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>Scheda successiva</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>Scheda precedente</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>Chiudi scheda</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>Apri file</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommandLine</name>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
+        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx) in PDF, PNG o SVG.
+PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
+    </message>
+    <message>
+        <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
+        <translation>Stampa un riepilogo JSON del disegno (titolo, autore, data di creazione e, per ogni pagina, nome, dimensioni in pollici, livelli e numero di elementi) invece di convertirlo.</translation>
+    </message>
+    <message>
+        <source>Export only pages A to B (counting from 1).</source>
+        <translation>Esporta solo le pagine da A a B (contando da 1).</translation>
+    </message>
+    <message>
+        <source>A-B</source>
+        <translation>A-B</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG output (default 96).</source>
+        <translation>Risoluzione dell’output PNG (predefinita 96).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>PDF paper: a4 or letter, each page scaled to fit and centred. Without it every sheet has its drawing page&apos;s own size.</source>
+        <translation>Carta del PDF: a4 o letter, ogni pagina adattata e centrata. Senza questa opzione ogni foglio ha le dimensioni della propria pagina del disegno.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Mostra i messaggi diagnostici.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Il disegno Visio da leggere.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png or OUT.svg.</source>
+        <translation>OUT.pdf, OUT.png o OUT.svg.</translation>
+    </message>
+    <message>
+        <source>[output]</source>
+        <translation>[output]</translation>
+    </message>
+    <message>
+        <source>--info takes exactly one drawing.</source>
+        <translation>--info richiede esattamente un disegno.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Sono richiesti un disegno e un file di output (vedi --help).</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png or .svg: %1</source>
+        <translation>Il file di output deve terminare con .pdf, .png o .svg: %1</translation>
+    </message>
+    <message>
+        <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
+        <translation>Intervallo di pagine &quot;%1&quot; non valido: atteso A-B con 1 &lt;= A &lt;= B.</translation>
+    </message>
+    <message>
+        <source>Invalid --dpi &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valore di --dpi &quot;%1&quot; non valido: atteso un numero intero da 1 a %2.</translation>
+    </message>
+    <message>
+        <source>--dpi applies to PNG output only.</source>
+        <translation>--dpi si applica solo all’output PNG.</translation>
+    </message>
+    <message>
+        <source>Invalid --paper &quot;%1&quot;: expected a4 or letter.</source>
+        <translation>Valore di --paper &quot;%1&quot; non valido: atteso a4 o letter.</translation>
+    </message>
+    <message>
+        <source>--paper applies to PDF output only.</source>
+        <translation>--paper si applica solo all’output PDF.</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>disegno</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>View thumbnails or content only</source>
+        <translation>Mostra le miniature o solo il contenuto</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>View two pages</source>
+        <translation>Mostra due pagine</translation>
+    </message>
+    <message>
+        <source>View page by page</source>
+        <translation>Mostra una pagina alla volta</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Display actual size</source>
+        <translation>Mostra a dimensioni reali</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Zoom to fit window</source>
+        <translation>Adatta alla finestra</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>Adatta</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Prima pagina</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Pagina precedente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Pagina successiva</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Ultima pagina</translation>
+    </message>
+    <message>
+        <source>TurnPage</source>
+        <translation>Sfoglia</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise all pages</source>
+        <translation>Ruota tutte le pagine di 90° in senso antiorario</translation>
+    </message>
+    <message>
+        <source>90° clockwise all pages</source>
+        <translation>Ruota tutte le pagine di 90° in senso orario</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise current page</source>
+        <translation>Ruota la pagina corrente di 90° in senso antiorario</translation>
+    </message>
+    <message>
+        <source>90° clockwise current page</source>
+        <translation>Ruota la pagina corrente di 90° in senso orario</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Salva come PDF</translation>
+    </message>
+    <message>
+        <source>Extract images</source>
+        <translation>Estrai immagini</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Add or drag files here</source>
+        <translation>Aggiungi o trascina qui i file</translation>
+    </message>
+    <message>
+        <source>＋ Add File(s)</source>
+        <translation>＋ Aggiungi file</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>Apertura non riuscita</translation>
+    </message>
+    <message>
+        <source>Unsupported file format or corrupted document.</source>
+        <translation>Formato di file non supportato o documento danneggiato.</translation>
+    </message>
+    <message>
+        <source>Open Visio File</source>
+        <translation>Apri file Visio</translation>
+    </message>
+    <message>
+        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
+        <translation>File Visio (*.vsd *.vsdx *.vdx)</translation>
+    </message>
+</context>
+<context>
+    <name>NativeMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>Cannot write %1: it is a folder or write-protected.</source>
+        <translation>Impossibile scrivere %1: è una cartella o è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Nessuna pagina da scrivere.</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF output.</source>
+        <translation>Impossibile avviare l’output PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1 of the PDF output.</source>
+        <translation>Impossibile avviare la pagina %1 dell’output PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF output.</source>
+        <translation>Impossibile completare l’output PDF.</translation>
+    </message>
+    <message>
+        <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
+        <translation>La pagina %1 è troppo grande per %2 dpi: al massimo %3 pixel per lato e %4 megapixel. Scegli un valore di --dpi più basso.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for page %1.</source>
+        <translation>Memoria insufficiente per la pagina %1.</translation>
+    </message>
+    <message>
+        <source>Cannot encode page %1: %2</source>
+        <translation>Impossibile codificare la pagina %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the SVG output for page %1.</source>
+        <translation>Impossibile avviare l’output SVG per la pagina %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPanel</name>
+    <message>
+        <source>Page</source>
+        <translation>Pagina</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 non è un disegno leggibile.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>Impossibile leggere %1: il disegno è danneggiato.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 non contiene pagine.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page range selects no page: the drawing has %n page(s).</source>
+        <translation>
+            <numerusform>L’intervallo non seleziona alcuna pagina: il disegno ha %n pagina.</numerusform>
+            <numerusform>L’intervallo non seleziona alcuna pagina: il disegno ha %n pagine.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,515 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>About</name>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>More Info</source>
+        <translation>詳細情報</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>バージョン %1</translation>
+    </message>
+    <message>
+        <source>Copyright %1 %2 %3. All rights reserved.</source>
+        <translation>Copyright %1 %2 %3. All rights reserved.</translation>
+    </message>
+</context>
+<context>
+    <name>AppMenu</name>
+    <message>
+        <source>Check for Updates</source>
+        <translation>アップデートを確認</translation>
+    </message>
+    <message>
+        <source>%1 is updated by your system&apos;s package manager, together with the rest of your software.</source>
+        <translation>%1 は、ほかのソフトウェアと同じく、システムのパッケージマネージャーで更新されます。</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message>
+        <source>User Guide</source>
+        <translation>ユーザーガイド</translation>
+    </message>
+    <message>
+        <source>Product FAQ</source>
+        <translation>よくある質問</translation>
+    </message>
+    <message>
+        <source>Feedback and Support</source>
+        <translation>フィードバックとサポート</translation>
+    </message>
+    <message>
+        <source>Show Log Folder</source>
+        <translation>ログフォルダーを表示</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 について</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Open...</source>
+        <translation>開く...</translation>
+    </message>
+    <message>
+        <source>Save as...</source>
+        <translation>名前を付けて保存...</translation>
+    </message>
+    <message>
+        <source>Extract Images...</source>
+        <translation>画像を抽出...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>印刷...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>編集(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Side Panel</source>
+        <translation>サイドパネル</translation>
+    </message>
+    <message>
+        <source>Single Page</source>
+        <translation>単一ページ</translation>
+    </message>
+    <message>
+        <source>Two Columns</source>
+        <translation>2 列</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>実際のサイズ</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>幅に合わせる</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>ページに合わせる</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>右に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Left</source>
+        <translation>現在のページを左に回転</translation>
+    </message>
+    <message>
+        <source>Rotate Current Page Right</source>
+        <translation>現在のページを右に回転</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全画面表示</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>ブックマーク(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Add Bookmarks</source>
+        <translation>ブックマークを追加</translation>
+    </message>
+    <message>
+        <source>Manage Bookmarks</source>
+        <translation>ブックマークを管理</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>ウィンドウ(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Next Tab</source>
+        <translation>次のタブ</translation>
+    </message>
+    <message>
+        <source>Previous Tab</source>
+        <translation>前のタブ</translation>
+    </message>
+    <message>
+        <source>Close Tab</source>
+        <translation>タブを閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>BrowserTabBar</name>
+    <message>
+        <source>Open files</source>
+        <translation>ファイルを開く</translation>
+    </message>
+</context>
+<context>
+    <name>ExportCommandLine</name>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
+        <translation>Visio 図面 (.vsd, .vsdx, .vdx) のページを PDF、PNG、SVG に変換します。
+PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png、OUT-2.png、...</translation>
+    </message>
+    <message>
+        <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
+        <translation>変換せずに、図面の JSON 概要 (タイトル、作成者、作成日、およびページごとの名前、インチ単位のサイズ、レイヤー、項目数) を出力します。</translation>
+    </message>
+    <message>
+        <source>Export only pages A to B (counting from 1).</source>
+        <translation>A から B までのページだけを書き出します (1 から数えます)。</translation>
+    </message>
+    <message>
+        <source>A-B</source>
+        <translation>A-B</translation>
+    </message>
+    <message>
+        <source>Resolution of PNG output (default 96).</source>
+        <translation>PNG 出力の解像度 (既定値 96)。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>PDF paper: a4 or letter, each page scaled to fit and centred. Without it every sheet has its drawing page&apos;s own size.</source>
+        <translation>PDF の用紙: a4 または letter。各ページを縮小・拡大して中央に配置します。指定しない場合、各シートは図面ページと同じサイズになります。</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>診断メッセージを表示します。</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>読み込む Visio 図面。</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png or OUT.svg.</source>
+        <translation>OUT.pdf、OUT.png、または OUT.svg。</translation>
+    </message>
+    <message>
+        <source>[output]</source>
+        <translation>[出力]</translation>
+    </message>
+    <message>
+        <source>--info takes exactly one drawing.</source>
+        <translation>--info には図面を 1 つだけ指定してください。</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>図面と出力ファイルを指定してください (--help を参照)。</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png or .svg: %1</source>
+        <translation>出力ファイルの拡張子は .pdf、.png、.svg のいずれかにしてください: %1</translation>
+    </message>
+    <message>
+        <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
+        <translation>ページ範囲「%1」が正しくありません: 1 &lt;= A &lt;= B となる A-B を指定してください。</translation>
+    </message>
+    <message>
+        <source>Invalid --dpi &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>--dpi の値「%1」が正しくありません: 1 から %2 までの整数を指定してください。</translation>
+    </message>
+    <message>
+        <source>--dpi applies to PNG output only.</source>
+        <translation>--dpi は PNG 出力にのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>Invalid --paper &quot;%1&quot;: expected a4 or letter.</source>
+        <translation>--paper の値「%1」が正しくありません: a4 または letter を指定してください。</translation>
+    </message>
+    <message>
+        <source>--paper applies to PDF output only.</source>
+        <translation>--paper は PDF 出力にのみ使用できます。</translation>
+    </message>
+    <message>
+        <source>drawing</source>
+        <translation>図面</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>View thumbnails or content only</source>
+        <translation>サムネイルを表示 / 内容のみ表示</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>View two pages</source>
+        <translation>2 ページ表示</translation>
+    </message>
+    <message>
+        <source>View page by page</source>
+        <translation>1 ページずつ表示</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>拡大</translation>
+    </message>
+    <message>
+        <source>Display actual size</source>
+        <translation>実際のサイズで表示</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>ズーム</translation>
+    </message>
+    <message>
+        <source>Zoom to fit window</source>
+        <translation>ウィンドウに合わせる</translation>
+    </message>
+    <message>
+        <source>Zoom to Fit</source>
+        <translation>全体表示</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>最初のページ</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>前のページ</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>次のページ</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>最後のページ</translation>
+    </message>
+    <message>
+        <source>TurnPage</source>
+        <translation>ページ移動</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise all pages</source>
+        <translation>すべてのページを左に 90° 回転</translation>
+    </message>
+    <message>
+        <source>90° clockwise all pages</source>
+        <translation>すべてのページを右に 90° 回転</translation>
+    </message>
+    <message>
+        <source>90° counterclockwise current page</source>
+        <translation>現在のページを左に 90° 回転</translation>
+    </message>
+    <message>
+        <source>90° clockwise current page</source>
+        <translation>現在のページを右に 90° 回転</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>PDF として保存</translation>
+    </message>
+    <message>
+        <source>Extract images</source>
+        <translation>画像を抽出</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>書き出し</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>Add or drag files here</source>
+        <translation>ファイルを追加するか、ここにドラッグしてください</translation>
+    </message>
+    <message>
+        <source>＋ Add File(s)</source>
+        <translation>＋ ファイルを追加</translation>
+    </message>
+    <message>
+        <source>Open Failed</source>
+        <translation>開けませんでした</translation>
+    </message>
+    <message>
+        <source>Unsupported file format or corrupted document.</source>
+        <translation>サポートされていないファイル形式か、文書が破損しています。</translation>
+    </message>
+    <message>
+        <source>Open Visio File</source>
+        <translation>Visio ファイルを開く</translation>
+    </message>
+    <message>
+        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
+        <translation>Visio ファイル (*.vsd *.vsdx *.vdx)</translation>
+    </message>
+</context>
+<context>
+    <name>NativeMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PageExporter</name>
+    <message>
+        <source>Cannot write %1: it is a folder or write-protected.</source>
+        <translation>%1 に書き込めません: フォルダーか書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>No pages to write.</source>
+        <translation>書き出すページがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot start the PDF output.</source>
+        <translation>PDF 出力を開始できません。</translation>
+    </message>
+    <message>
+        <source>Cannot start page %1 of the PDF output.</source>
+        <translation>PDF 出力の %1 ページ目を開始できません。</translation>
+    </message>
+    <message>
+        <source>Cannot finish the PDF output.</source>
+        <translation>PDF 出力を完了できません。</translation>
+    </message>
+    <message>
+        <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
+        <translation>%1 ページ目は %2 dpi では大きすぎます: 1 辺 %3 ピクセル、%4 メガピクセルまでです。--dpi を小さくしてください。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for page %1.</source>
+        <translation>%1 ページ目に必要なメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>Cannot encode page %1: %2</source>
+        <translation>%1 ページ目をエンコードできません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot start the SVG output for page %1.</source>
+        <translation>%1 ページ目の SVG 出力を開始できません。</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailPanel</name>
+    <message>
+        <source>Page</source>
+        <translation>ページ</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 は読み込める図面ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>%1 を読み込めませんでした: 図面が破損しています。</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 にはページがありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The page range selects no page: the drawing has %n page(s).</source>
+        <translation>
+            <numerusform>ページ範囲に該当するページがありません: 図面は %n ページです。</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
