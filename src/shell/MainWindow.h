@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class BookmarkController;
 class DocumentTabWidget;
 struct VisioDocumentModel;
 
@@ -34,6 +35,9 @@ public:
 public slots:
     // A path handed in from outside the window (command line, desktop).
     void openFile(const QString &path);
+    // The add overlay for the current tab's page, and the bookmark manager.
+    void addBookmarks();
+    void manageBookmarks();
 
 signals:
     void sizeChangeRequested(int width, int height);
@@ -59,6 +63,7 @@ private slots:
     void on_btnAllPageRightRotate_clicked();
     void on_btnSinglePageLeftRotate_clicked();
     void on_btnSinglePageRightRotate_clicked();
+    void on_btnBookmarks_clicked();
 
 private:
     void onSearchEditingFinished();
@@ -68,4 +73,5 @@ private:
     bool isUnavailableToolbarWidget(const QWidget *widget) const;
 
     Ui::MainWindow *ui = nullptr;
+    BookmarkController *m_bookmarks = nullptr;
 };

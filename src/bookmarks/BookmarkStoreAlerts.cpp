@@ -1,0 +1,48 @@
+#include "BookmarkStoreAlerts.h"
+
+#include "BookmarkManager.h"
+
+#include <QDir>
+
+QList<BookmarkStoreAlerts::Alert> BookmarkStoreAlerts::afterOperation(bool succeeded)
+{
+    BookmarkManager *store = BookmarkManager::instance();
+    QList<Alert> alerts;
+    const QString copy = store->takeDamagedCopy();
+    if (!copy.isEmpty())
+        alerts.append(damagedCopyKept(copy));
+    if (succeeded || store->lastFailure() == BookmarkManager::NoFailure)
+        return alerts;
+
+    const QString file = QDir::toNativeSeparators(store->filePath());
+    const QString reason = store->lastFailureReason();
+    switch (store->lastFailure()) {
+    case BookmarkManager::ReadFailed:
+        alerts.append({tr("Bookmarks Unavailable"),
+                       tr("The bookmarks file \"%1\" could not be read: %2\n\nIt has been left "
+                          "unchanged, and no bookmark was changed.")
+                           .arg(file, reason)});
+        break;
+    case BookmarkManager::WriteFailed:
+        alerts.append({tr("Bookmarks Not Saved"),
+                       tr("The bookmarks file \"%1\" could not be written: %2\n\nYour earlier "
+                          "bookmarks are unchanged.")
+                           .arg(file, reason)});
+        break;
+    case BookmarkManager::LockFailed:
+        alerts.append({tr("Bookmarks Not Saved"),
+                       tr("Another window is changing the bookmarks right now. Please try again.")});
+        break;
+    case BookmarkManager::NoFailure:
+        break;
+    }
+    return alerts;
+}
+
+BookmarkStoreAlerts::Alert BookmarkStoreAlerts::damagedCopyKept(const QString &copyPath)
+{
+    return {tr("Bookmarks File Damaged"),
+            tr("The bookmarks file was damaged and could not be read. It has been kept as "
+               "\"%1\", and a new, empty bookmarks file has been started.")
+                .arg(QDir::toNativeSeparators(copyPath))};
+}
