@@ -90,10 +90,7 @@ BookmarkListDialog::BookmarkListDialog(const QList<QString> &openFileNames, QWid
     connect(m_openButton, &QPushButton::clicked, this, &BookmarkListDialog::onOpenButtonClicked);
     connect(m_model, &QStandardItemModel::itemChanged, this, &BookmarkListDialog::treeViewItemChanged);
     connect(m_deleteButton, &QPushButton::clicked, this, &BookmarkListDialog::onDeleteButtonClicked);
-    connect(m_treeView, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (canOpen(index))
-            onOpenButtonClicked();
-    });
+    connect(m_treeView, &QTreeView::doubleClicked, this, &BookmarkListDialog::openBookmark);
 }
 
 void BookmarkListDialog::loadTreeData()
@@ -154,15 +151,19 @@ void BookmarkListDialog::onRenameButtonClicked()
 
 void BookmarkListDialog::onOpenButtonClicked()
 {
-    const QModelIndex current = m_treeView->currentIndex();
-    if (!canOpen(current))
+    openBookmark(m_treeView->currentIndex());
+}
+
+void BookmarkListDialog::openBookmark(const QModelIndex &index)
+{
+    if (!canOpen(index))
         return;
-    const QString fileName = current.parent().data().toString();
-    const int page = current.data(PageRole).toInt();
+    const QString fileName = index.parent().data().toString();
+    const int page = index.data(PageRole).toInt();
     if (m_openFileNames.contains(fileName))
         emit jumpToPage(fileName, page);
     else
-        emit openDocumentAtPage(current.parent().data(PathRole).toString(), page);
+        emit openDocumentAtPage(index.parent().data(PathRole).toString(), page);
     accept();
 }
 

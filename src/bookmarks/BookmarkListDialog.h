@@ -49,6 +49,7 @@ protected:
 
 private:
     void onOpenButtonClicked();
+    void openBookmark(const QModelIndex &index);
     void onRenameButtonClicked();
     bool canOpen(const QModelIndex &index) const;
     void report(bool succeeded);
