@@ -12,9 +12,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QStandardItemModel>
+#include <QThread>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 const QString kButtonStyle = QStringLiteral(
@@ -31,6 +34,41 @@ QPushButton *makeButton(const QString &text, QWidget *parent)
     button->setAutoDefault(false);
     button->setStyleSheet(kButtonStyle);
     return button;
+}
+
+struct LoadedTree
+{
+    BookmarkManager::Snapshot snapshot;
+    QList<QStandardItem *> rows;
+    ~LoadedTree() { qDeleteAll(rows); }
+};
+
+// Rows for the tree, made without a model so that a worker thread may build them.
+QList<QStandardItem *> makeRows(const QJsonObject &root)
+{
+    QList<QStandardItem *> fileRows;
+    const QJsonArray list = root.value(QStringLiteral("bookmarks")).toArray();
+    fileRows.reserve(list.size());
+    for (const QJsonValue &entryValue : list) {
+        const QJsonObject entry = entryValue.toObject();
+        auto *fileItem = new QStandardItem(entry.value(QStringLiteral("fileName")).toString());
+        fileItem->setEditable(false);
+        fileItem->setData(entry.value(QStringLiteral("path")).toString(), BookmarkListDialog::PathRole);
+        const QJsonArray children = entry.value(QStringLiteral("children")).toArray();
+        QList<QStandardItem *> rows;
+        rows.reserve(children.size());
+        for (const QJsonValue &childValue : children) {
+            const QJsonObject child = childValue.toObject();
+            const QString title = child.value(QStringLiteral("title")).toString();
+            auto *item = new QStandardItem(title);
+            item->setData(child.value(QStringLiteral("page")).toInt(), BookmarkListDialog::PageRole);
+            item->setData(title, BookmarkListDialog::StoredTitleRole);
+            rows.append(item);
+        }
+        fileItem->appendRows(rows);
+        fileRows.append(fileItem);
+    }
+    return fileRows;
 }
 
 bool isBookmark(const QModelIndex &index)
@@ -86,6 +124,9 @@ BookmarkListDialog::BookmarkListDialog(const QList<QString> &openFileNames, QWid
 
     connect(m_treeView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &BookmarkListDialog::updateBtnStates);
+    // Focus alone makes a row current without selecting it.
+    connect(m_treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &BookmarkListDialog::updateBtnStates);
     connect(m_renameButton, &QPushButton::clicked, this, &BookmarkListDialog::onRenameButtonClicked);
     connect(m_openButton, &QPushButton::clicked, this, &BookmarkListDialog::onOpenButtonClicked);
     connect(m_model, &QStandardItemModel::itemChanged, this, &BookmarkListDialog::treeViewItemChanged);
@@ -93,34 +134,51 @@ BookmarkListDialog::BookmarkListDialog(const QList<QString> &openFileNames, QWid
     connect(m_treeView, &QTreeView::doubleClicked, this, &BookmarkListDialog::openBookmark);
 }
 
+BookmarkListDialog::~BookmarkListDialog()
+{
+    if (m_loader)
+        m_loader->wait();
+}
+
 void BookmarkListDialog::loadTreeData()
 {
     m_model->clear();
     m_model->setHorizontalHeaderLabels({tr("Bookmarks")});
-    const QJsonObject root = BookmarkManager::instance()->loadData();
-    report(BookmarkManager::instance()->lastFailure() == BookmarkManager::NoFailure);
+    if (m_loader)
+        m_loader->wait(); // its result is dropped below, being of an older generation
 
-    const QJsonArray list = root.value(QStringLiteral("bookmarks")).toArray();
-    for (const QJsonValue &entryValue : list) {
-        const QJsonObject entry = entryValue.toObject();
-        auto *fileItem = new QStandardItem(entry.value(QStringLiteral("fileName")).toString());
-        fileItem->setEditable(false);
-        fileItem->setData(entry.value(QStringLiteral("path")).toString(), PathRole);
-        const QJsonArray children = entry.value(QStringLiteral("children")).toArray();
-        QList<QStandardItem *> rows;
-        rows.reserve(children.size());
-        for (const QJsonValue &childValue : children) {
-            const QJsonObject child = childValue.toObject();
-            const QString title = child.value(QStringLiteral("title")).toString();
-            auto *item = new QStandardItem(title);
-            item->setData(child.value(QStringLiteral("page")).toInt(), PageRole);
-            item->setData(title, StoredTitleRole);
-            rows.append(item);
-        }
-        fileItem->appendRows(rows);
-        m_model->appendRow(fileItem);
-    }
-    m_treeView->expandAll();
+    // A store of many megabytes takes a while to parse and to turn into
+    // rows; the dialog stays responsive meanwhile.
+    auto loaded = std::make_shared<LoadedTree>();
+    QThread *loader = QThread::create([loaded] {
+        loaded->snapshot = BookmarkManager::instance()->readSnapshot();
+        loaded->rows = makeRows(loaded->snapshot.root);
+    });
+    loader->setParent(this);
+    m_loader = loader;
+    const int generation = ++m_loadGeneration;
+    setCursor(Qt::BusyCursor);
+    connect(loader, &QThread::finished, this, [this, loader, loaded, generation] {
+        loader->deleteLater();
+        if (m_loader == loader)
+            m_loader = nullptr;
+        if (generation != m_loadGeneration)
+            return;
+        unsetCursor();
+        // One by one: appending a list leaves the grandchildren without
+        // their model, and their edits would go unnoticed.
+        for (QStandardItem *row : std::exchange(loaded->rows, {}))
+            m_model->appendRow(row);
+        m_treeView->expandAll();
+        const BookmarkManager::Snapshot &snapshot = loaded->snapshot;
+        QList<QPair<QString, QString>> problems;
+        const auto alerts = BookmarkStoreAlerts::forOutcome(snapshot.failure, snapshot.reason, snapshot.damagedCopy);
+        for (const BookmarkStoreAlerts::Alert &alert : alerts)
+            problems.append({alert.title, alert.text});
+        report(problems);
+        emit treeLoaded();
+    });
+    loader->start();
 }
 
 bool BookmarkListDialog::canOpen(const QModelIndex &index) const
@@ -209,12 +267,20 @@ void BookmarkListDialog::onDeleteButtonClicked()
 
 void BookmarkListDialog::report(bool succeeded)
 {
+    QList<QPair<QString, QString>> problems;
     const QList<BookmarkStoreAlerts::Alert> alerts = BookmarkStoreAlerts::afterOperation(succeeded);
-    for (const BookmarkStoreAlerts::Alert &alert : alerts) {
+    for (const BookmarkStoreAlerts::Alert &alert : alerts)
+        problems.append({alert.title, alert.text});
+    report(problems);
+}
+
+void BookmarkListDialog::report(const QList<QPair<QString, QString>> &problems)
+{
+    for (const auto &problem : problems) {
         if (m_shown)
-            emit storeProblem(alert.title, alert.text);
+            emit storeProblem(problem.first, problem.second);
         else
-            m_pendingProblems.append({alert.title, alert.text});
+            m_pendingProblems.append(problem);
     }
 }
 

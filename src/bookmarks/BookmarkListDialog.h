@@ -6,6 +6,7 @@
 #include <QString>
 
 class QPushButton;
+class QThread;
 class QStandardItem;
 class QStandardItemModel;
 class QTreeView;
@@ -23,6 +24,7 @@ public:
     enum Role { PathRole = Qt::UserRole, PageRole = Qt::UserRole, StoredTitleRole = Qt::UserRole + 1 };
 
     BookmarkListDialog(const QList<QString> &openFileNames, QWidget *parent = nullptr);
+    ~BookmarkListDialog() override;
 
     QTreeView *treeView() const { return m_treeView; }
     QStandardItemModel *model() const { return m_model; }
@@ -36,6 +38,8 @@ signals:
     // The document is not open but its stored path still exists.
     void openDocumentAtPage(QString path, int pageNumber);
     void storeProblem(const QString &title, const QString &text);
+    // The tree holds the store as read; loading runs on a worker thread.
+    void treeLoaded();
 
 public slots:
     void updateBtnStates();
@@ -53,6 +57,7 @@ private:
     void onRenameButtonClicked();
     bool canOpen(const QModelIndex &index) const;
     void report(bool succeeded);
+    void report(const QList<QPair<QString, QString>> &problems);
 
     QTreeView *m_treeView = nullptr;
     QStandardItemModel *m_model = nullptr;
@@ -64,4 +69,6 @@ private:
     bool m_shown = false;
     QList<QPair<QString, QString>> m_pendingProblems;
     bool m_revertingRename = false;
+    QThread *m_loader = nullptr;
+    int m_loadGeneration = 0;
 };

@@ -182,28 +182,38 @@ QString BookmarkManager::takeDamagedCopy()
 
 QJsonObject BookmarkManager::loadData()
 {
-    m_lastFailure = NoFailure;
-    m_lastFailureReason.clear();
+    const Snapshot snapshot = readSnapshot();
+    m_lastFailure = snapshot.failure;
+    m_lastFailureReason = snapshot.reason;
+    if (!snapshot.damagedCopy.isEmpty())
+        m_damagedCopy = snapshot.damagedCopy;
+    return snapshot.root;
+}
+
+BookmarkManager::Snapshot BookmarkManager::readSnapshot() const
+{
+    Snapshot snapshot;
     StoreContents contents = readStore(filePath());
     if (contents.state == StoreState::Damaged) {
-        const QString copy = setAsideIfDamaged();
-        if (!copy.isEmpty())
-            m_damagedCopy = copy;
+        snapshot.damagedCopy = setAsideIfDamaged();
         // Another copy of the program may have mended it meanwhile.
         contents = readStore(filePath());
     }
     switch (contents.state) {
     case StoreState::Missing:
     case StoreState::Loaded:
-        return contents.root;
+        snapshot.root = contents.root;
+        return snapshot;
     case StoreState::Damaged:
-        fail(ReadFailed, translate("The file is damaged and could not be kept aside."));
-        return {};
+        snapshot.reason = translate("The file is damaged and could not be kept aside.");
+        break;
     case StoreState::Unreadable:
+        snapshot.reason = contents.reason;
         break;
     }
-    fail(ReadFailed, contents.reason);
-    return {};
+    snapshot.failure = ReadFailed;
+    LogStream(Log::warn) << "Bookmarks:" << filePath() << "-" << snapshot.reason;
+    return snapshot;
 }
 
 QString BookmarkManager::setAsideIfDamaged() const

@@ -26,6 +26,17 @@ public:
     // The root object; empty when there is no file or it can't be read (see
     // lastFailure()). A damaged file is kept aside first.
     QJsonObject loadData();
+
+    // What loadData() reads and why it failed, without touching the
+    // instance, so that a large store can be read on a worker thread.
+    struct Snapshot
+    {
+        QJsonObject root;
+        Failure failure = NoFailure;
+        QString reason;
+        QString damagedCopy;
+    };
+    Snapshot readSnapshot() const;
     bool saveData(const QJsonObject &root);
 
     // documentPath, when given, is remembered as the file entry's latest path.

@@ -1,22 +1,25 @@
 #include "BookmarkStoreAlerts.h"
 
-#include "BookmarkManager.h"
-
 #include <QDir>
 
 QList<BookmarkStoreAlerts::Alert> BookmarkStoreAlerts::afterOperation(bool succeeded)
 {
     BookmarkManager *store = BookmarkManager::instance();
-    QList<Alert> alerts;
     const QString copy = store->takeDamagedCopy();
-    if (!copy.isEmpty())
-        alerts.append(damagedCopyKept(copy));
-    if (succeeded || store->lastFailure() == BookmarkManager::NoFailure)
-        return alerts;
+    return forOutcome(succeeded ? BookmarkManager::NoFailure : store->lastFailure(),
+                      store->lastFailureReason(), copy);
+}
 
-    const QString file = QDir::toNativeSeparators(store->filePath());
-    const QString reason = store->lastFailureReason();
-    switch (store->lastFailure()) {
+QList<BookmarkStoreAlerts::Alert> BookmarkStoreAlerts::forOutcome(BookmarkManager::Failure failure,
+                                                                  const QString &reason,
+                                                                  const QString &damagedCopy)
+{
+    QList<Alert> alerts;
+    if (!damagedCopy.isEmpty())
+        alerts.append(damagedCopyKept(damagedCopy));
+
+    const QString file = QDir::toNativeSeparators(BookmarkManager::instance()->filePath());
+    switch (failure) {
     case BookmarkManager::ReadFailed:
         alerts.append({tr("Bookmarks Unavailable"),
                        tr("The bookmarks file \"%1\" could not be read: %2\n\nIt has been left "
@@ -43,6 +46,6 @@ BookmarkStoreAlerts::Alert BookmarkStoreAlerts::damagedCopyKept(const QString &c
 {
     return {tr("Bookmarks File Damaged"),
             tr("The bookmarks file was damaged and could not be read. It has been kept as "
-               "\"%1\", and a new, empty bookmarks file has been started.")
+               "\"%1\", and new bookmarks start from an empty list.")
                 .arg(QDir::toNativeSeparators(copyPath))};
 }

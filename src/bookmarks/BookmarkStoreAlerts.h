@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BookmarkManager.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
@@ -19,5 +21,7 @@ public:
 
     // Takes the damaged-copy notice from the store, so it is told only once.
     static QList<Alert> afterOperation(bool succeeded);
+    static QList<Alert> forOutcome(BookmarkManager::Failure failure, const QString &reason,
+                                   const QString &damagedCopy);
     static Alert damagedCopyKept(const QString &copyPath);
 };

@@ -129,6 +129,7 @@ private slots:
         QVERIFY(m_store->addBookmark(QStringLiteral("old.vsdx"), 2, QStringLiteral("no path")));
 
         BookmarkListDialog dialog({QStringLiteral("open.vsdx")});
+        QVERIFY(QSignalSpy(&dialog, &BookmarkListDialog::treeLoaded).wait());
         QCOMPARE(dialog.model()->rowCount(), 4);
         QCOMPARE(buttonsFor(dialog, QModelIndex()), QStringLiteral("000"));
         QCOMPARE(buttonsFor(dialog, row(dialog, 0)), QStringLiteral("100"));
@@ -159,8 +160,10 @@ private slots:
         QVERIFY(m_store->addBookmark(QStringLiteral("other.vsdx"), 0, QStringLiteral("x")));
 
         BookmarkListDialog dialog({});
+        QSignalSpy loaded(&dialog, &BookmarkListDialog::treeLoaded);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(loaded.count() == 1 || loaded.wait());
 
         // In place, as the editor commits it.
         dialog.model()->itemFromIndex(row(dialog, 0, 1))->setText(QStringLiteral("B2"));
