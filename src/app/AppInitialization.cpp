@@ -1,5 +1,6 @@
 #include "AppInitialization.h"
 
+#include "BookmarkManager.h"
 #include "CrashReporter.h"
 #include "Log.h"
 #include "ProductConstants.h"
@@ -19,6 +20,7 @@ AppInitialization *AppInitialization::instance()
 
 AppInitialization::AppInitialization()
 {
+    BookmarkManager::instance()->setName(g_product_name);
     mkdirConfigDir();
     initTlBaseService();
     initSentryService();

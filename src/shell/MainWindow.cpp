@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "AppConfig.h"
+#include "BookmarkController.h"
 #include "BrowserTabWidget.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
     connect(ui->searchBox, &QLineEdit::editingFinished, this, &MainWindow::onSearchEditingFinished);
 
+    m_bookmarks = new BookmarkController(this, ui->tabWidget);
     m_menuBar = new MenuBarController(this, ui->toolbarWidget, ui->tabWidget, ui->searchBox, ui->btnOpenFile);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
     updateWindowTitle();
@@ -90,10 +92,9 @@ DocumentTabWidget *MainWindow::currentTabWidget() const
 
 bool MainWindow::isUnavailableToolbarWidget(const QWidget *widget) const
 {
-    // Bookmarks, printing, PDF export and image extraction are not wired yet.
-    return widget == ui->btnBookmarks || widget == ui->btnPrint || widget == ui->btnSave
-           || widget == ui->btnExport || widget == ui->label_8 || widget == ui->label_9
-           || widget == ui->label_10;
+    // Printing, PDF export and image extraction are not wired yet.
+    return widget == ui->btnPrint || widget == ui->btnSave || widget == ui->btnExport
+           || widget == ui->label_9 || widget == ui->label_10;
 }
 
 void MainWindow::setToolbarWidgetsEnabled(bool enabled)
@@ -132,6 +133,7 @@ bool MainWindow::loadVisioFile(const QString &path)
             return false;
 
         openDocument(result.model);
+        m_bookmarks->rememberDocumentPath(currentTabWidget(), path);
         if (ui->stackedWidget->currentWidget() != ui->tabPage) {
             ui->stackedWidget->setCurrentWidget(ui->tabPage);
             setToolbarWidgetsEnabled(true);
@@ -365,4 +367,19 @@ void MainWindow::on_btnSinglePageRightRotate_clicked()
 {
     if (DocumentTabWidget *tab = currentTabWidget())
         tab->rotateCurrentPage(true);
+}
+
+void MainWindow::on_btnBookmarks_clicked()
+{
+    addBookmarks();
+}
+
+void MainWindow::addBookmarks()
+{
+    m_bookmarks->addBookmarkForCurrentTab();
+}
+
+void MainWindow::manageBookmarks()
+{
+    m_bookmarks->manageBookmarks();
 }

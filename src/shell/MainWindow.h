@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class BookmarkController;
 class DocumentTabWidget;
 class MenuBarController;
 struct VisioDocumentModel;
@@ -35,6 +36,9 @@ public:
 public slots:
     // A path handed in from outside the window (command line, desktop).
     void openFile(const QString &path);
+    // The add overlay for the current tab's page, and the bookmark manager.
+    void addBookmarks();
+    void manageBookmarks();
 
 signals:
     void sizeChangeRequested(int width, int height);
@@ -61,6 +65,7 @@ private slots:
     void on_btnAllPageRightRotate_clicked();
     void on_btnSinglePageLeftRotate_clicked();
     void on_btnSinglePageRightRotate_clicked();
+    void on_btnBookmarks_clicked();
 
 private:
     void onSearchEditingFinished();
@@ -72,4 +77,5 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     MenuBarController *m_menuBar = nullptr;
+    BookmarkController *m_bookmarks = nullptr;
 };

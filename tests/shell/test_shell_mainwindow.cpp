@@ -1,3 +1,6 @@
+#include "BookmarkController.h"
+#include "BookmarkDialog.h"
+#include "BookmarkManager.h"
 #include "BrowserTabWidget.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
@@ -12,11 +15,14 @@
 #include <QFile>
 #include <QFileOpenEvent>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -57,6 +63,7 @@ private slots:
     void commandLinePathsOpenInOrder();
     void fileOpenEventsReachTheWindow();
     void fixtureDrawingsOpen();
+    void bookmarksAddAndJumpThroughTheTabs();
 
 private:
     QString copySample(const QString &name) const;
@@ -175,10 +182,10 @@ void TestShellMainWindow::toolbarFollowsTheStartPageAndTheFirstDocument()
     QVERIFY(m_window->currentTabWidget());
     QCOMPARE(m_window->currentTabWidget()->view()->pageCount(), 2);
 
-    for (const char *name : {"btnView", "btnZoomIn", "btnNextPage", "btnSinglePageRightRotate", "searchBox", "label_2"})
+    for (const char *name : {"btnView", "btnZoomIn", "btnNextPage", "btnSinglePageRightRotate", "searchBox", "label_2", "btnBookmarks"})
         QVERIFY2(m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
     // Not wired yet: they stay off whatever the toolbar state.
-    for (const char *name : {"btnBookmarks", "btnPrint", "btnSave", "btnExport"})
+    for (const char *name : {"btnPrint", "btnSave", "btnExport"})
         QVERIFY2(!m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
 
     QVERIFY(m_window->loadVisioFile(path));
@@ -453,3 +460,43 @@ void TestShellMainWindow::fixtureDrawingsOpen()
 
 QTEST_MAIN(TestShellMainWindow)
 #include "test_shell_mainwindow.moc"
+
+void TestShellMainWindow::bookmarksAddAndJumpThroughTheTabs()
+{
+    BookmarkManager::instance()->setName(QStringLiteral("shell-test"));
+    QFile::remove(BookmarkManager::instance()->filePath());
+    auto *bookmarks = m_window->findChild<BookmarkController *>();
+    QVERIFY(bookmarks);
+    const QString plan = copySample(QStringLiteral("plan.vdx"));
+    const QString other = copySample(QStringLiteral("other.vdx"));
+    QVERIFY(m_window->loadVisioFile(plan));
+    QVERIFY(m_window->loadVisioFile(other));
+    QVERIFY(m_window->loadVisioFile(plan));
+
+    // The toolbar button adds for the current tab and keeps the document's path.
+    m_window->currentTabWidget()->goToPage(1);
+    m_window->findChild<QToolButton *>(QStringLiteral("btnBookmarks"))->click();
+    auto *overlay = m_window->findChild<BookmarkDialog *>();
+    QVERIFY(overlay);
+    QCOMPARE(overlay->nameEdit()->text(), QStringLiteral("plan_1"));
+    overlay->addButton()->click();
+    const QJsonObject entry = BookmarkManager::instance()->loadData()[QStringLiteral("bookmarks")][0].toObject();
+    QCOMPARE(entry[QStringLiteral("fileName")].toString(), QStringLiteral("plan.vdx"));
+    QCOMPARE(entry[QStringLiteral("path")].toString(), plan);
+    QCOMPARE(entry[QStringLiteral("children")][0][QStringLiteral("page")].toInt(), 1);
+
+    // Every tab of that name goes to the page; the later one ends current.
+    m_window->currentTabWidget()->goToPage(0);
+    m_tabs->setCurrentIndex(1);
+    bookmarks->goToBookmarkedPage(QStringLiteral("plan.vdx"), 1);
+    QCOMPARE(m_tabs->currentIndex(), 2);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(qobject_cast<DocumentTabWidget *>(m_tabs->widget(i))->getDocumentPageNumber(), i == 1 ? 0 : 1);
+
+    // A closed document opens again, at the page.
+    emit m_tabs->tabCloseRequested(1);
+    bookmarks->openClosedDocumentAtPage(other, 1);
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QStringLiteral("other.vdx"));
+    QCOMPARE(m_window->currentTabWidget()->getDocumentPageNumber(), 1);
+    QVERIFY(m_alerts.isEmpty());
+}
