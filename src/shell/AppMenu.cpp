@@ -162,7 +162,9 @@ QMenu *AppMenu::createBookmarksMenu()
 {
     m_bookmarksMenu = new QMenu(nullptr);
     m_addBookmarks = addItem(m_bookmarksMenu, BookmarksAdd);
+    m_addBookmarks->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     m_manageBookmarks = addItem(m_bookmarksMenu, BookmarksManage);
+    m_manageBookmarks->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
     retranslationUi();
     return m_bookmarksMenu;
 }

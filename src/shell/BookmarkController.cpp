@@ -25,13 +25,6 @@ BookmarkController::BookmarkController(MainWindow *window, BrowserTabWidget *tab
     , m_window(window)
     , m_tabs(tabs)
 {
-    // Reachable before any document is open, when the toolbar is disabled.
-    auto *manage = new QAction(tr("Manage Bookmarks"), window);
-    manage->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
-    manage->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(manage);
-    connect(manage, &QAction::triggered, this, &BookmarkController::manageBookmarks);
-
     checkStoreInBackground();
 }
 

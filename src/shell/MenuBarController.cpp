@@ -59,7 +59,7 @@ MenuBarController::MenuBarController(QMainWindow *window, QWidget *toolbar, Brow
 
     connect(bookmarks, &QMenu::triggered, this, &MenuBarController::onBookmarksMenu);
     followEnabled(actionWithData(bookmarks, AppMenu::BookmarksAdd), button("btnBookmarks"));
-    followEnabled(actionWithData(bookmarks, AppMenu::BookmarksManage), button("btnBookmarks"));
+    // The manager needs no open document, so it stays enabled with the toolbar off.
 
     connect(m_appMenu->findAction(), &QAction::triggered, this, &MenuBarController::focusSearchBox);
 
