@@ -5,6 +5,7 @@
 #include "BrowserTabWidget.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
+#include "ImageExtractionController.h"
 #include "Log.h"
 #include "LogStream.h"
 #include "NativeMessageBox.h"
@@ -83,10 +84,8 @@ DocumentTabWidget *MainWindow::currentTabWidget() const
 
 bool MainWindow::isUnavailableToolbarWidget(const QWidget *widget) const
 {
-    // Bookmarks, printing, PDF export and image extraction are not wired yet.
-    return widget == ui->btnBookmarks || widget == ui->btnPrint || widget == ui->btnSave
-           || widget == ui->btnExport || widget == ui->label_8 || widget == ui->label_9
-           || widget == ui->label_10;
+    // Bookmarks are not wired yet.
+    return widget == ui->btnBookmarks || widget == ui->label_8;
 }
 
 void MainWindow::setToolbarWidgetsEnabled(bool enabled)
@@ -150,6 +149,7 @@ void MainWindow::openDocument(const VisioDocumentModel &model)
     // The tab's view owns the scene from here; it goes when the tab is closed.
     auto *tab = new DocumentTabWidget(nullptr);
     tab->initDocumentView(model.fileName, scene, pageRects, pageGroups);
+    tab->view()->setDocumentTitle(model.title);
 
     const int index = ui->tabWidget->addTab(tab, model.fileName);
     ui->tabWidget->setTabToolTip(index, model.fileName);
@@ -340,4 +340,21 @@ void MainWindow::on_btnSinglePageRightRotate_clicked()
 {
     if (DocumentTabWidget *tab = currentTabWidget())
         tab->rotateCurrentPage(true);
+}
+
+void MainWindow::on_btnPrint_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->documentPrint();
+}
+
+void MainWindow::on_btnSave_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->exportToPdf();
+}
+
+void MainWindow::on_btnExport_clicked()
+{
+    ImageExtractionController(this).extractFrom(currentTabWidget());
 }

@@ -59,6 +59,9 @@ private slots:
     void on_btnAllPageRightRotate_clicked();
     void on_btnSinglePageLeftRotate_clicked();
     void on_btnSinglePageRightRotate_clicked();
+    void on_btnPrint_clicked();
+    void on_btnSave_clicked();
+    void on_btnExport_clicked();
 
 private:
     void onSearchEditingFinished();

@@ -148,6 +148,22 @@ void DocumentTabWidget::searchText(const QString &query)
     m_thumbnailPanel->showSearchResults(m_view->searchText(query));
 }
 
+void DocumentTabWidget::documentPrint()
+{
+    m_view->printDocument();
+}
+
+void DocumentTabWidget::exportToPdf()
+{
+    m_view->exportToPdf();
+}
+
+EmbeddedImageExporter::Result DocumentTabWidget::exportImages(
+    const QString &baseDir, const DocumentPrinter::PageProgress &progress)
+{
+    return m_view->exportAllEmbeddedImages(baseDir, progress);
+}
+
 void DocumentTabWidget::openThumbnailPanel()
 {
     m_splitter->setSizes(OpenPanelSizes);

@@ -46,6 +46,10 @@ public:
     // 0-based.
     int getDocumentPageNumber() const;
     void searchText(const QString &query);
+    void documentPrint();
+    void exportToPdf();
+    EmbeddedImageExporter::Result exportImages(const QString &baseDir,
+                                               const DocumentPrinter::PageProgress &progress = {});
 
     void openThumbnailPanel();
     void closeThumbnailPanel();

@@ -64,6 +64,14 @@ bool near(const QSizeF &a, const QSizeF &b)
     return std::abs(a.width() - b.width()) < 1.5 && std::abs(a.height() - b.height()) < 1.5;
 }
 
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QStringList filesIn(const QString &dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -84,6 +92,8 @@ private slots:
     void failuresLeaveNothingBehind();
     void failedPageKeepsEarlierPages();
     void fixtures();
+    void pdfMetadataAndPlainLetters();
+    void imagesIntoAFolderNamedAfterTheDrawing();
 };
 
 void TestExport::helpAndVersion()
@@ -301,6 +311,70 @@ void TestExport::fixtures()
         run = runExport({fixture(name), dir.filePath(base + ".pdf")});
         QVERIFY2(run.exitCode == 0, name);
         QCOMPARE(pdfPageSizes(dir.filePath(base + ".pdf")).size(), pages.size());
+    }
+}
+
+void TestExport::pdfMetadataAndPlainLetters()
+{
+    // DejaVu Sans has fi and fl ligatures: with them, "workflow" would leave
+    // the PDF as "work\uFB02ow".
+    QFile source(ownDrawing);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QByteArray xml = source.readAll();
+    xml.replace("Name='Arial'", "Name='DejaVu Sans'").replace("Outline", "workflow office");
+    QTemporaryDir dir;
+    const QString drawing = dir.filePath(QStringLiteral("letters.vdx"));
+    QFile copy(drawing);
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(xml);
+    copy.close();
+
+    const QString out = dir.filePath(QStringLiteral("letters.pdf"));
+    QCOMPARE(runExport({drawing, out}).exitCode, 0);
+    const QString text = runTool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    QVERIFY2(text.contains(QLatin1String("workflow office")), qPrintable(text));
+    QVERIFY(!text.contains(QChar(0xFB01)) && !text.contains(QChar(0xFB02)));
+
+    const QString info = runTool(QStringLiteral("pdfinfo"), {out});
+    // libvisio gives no title for XML drawings: the file name stands in.
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+letters\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Bramwick Plandraw \\d"))),
+             qPrintable(info));
+}
+
+void TestExport::imagesIntoAFolderNamedAfterTheDrawing()
+{
+    QTemporaryDir dir;
+    // No pictures: its own exit code, and no empty folder.
+    Run run = runExport({QStringLiteral("--images"), dir.path(), ownDrawing});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    // A base that is a file, or a drawing's folder that is one.
+    const QString blocker = dir.filePath(QStringLiteral("bitmaps"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    run = runExport({QStringLiteral("--images"), blocker, ownDrawing});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err.trimmed().count('\n'), 0);
+
+    if (!QDir(QStringLiteral(PLANDRAW_FIXTURES_DIR)).exists())
+        QSKIP("The sample drawings folder is not there.");
+    run = runExport({QStringLiteral("--images"), dir.path(), fixture(QStringLiteral("bitmaps.vsd"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(blocker.toUtf8()));
+    QVERIFY(QFile::remove(blocker));
+
+    for (int pass = 0; pass < 2; ++pass) { // the second run replaces the same files
+        run = runExport({QStringLiteral("--images"), dir.path(), fixture(QStringLiteral("bitmaps.vsd"))});
+        QCOMPARE(run.exitCode, 0);
+        const QStringList names = filesIn(blocker);
+        QCOMPARE(names.size(), 20);
+        QCOMPARE(QString::fromUtf8(run.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 20);
+        static const QRegularExpression name(QStringLiteral("^bitmaps_P\\d{3}_I\\d{2}\\.png$"));
+        for (const QString &n : names)
+            QVERIFY2(name.match(n).hasMatch() && !QImage(QDir(blocker).filePath(n)).isNull(), qPrintable(n));
+        QVERIFY(names.contains(QStringLiteral("bitmaps_P001_I01.png")));
     }
 }
 
