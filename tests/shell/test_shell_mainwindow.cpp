@@ -421,7 +421,7 @@ void TestShellMainWindow::fixtureDrawingsOpen()
 
 void TestShellMainWindow::extractionWithoutPicturesOnlyTellsSo()
 {
-    QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("plan.vdx"))));
+    QVERIFY(m_window->loadVisioFile(QStringLiteral(PLANDRAW_TEST_DATA_DIR "/export/two-pages.vdx")));
     QTemporaryDir base;
     AppConfig::instance()->setLastSavePath(QStringLiteral("/earlier"));
     ImageExtractionController extraction(m_window);
