@@ -97,6 +97,10 @@ void DocumentPrinter::print(QGraphicsScene *scene, const QList<QRectF> &pageRect
     const int n = int(pageRects.size());
     QPrinter printer(QPrinter::HighResolution);
     printer.setFromTo(1, n);
+    // A landscape drawing starts on landscape paper; the dialog can change it.
+    const QRectF first = pageRects.constFirst();
+    printer.setPageOrientation(first.width() > first.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
 
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
