@@ -111,9 +111,13 @@ void DocumentPrinter::print(QGraphicsScene *scene, const QList<QRectF> &pageRect
     int from = 1;
     int to = n;
     chosenPages(printer, n, &from, &to);
-    LongTaskProgress progress(tr("Printing..."), parent);
-    if (renderToPrinter(scene, pageRects, &printer, from, to, progress.callback())
-        || progress.wasCancelled())
+    bool finished = false;
+    {
+        LongTaskProgress progress(tr("Printing..."), parent);
+        finished = renderToPrinter(scene, pageRects, &printer, from, to, progress.callback())
+                  || progress.wasCancelled();
+    }
+    if (finished)
         return;
     const QString target = printer.outputFileName();
     NativeMessageBox::warning(parent, tr("Print Failed"),
@@ -153,9 +157,14 @@ bool DocumentPrinter::writePdf(const QString &path, const QString &title, QGraph
 {
     PdfDocumentWriter writer(scene, pageRects);
     writer.setTitle(title);
-    LongTaskProgress progress(tr("Saving PDF..."), parent);
-    writer.setProgress(progress.callback());
-    switch (writer.write(path)) {
+    PdfDocumentWriter::Result result = PdfDocumentWriter::Failed;
+    {
+        LongTaskProgress progress(tr("Saving PDF..."), parent);
+        writer.setProgress(progress.callback());
+        result = writer.write(path);
+        writer.setProgress({});
+    }
+    switch (result) {
     case PdfDocumentWriter::Written:
         Common::revealInExplorer(path);
         return true;

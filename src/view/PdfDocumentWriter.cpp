@@ -10,7 +10,14 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
+
+namespace {
+
+constexpr double maxSheetPoints = 14400.0;
+
+} // namespace
 
 PdfDocumentWriter::PdfDocumentWriter(QGraphicsScene *scene, const QList<QRectF> &pageRects,
                                      double sceneDpi)
@@ -32,11 +39,16 @@ QPageLayout PdfDocumentWriter::pageLayout(const QRectF &page) const
         return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
     if (m_paper == Letter)
         return letter;
-    const double w = page.width() / m_sceneDpi * 72.0;
-    const double h = page.height() / m_sceneDpi * 72.0;
+    double w = page.width() / m_sceneDpi * 72.0;
+    double h = page.height() / m_sceneDpi * 72.0;
     // A page without area gets a blank sheet of ordinary size.
     if (!std::isfinite(w) || !std::isfinite(h) || !(w >= 1.0) || !(h >= 1.0))
         return letter;
+    // Readers refuse sheets beyond 200 in a side; larger pages are scaled
+    // down onto the largest sheet of their shape.
+    const double shrink = std::min(1.0, maxSheetPoints / std::max(w, h));
+    w = std::max(1.0, w * shrink);
+    h = std::max(1.0, h * shrink);
     // Portrait size turned by the orientation, so that QPageSize keeps the
     // standard names and readers show turned pages as landscape.
     const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Point, QString(),

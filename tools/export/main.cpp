@@ -82,7 +82,7 @@ int extractImages(VisioDocumentModel model, const QString &baseDir)
 
     const QFileInfo base(baseDir);
     if (!base.isDir() || !base.isWritable()) {
-        return fail(QCoreApplication::translate("main", "%1 is not a folder that can be written.")
+        return fail(QCoreApplication::translate("main", "\"%1\" is not a folder that can be written.")
                         .arg(baseDir));
     }
     const EmbeddedImageExporter::Result result =
@@ -131,15 +131,15 @@ int main(int argc, char *argv[])
     if (result.outcome != VisioImporter::Loaded)
         return fail(outcomeText(result.outcome, options.drawing));
 
+    if (options.format == ExportCommandLine::Images)
+        return extractImages(std::move(result.model), options.output);
+
     if (options.output.isEmpty()) {
         const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
                                     .toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
         return 0;
     }
-
-    if (options.format == ExportCommandLine::Images)
-        return extractImages(std::move(result.model), options.output);
 
     const int pageCount = int(result.model.pages.size());
     const int first = options.firstPage - 1;
