@@ -28,6 +28,12 @@ SelectableTextItem::SelectableTextItem(QTextDocument *document, QGraphicsItem *p
 
 SelectableTextItem::~SelectableTextItem() = default;
 
+QFont SelectableTextItem::withoutLigatures(QFont font)
+{
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+    return font;
+}
+
 QRectF SelectableTextItem::boundingRect() const
 {
     return QGraphicsTextItem::boundingRect();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QGraphicsTextItem>
 
 // A read-only text item whose characters can be selected with the mouse and
@@ -13,6 +14,11 @@ public:
     // Shows document, which the item takes over.
     explicit SelectableTextItem(QTextDocument *document, QGraphicsItem *parent = nullptr);
     ~SelectableTextItem() override;
+
+    // Drawing text must search, copy and export as the letters typed: with
+    // ligatures, "fl" would leave a PDF as the single character U+FB02.
+    // Scripts that need shaping to be legible are still shaped.
+    static QFont withoutLigatures(QFont font);
 
     QRectF boundingRect() const override;
     QPainterPath shape() const override;

@@ -87,7 +87,7 @@ public:
             font.setPixelSize(int(std::clamp(pixels, 1.0, double(maxFontPixelSize))));
         }
         QTextCharFormat charFormat;
-        charFormat.setFont(font, QTextCharFormat::FontPropertiesAll);
+        charFormat.setFont(SelectableTextItem::withoutLigatures(font), QTextCharFormat::FontPropertiesAll);
         charFormat.setForeground(QBrush(color, Qt::SolidPattern));
         return charFormat;
     }

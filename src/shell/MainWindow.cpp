@@ -6,6 +6,7 @@
 #include "BrowserTabWidget.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
+#include "ImageExtractionController.h"
 #include "Log.h"
 #include "LogCategories.h"
 #include "LogStream.h"
@@ -90,18 +91,11 @@ DocumentTabWidget *MainWindow::currentTabWidget() const
     return qobject_cast<DocumentTabWidget *>(ui->tabWidget->currentWidget());
 }
 
-bool MainWindow::isUnavailableToolbarWidget(const QWidget *widget) const
-{
-    // Printing, PDF export and image extraction are not wired yet.
-    return widget == ui->btnPrint || widget == ui->btnSave || widget == ui->btnExport
-           || widget == ui->label_9 || widget == ui->label_10;
-}
-
 void MainWindow::setToolbarWidgetsEnabled(bool enabled)
 {
     const QList<QWidget *> widgets = ui->toolbarWidget->findChildren<QWidget *>();
     for (QWidget *widget : widgets)
-        widget->setEnabled(enabled && !isUnavailableToolbarWidget(widget));
+        widget->setEnabled(enabled);
 }
 
 void MainWindow::openFile(const QString &path)
@@ -159,6 +153,7 @@ void MainWindow::openDocument(const VisioDocumentModel &model)
     // The tab's view owns the scene from here; it goes when the tab is closed.
     auto *tab = new DocumentTabWidget(nullptr);
     tab->initDocumentView(model.fileName, scene, pageRects, pageGroups);
+    tab->view()->setDocumentTitle(model.title);
 
     const int index = ui->tabWidget->addTab(tab, model.fileName);
     ui->tabWidget->setTabToolTip(index, model.fileName);
@@ -382,4 +377,21 @@ void MainWindow::addBookmarks()
 void MainWindow::manageBookmarks()
 {
     m_bookmarks->manageBookmarks();
+}
+
+void MainWindow::on_btnPrint_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->documentPrint();
+}
+
+void MainWindow::on_btnSave_clicked()
+{
+    if (DocumentTabWidget *tab = currentTabWidget())
+        tab->exportToPdf();
+}
+
+void MainWindow::on_btnExport_clicked()
+{
+    ImageExtractionController(this).extractFrom(currentTabWidget());
 }

@@ -66,13 +66,15 @@ private slots:
     void on_btnSinglePageLeftRotate_clicked();
     void on_btnSinglePageRightRotate_clicked();
     void on_btnBookmarks_clicked();
+    void on_btnPrint_clicked();
+    void on_btnSave_clicked();
+    void on_btnExport_clicked();
 
 private:
     void onSearchEditingFinished();
     void onAllTabClosed();
     void syncToggleButtons();
     void showOpenFailed();
-    bool isUnavailableToolbarWidget(const QWidget *widget) const;
     void updateWindowTitle();
 
     Ui::MainWindow *ui = nullptr;

@@ -41,6 +41,34 @@ QGraphicsTextItem *asTextItem(QGraphicsItem *item)
     return object ? qobject_cast<QGraphicsTextItem *>(object) : nullptr;
 }
 
+// Single-page display hides the other pages, which would print blank.
+class AllPagesShown
+{
+public:
+    explicit AllPagesShown(const QList<QGraphicsItemGroup *> &groups)
+        : m_groups(groups)
+    {
+        for (QGraphicsItemGroup *group : m_groups) {
+            m_wasVisible.append(group && group->isVisible());
+            if (group)
+                group->setVisible(true);
+        }
+    }
+    ~AllPagesShown()
+    {
+        for (int i = 0; i < m_groups.size(); ++i) {
+            if (QGraphicsItemGroup *group = m_groups.at(i))
+                group->setVisible(m_wasVisible.at(i));
+        }
+    }
+    AllPagesShown(const AllPagesShown &) = delete;
+    AllPagesShown &operator=(const AllPagesShown &) = delete;
+
+private:
+    QList<QGraphicsItemGroup *> m_groups;
+    QList<bool> m_wasVisible;
+};
+
 } // namespace
 
 DocumentGraphicsView::DocumentGraphicsView(QWidget *parent)
@@ -813,4 +841,22 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
     cursor.select(QTextCursor::Document);
     chosen->setTextCursor(cursor);
     chosen->setFocus(Qt::OtherFocusReason);
+}
+
+void DocumentGraphicsView::printDocument()
+{
+    AllPagesShown shown(m_pageGroups);
+    DocumentPrinter::print(scene(), m_layoutRects, this);
+}
+
+void DocumentGraphicsView::exportToPdf()
+{
+    AllPagesShown shown(m_pageGroups);
+    DocumentPrinter::saveAsPdf(m_fileName, scene(), m_layoutRects, this, m_documentTitle);
+}
+
+EmbeddedImageExporter::Result DocumentGraphicsView::exportAllEmbeddedImages(
+    const QString &baseDir, const DocumentPrinter::PageProgress &progress)
+{
+    return EmbeddedImageExporter::exportAll(m_pageGroups, m_fileName, baseDir, progress);
 }

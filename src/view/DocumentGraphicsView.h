@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DocumentPrinter.h"
+#include "EmbeddedImageExporter.h"
 #include "SearchResult.h"
 
 #include <QGraphicsView>
@@ -44,6 +46,9 @@ public:
     void setFileName(const QString &name);
 
     QString fileName() const { return m_fileName; }
+    // The drawing's own title, for files made from it; may be empty.
+    void setDocumentTitle(const QString &title) { m_documentTitle = title; }
+    QString documentTitle() const { return m_documentTitle; }
     QList<QRectF> getLayoutRects() const { return m_layoutRects; }
     QList<QRectF> pageRects() const { return m_pageRects; }
     QList<QGraphicsItemGroup *> pageGroups() const { return m_pageGroups; }
@@ -92,6 +97,12 @@ public:
     QList<SearchResult> searchText(const QString &query);
     void highlightAndGoToItem(int pageIndex, const QString &text);
 
+    // Pages as laid out now, turned pages included.
+    void printDocument();
+    void exportToPdf();
+    EmbeddedImageExporter::Result exportAllEmbeddedImages(
+        const QString &baseDir, const DocumentPrinter::PageProgress &progress = {});
+
 signals:
     void currentPageChanged(int index);
     void layoutUpdated();
@@ -134,5 +145,6 @@ private:
     int m_currentPage = 0;
     double m_zoomFactor = 1.0;
     QString m_fileName;
+    QString m_documentTitle;
     QTimer *m_navigationTimer = nullptr;
 };

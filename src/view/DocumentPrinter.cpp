@@ -1,7 +1,17 @@
 #include "DocumentPrinter.h"
 
+#include "AppConfig.h"
+#include "Common.h"
+#include "LongTaskProgress.h"
+#include "NativeMessageBox.h"
+#include "PdfDocumentWriter.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
@@ -18,7 +28,8 @@ bool hasArea(const QRectF &r)
 } // namespace
 
 bool DocumentPrinter::renderToPrinter(QGraphicsScene *scene, const QList<QRectF> &pageRects,
-                                      QPrinter *printer, int fromPage, int toPage)
+                                      QPrinter *printer, int fromPage, int toPage,
+                                      const PageProgress &progress)
 {
     if (!scene || !printer || pageRects.isEmpty())
         return true;
@@ -41,6 +52,11 @@ bool DocumentPrinter::renderToPrinter(QGraphicsScene *scene, const QList<QRectF>
         }
         const QRectF sheet = printer->pageRect(QPrinter::DevicePixel);
         renderPage(&painter, scene, pageRects.at(i), QRectF(0, 0, sheet.width(), sheet.height()));
+        if (progress && !progress(i - first + 1, last - first + 1)) {
+            printer->abort();
+            ok = false;
+            break;
+        }
     }
     return painter.end() && ok;
 }
@@ -61,4 +77,102 @@ bool DocumentPrinter::renderPage(QPainter *painter, QGraphicsScene *scene, const
                   Qt::KeepAspectRatio);
     painter->restore();
     return true;
+}
+
+void DocumentPrinter::chosenPages(const QPrinter &printer, int pageCount, int *fromPage, int *toPage)
+{
+    if (printer.printRange() == QPrinter::AllPages) {
+        *fromPage = 1;
+        *toPage = pageCount;
+        return;
+    }
+    *fromPage = printer.fromPage();
+    *toPage = printer.toPage();
+}
+
+void DocumentPrinter::print(QGraphicsScene *scene, const QList<QRectF> &pageRects, QWidget *parent)
+{
+    if (!scene || pageRects.isEmpty())
+        return;
+    const int n = int(pageRects.size());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFromTo(1, n);
+    // A landscape drawing starts on landscape paper; the dialog can change it.
+    const QRectF first = pageRects.constFirst();
+    printer.setPageOrientation(first.width() > first.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, n);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+
+    int from = 1;
+    int to = n;
+    chosenPages(printer, n, &from, &to);
+    bool finished = false;
+    {
+        LongTaskProgress progress(tr("Printing..."), parent);
+        finished = renderToPrinter(scene, pageRects, &printer, from, to, progress.callback())
+                  || progress.wasCancelled();
+    }
+    if (finished)
+        return;
+    const QString target = printer.outputFileName();
+    NativeMessageBox::warning(parent, tr("Print Failed"),
+                              target.isEmpty()
+                                  ? tr("The document could not be sent to the printer %1.")
+                                        .arg(printer.printerName())
+                                  : tr("Cannot write %1.").arg(target));
+}
+
+QString DocumentPrinter::suggestedPdfPath(const QString &fileName)
+{
+    return QDir(AppConfig::instance()->getLastSavePath()).filePath(fileName);
+}
+
+void DocumentPrinter::saveAsPdf(const QString &fileName, QGraphicsScene *scene,
+                                const QList<QRectF> &pageRects, QWidget *parent,
+                                const QString &title)
+{
+    if (!scene || pageRects.isEmpty())
+        return;
+    QFileDialog dialog(parent, tr("Export to PDF"), suggestedPdfPath(fileName),
+                       tr("PDF Files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // "plan" becomes plan.pdf, and the overwrite question asks about that.
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (path.isEmpty())
+        return;
+    AppConfig::instance()->setLastSavePath(QFileInfo(path).absolutePath());
+    writePdf(path, title.isEmpty() ? fileName : title, scene, pageRects, parent);
+}
+
+bool DocumentPrinter::writePdf(const QString &path, const QString &title, QGraphicsScene *scene,
+                               const QList<QRectF> &pageRects, QWidget *parent)
+{
+    PdfDocumentWriter writer(scene, pageRects);
+    writer.setTitle(title);
+    PdfDocumentWriter::Result result = PdfDocumentWriter::Failed;
+    {
+        LongTaskProgress progress(tr("Saving PDF..."), parent);
+        writer.setProgress(progress.callback());
+        result = writer.write(path);
+        writer.setProgress({});
+    }
+    switch (result) {
+    case PdfDocumentWriter::Written:
+        Common::revealInExplorer(path);
+        return true;
+    case PdfDocumentWriter::Cancelled:
+        return false;
+    case PdfDocumentWriter::Failed:
+        break;
+    }
+    NativeMessageBox::warning(parent, tr("Export Failed"), writer.errorText());
+    return false;
 }

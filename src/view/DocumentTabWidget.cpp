@@ -154,6 +154,22 @@ bool DocumentTabWidget::stepSearchResult(int delta)
     return m_thumbnailPanel->stepSearchResult(delta);
 }
 
+void DocumentTabWidget::documentPrint()
+{
+    m_view->printDocument();
+}
+
+void DocumentTabWidget::exportToPdf()
+{
+    m_view->exportToPdf();
+}
+
+EmbeddedImageExporter::Result DocumentTabWidget::exportImages(
+    const QString &baseDir, const DocumentPrinter::PageProgress &progress)
+{
+    return m_view->exportAllEmbeddedImages(baseDir, progress);
+}
+
 void DocumentTabWidget::openThumbnailPanel()
 {
     m_splitter->setSizes(OpenPanelSizes);

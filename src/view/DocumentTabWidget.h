@@ -49,6 +49,10 @@ public:
     // The query whose results the side panel lists, empty before a search.
     QString searchQuery() const { return m_searchQuery; }
     bool stepSearchResult(int delta);
+    void documentPrint();
+    void exportToPdf();
+    EmbeddedImageExporter::Result exportImages(const QString &baseDir,
+                                               const DocumentPrinter::PageProgress &progress = {});
 
     void openThumbnailPanel();
     void closeThumbnailPanel();

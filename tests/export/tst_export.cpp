@@ -64,6 +64,14 @@ bool near(const QSizeF &a, const QSizeF &b)
     return std::abs(a.width() - b.width()) < 1.5 && std::abs(a.height() - b.height()) < 1.5;
 }
 
+QString runTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QStringList filesIn(const QString &dir)
 {
     return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -84,6 +92,8 @@ private slots:
     void failuresLeaveNothingBehind();
     void failedPageKeepsEarlierPages();
     void fixtures();
+    void pdfMetadataAndPlainLetters();
+    void imagesIntoAFolderNamedAfterTheDrawing();
 };
 
 void TestExport::helpAndVersion()
@@ -302,6 +312,62 @@ void TestExport::fixtures()
         QVERIFY2(run.exitCode == 0, name);
         QCOMPARE(pdfPageSizes(dir.filePath(base + ".pdf")).size(), pages.size());
     }
+}
+
+void TestExport::pdfMetadataAndPlainLetters()
+{
+    // DejaVu Sans has fi and fl ligatures: with them, "workflow" would leave
+    // the PDF as "work\uFB02ow".
+    QFile source(ownDrawing);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QTemporaryDir dir;
+    const QString drawing = dir.filePath(QStringLiteral("letters.vdx"));
+    QFile copy(drawing);
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(source.readAll().replace("'Arial'", "'DejaVu Sans'").replace("Outline", "workflow office"));
+    copy.close();
+
+    const QString out = dir.filePath(QStringLiteral("letters.pdf"));
+    QCOMPARE(runExport({drawing, out}).exitCode, 0);
+    const QString text = runTool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    QVERIFY2(text.contains(QLatin1String("workflow office")), qPrintable(text));
+    QVERIFY(!text.contains(QChar(0xFB01)) && !text.contains(QChar(0xFB02)));
+
+    const QString info = runTool(QStringLiteral("pdfinfo"), {out});
+    // libvisio gives no title for XML drawings: the file name stands in.
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title:\\s+letters\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Creator:\\s+Bramwick Plandraw \\d"))),
+             qPrintable(info));
+}
+
+void TestExport::imagesIntoAFolderNamedAfterTheDrawing()
+{
+    QTemporaryDir dir;
+    // No pictures: its own exit code, and no empty folder.
+    Run run = runExport({QStringLiteral("--images"), dir.path(), ownDrawing});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY(QDir(dir.path()).isEmpty());
+
+    if (!QDir(QStringLiteral(PLANDRAW_FIXTURES_DIR)).exists())
+        QSKIP("The sample drawings folder is not there.");
+    // The drawing's folder is taken by a file: one line naming it.
+    const QString folder = dir.filePath(QStringLiteral("bitmaps"));
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    run = runExport({QStringLiteral("--images"), dir.path(), fixture(QStringLiteral("bitmaps.vsd"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains(folder.toUtf8()) && run.err.trimmed().count('\n') == 0);
+
+    QVERIFY(QFile::remove(folder));
+    run = runExport({QStringLiteral("--images"), dir.path(), fixture(QStringLiteral("bitmaps.vsd"))});
+    QCOMPARE(run.exitCode, 0);
+    const QStringList names = filesIn(folder);
+    QCOMPARE(names.size(), 20);
+    QCOMPARE(run.out.trimmed().split('\n').size(), 20);
+    static const QRegularExpression name(QStringLiteral("^bitmaps_P001_I(0[1-9]|1\\d|20)\\.png$"));
+    for (const QString &n : names)
+        QVERIFY2(name.match(n).hasMatch() && !QImage(QDir(folder).filePath(n)).isNull(), qPrintable(n));
 }
 
 QTEST_MAIN(TestExport)

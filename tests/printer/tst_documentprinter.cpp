@@ -1,4 +1,9 @@
+#include "AppConfig.h"
+#include "Common.h"
+#include "DocumentGraphicsView.h"
 #include "DocumentPrinter.h"
+#include "NativeMessageBox.h"
+#include "PdfDocumentWriter.h"
 
 #include <QFile>
 #include <QGraphicsRectItem>
@@ -6,7 +11,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +44,14 @@ QGraphicsScene *fivePages(QList<QRectF> *rects)
     return scene;
 }
 
+QString pdfInfo(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", path});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestDocumentPrinter : public QObject
@@ -42,9 +59,25 @@ class TestDocumentPrinter : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void pageRanges();
     void degeneratePagesStayBlank();
+    void savedPdfKeepsTurnedPagesAndIsRevealed();
+    void failedOrCancelledPdfKeepsTheOldFile();
+    void suggestionFollowsTheLastSaveFolder();
+
+private:
+    QStringList m_alerts;
+    QStringList m_revealed;
 };
+
+void TestDocumentPrinter::initTestCase()
+{
+    NativeMessageBox::setPresenterForTesting(
+        [this](NativeMessageBox::Icon, const QString &, const QString &text) { m_alerts << text; });
+    Common::setRevealBackendForTesting(
+        {[this](const QString &uri) { m_revealed << QUrl(uri).toLocalFile(); return true; }, {}});
+}
 
 void TestDocumentPrinter::pageRanges()
 {
@@ -61,6 +94,17 @@ void TestDocumentPrinter::pageRanges()
     QCOMPARE(printTo("all.pdf", 1, 5), 5);
     QCOMPARE(printTo("first.pdf", 0, 1), 1);
     QCOMPARE(printTo("tail.pdf", 2, 99), 4);
+
+    // The dialog's choice: all pages, or the range as given.
+    QPrinter chosen;
+    int from = 0;
+    int to = 0;
+    DocumentPrinter::chosenPages(chosen, 5, &from, &to);
+    QCOMPARE(printTo("chosen-all.pdf", from, to), 5);
+    chosen.setPrintRange(QPrinter::PageRange);
+    chosen.setFromTo(2, 99);
+    DocumentPrinter::chosenPages(chosen, 5, &from, &to);
+    QCOMPARE(printTo("chosen.pdf", from, to), 4);
     QVERIFY(printTo("none.pdf", 7, 9) <= 1);
 
     // A printer that cannot open its output reports it.
@@ -95,6 +139,81 @@ void TestDocumentPrinter::degeneratePagesStayBlank()
     // Nothing to print is not an error.
     QVERIFY(DocumentPrinter::renderToPrinter(nullptr, rects, &printer, 1, 2));
     QVERIFY(DocumentPrinter::renderToPrinter(&scene, {}, &printer, 1, 2));
+}
+
+void TestDocumentPrinter::savedPdfKeepsTurnedPagesAndIsRevealed()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("poppler-utils are not installed.");
+    // Two landscape pages of 1 x 0.5 in; the first has red on its left half.
+    auto *scene = new QGraphicsScene();
+    QList<QGraphicsItemGroup *> groups;
+    QList<QRectF> rects;
+    for (int i = 0; i < 2; ++i) {
+        rects << QRectF(0, i * 100, 96, 48);
+        groups << scene->createItemGroup({scene->addRect(rects.last(), Qt::NoPen, Qt::white)});
+    }
+    groups.first()->addToGroup(scene->addRect(QRectF(0, 0, 48, 48), Qt::NoPen, Qt::red));
+    DocumentGraphicsView view;
+    view.setScene(scene);
+    view.setPageRects(rects);
+    view.setPageGroups(groups);
+    view.rotatePage(true);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+    m_alerts.clear();
+    QVERIFY(DocumentPrinter::writePdf(path, "Site plan", view.scene(), view.getLayoutRects(), &view));
+    QVERIFY(m_alerts.isEmpty());
+    QCOMPARE(m_revealed, QStringList{path});
+    const QString info = pdfInfo(path);
+    for (const char *line : {"Page +1 size: +36 x 72 pts", "Page +2 size: +72 x 36 pts",
+                             "Title: +Site plan\n", "Creator: +Bramwick Plandraw \\d"})
+        QVERIFY2(info.contains(QRegularExpression(QLatin1String(line))), line);
+
+    // Turned clockwise, the red left half is on top.
+    QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "72", "-f", "1", "-l", "1", "-png", path,
+                                                   dir.filePath("p")});
+    const QImage first(dir.filePath(QStringLiteral("p-1.png")));
+    QCOMPARE(first.size(), QSize(36, 72));
+    QCOMPARE(first.pixelColor(18, 10), QColor(Qt::red));
+    QCOMPARE(first.pixelColor(18, 60), QColor(Qt::white));
+}
+
+void TestDocumentPrinter::failedOrCancelledPdfKeepsTheOldFile()
+{
+    QList<QRectF> rects;
+    std::unique_ptr<QGraphicsScene> scene(fivePages(&rects));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plan.pdf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("previous") == 8);
+    old.close();
+
+    PdfDocumentWriter writer(scene.get(), rects);
+    writer.setProgress([](int done, int) { return done < 3; });
+    QCOMPARE(writer.write(path), PdfDocumentWriter::Cancelled);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plan.pdf"});
+
+    // A folder in the way, a folder that is a file: one alert naming the
+    // path each, and nothing revealed.
+    m_alerts.clear();
+    m_revealed.clear();
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
+    for (const QString &target : {dir.filePath("taken.pdf"), dir.filePath("plan.pdf/inner.pdf")}) {
+        QVERIFY(!DocumentPrinter::writePdf(target, QString(), scene.get(), rects, nullptr));
+        QVERIFY2(m_alerts.size() == 1 && m_alerts.first().contains(target), qPrintable(target));
+        m_alerts.clear();
+    }
+    QVERIFY(m_revealed.isEmpty());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("previous"));
+}
+
+void TestDocumentPrinter::suggestionFollowsTheLastSaveFolder()
+{
+    AppConfig::instance()->setLastSavePath(QStringLiteral("/srv/plans"));
+    QCOMPARE(DocumentPrinter::suggestedPdfPath(QStringLiteral("plan")), QStringLiteral("/srv/plans/plan"));
 }
 
 QTEST_MAIN(TestDocumentPrinter)

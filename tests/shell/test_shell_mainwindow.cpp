@@ -4,6 +4,8 @@
 #include "BrowserTabWidget.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
+#include "ImageExtractionController.h"
+#include "AppConfig.h"
 #include "MainWindow.h"
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
@@ -64,6 +66,7 @@ private slots:
     void fileOpenEventsReachTheWindow();
     void fixtureDrawingsOpen();
     void bookmarksAddAndJumpThroughTheTabs();
+    void extractionWithoutPicturesOnlyTellsSo();
 
 private:
     QString copySample(const QString &name) const;
@@ -182,11 +185,9 @@ void TestShellMainWindow::toolbarFollowsTheStartPageAndTheFirstDocument()
     QVERIFY(m_window->currentTabWidget());
     QCOMPARE(m_window->currentTabWidget()->view()->pageCount(), 2);
 
-    for (const char *name : {"btnView", "btnZoomIn", "btnNextPage", "btnSinglePageRightRotate", "searchBox", "label_2", "btnBookmarks"})
+    for (const char *name : {"btnView", "btnZoomIn", "btnNextPage", "btnSinglePageRightRotate", "searchBox", "label_2",
+                             "btnPrint", "btnSave", "btnExport", "label_10", "btnBookmarks"})
         QVERIFY2(m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
-    // Not wired yet: they stay off whatever the toolbar state.
-    for (const char *name : {"btnPrint", "btnSave", "btnExport"})
-        QVERIFY2(!m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
 
     QVERIFY(m_window->loadVisioFile(path));
     QCOMPARE(m_tabs->count(), 2); // the same file twice gives two tabs
@@ -197,7 +198,7 @@ void TestShellMainWindow::toolbarFollowsTheStartPageAndTheFirstDocument()
     emit m_tabs->tabCloseRequested(0);
     QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
     QVERIFY(!m_window->currentTabWidget());
-    for (const char *name : {"btnView", "btnZoomIn", "searchBox", "label_2", "label_11"})
+    for (const char *name : {"btnView", "btnZoomIn", "searchBox", "label_2", "label_11", "btnPrint", "btnExport"})
         QVERIFY2(!m_window->findChild<QWidget *>(QLatin1String(name))->isEnabled(), name);
 
     // Opening again brings the toolbar back.
@@ -456,6 +457,23 @@ void TestShellMainWindow::fixtureDrawingsOpen()
     QVERIFY(m_alerts.isEmpty());
     for (int i = 0; i < m_tabs->count(); ++i)
         QVERIFY(qobject_cast<DocumentTabWidget *>(m_tabs->widget(i))->view()->pageCount() > 0);
+}
+
+void TestShellMainWindow::extractionWithoutPicturesOnlyTellsSo()
+{
+    QVERIFY(m_window->loadVisioFile(QStringLiteral(PLANDRAW_TEST_DATA_DIR "/export/two-pages.vdx")));
+    QTemporaryDir base;
+    AppConfig::instance()->setLastSavePath(QStringLiteral("/earlier"));
+    ImageExtractionController extraction(m_window);
+
+    QVERIFY(!extraction.extractInto(m_window->currentTabWidget(), base.filePath("missing")));
+    QCOMPARE(AppConfig::instance()->getLastSavePath(), QStringLiteral("/earlier"));
+    QVERIFY(!extraction.extractInto(m_window->currentTabWidget(), base.path()));
+    QCOMPARE(m_alerts.size(), 2);
+    QCOMPARE(m_alerts[1].text, QStringLiteral("This document does not contain any images."));
+    // No empty folder is left behind.
+    QVERIFY(QDir(base.path()).isEmpty());
+    QCOMPARE(AppConfig::instance()->getLastSavePath(), base.path());
 }
 
 QTEST_MAIN(TestShellMainWindow)

@@ -54,9 +54,15 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
         tr("PDF paper: a4 or letter, each page scaled to fit and centred. Without it every "
            "sheet has its drawing page's own size."),
         tr("size"));
+    const QCommandLineOption imagesOption(
+        QStringLiteral("images"),
+        tr("Save the drawing's pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png "
+           "(page, then picture), and print each file written. Exits with 3 when the drawing "
+           "has no pictures."),
+        tr("DIR"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            tr("Show diagnostic messages."));
-    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, verboseOption});
+    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, imagesOption, verboseOption});
     parser.addPositionalArgument(tr("drawing"), tr("The Visio drawing to read."));
     parser.addPositionalArgument(QStringLiteral("output"),
                                  tr("OUT.pdf, OUT.png or OUT.svg."), tr("[output]"));
@@ -84,6 +90,21 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
         }
         drawing = positional.first();
         return ShowInfo;
+    }
+    if (parser.isSet(imagesOption)) {
+        if (positional.size() != 1) {
+            errorText = tr("--images takes exactly one drawing.");
+            return Error;
+        }
+        if (parser.isSet(pagesOption) || parser.isSet(dpiOption) || parser.isSet(paperOption)) {
+            errorText = tr("--images writes every picture as it is: --pages, --dpi and --paper "
+                           "do not apply.");
+            return Error;
+        }
+        drawing = positional.first();
+        output = parser.value(imagesOption);
+        format = Images;
+        return Run;
     }
     if (positional.size() != 2) {
         errorText = tr("Expected a drawing and an output file (see --help).");

@@ -9,7 +9,7 @@ class ExportCommandLine
     Q_DECLARE_TR_FUNCTIONS(ExportCommandLine)
 
 public:
-    enum Format { Pdf, Png, Svg };
+    enum Format { Pdf, Png, Svg, Images };
     enum Paper { PageSized, A4, Letter };
     enum Status { Run, ShowInfo, Exit, Error };
 
@@ -18,6 +18,8 @@ public:
     Status parse(const QStringList &arguments);
 
     QString drawing;
+    // The base folder for --images; the pictures go into a folder named
+    // after the drawing inside it.
     QString output;
     Format format = Pdf;
     Paper paper = PageSized;

@@ -1,6 +1,7 @@
 #include "PageExporter.h"
 
 #include "DocumentPrinter.h"
+#include "PdfDocumentWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,10 +11,6 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTemporaryFile>
 
@@ -119,68 +116,13 @@ void PageExporter::discardStaged()
 
 bool PageExporter::writePdf(const QString &path, int first, int last, Paper paper)
 {
-    if (!m_scene || first < 0 || last >= m_pageRects.size() || first > last) {
-        m_error = tr("No pages to write.");
-        return false;
-    }
-
-    // Sheets of the drawing's own size: points from scene units, portrait
-    // size turned by the orientation so that QPageSize keeps standard names.
-    auto layoutFor = [this, paper](const QRectF &page) {
-        if (paper == A4)
-            return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
-        if (paper == Letter)
-            return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
-        const double w = page.width() / m_sceneDpi * 72.0;
-        const double h = page.height() / m_sceneDpi * 72.0;
-        if (!(w >= 1.0) || !(h >= 1.0) || !std::isfinite(w) || !std::isfinite(h))
-            return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF());
-        const QPageSize size(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Point, QString(),
-                             QPageSize::FuzzyMatch);
-        return QPageLayout(size, w > h ? QPageLayout::Landscape : QPageLayout::Portrait,
-                           QMarginsF());
-    };
-
-    // The PDF streams straight into the save file; it replaces the target
-    // only after the last page is finished.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setCreator(QCoreApplication::applicationName());
-        writer.setPageLayout(layoutFor(m_pageRects.at(first)));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            m_error = tr("Cannot start the PDF output.");
-            file.cancelWriting();
-            return false;
-        }
-        setRenderHints(&painter);
-        for (int i = first; i <= last; ++i) {
-            if (i > first) {
-                writer.setPageLayout(layoutFor(m_pageRects.at(i)));
-                if (!writer.newPage()) {
-                    m_error = tr("Cannot start page %1 of the PDF output.").arg(i + 1);
-                    painter.end();
-                    file.cancelWriting();
-                    return false;
-                }
-            }
-            const QRect sheet = writer.pageLayout().paintRectPixels(writer.resolution());
-            DocumentPrinter::renderPage(&painter, m_scene, m_pageRects.at(i),
-                                        QRectF(0, 0, sheet.width(), sheet.height()));
-        }
-        if (!painter.end()) {
-            m_error = tr("Cannot finish the PDF output.");
-            file.cancelWriting();
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
+    PdfDocumentWriter writer(m_scene, m_pageRects, m_sceneDpi);
+    writer.setTitle(m_title);
+    writer.setPaper(paper == A4       ? PdfDocumentWriter::A4
+                    : paper == Letter ? PdfDocumentWriter::Letter
+                                      : PdfDocumentWriter::PageSized);
+    if (writer.write(path, first, last) != PdfDocumentWriter::Written) {
+        m_error = writer.errorText();
         return false;
     }
     m_written.append(path);

@@ -29,6 +29,9 @@ public:
     // 0-based indices into it, inclusive.
     PageExporter(QGraphicsScene *scene, const QList<QRectF> &pageRects, double sceneDpi);
 
+    // Goes into the PDF's metadata.
+    void setTitle(const QString &title) { m_title = title; }
+
     bool writePdf(const QString &path, int first, int last, Paper paper);
     bool writePngs(const QString &path, int first, int last, int dpi);
     bool writeSvgs(const QString &path, int first, int last);
@@ -51,6 +54,7 @@ private:
     QGraphicsScene *m_scene;
     QList<QRectF> m_pageRects;
     double m_sceneDpi;
+    QString m_title;
     QString m_error;
     QStringList m_written;
     // Finished pages waiting to replace their targets.

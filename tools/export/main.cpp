@@ -2,6 +2,7 @@
 // them as JSON, with the viewer's own import, scene and page painting.
 
 #include "DocumentSummary.h"
+#include "EmbeddedImageExporter.h"
 #include "ExportCommandLine.h"
 #include "PageExporter.h"
 
@@ -14,6 +15,8 @@
 #include "VisioSceneBuilder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGraphicsScene>
 #include <QJsonDocument>
 #include <QLocale>
@@ -59,6 +62,52 @@ QString outcomeText(VisioImporter::Outcome outcome, const QString &path)
     return QString();
 }
 
+// As the viewer names the document: the file name without its extension.
+QString documentName(const VisioDocumentModel &model)
+{
+    return model.fileName.section(QLatin1Char('.'), 0, -2);
+}
+
+QString documentTitle(const VisioDocumentModel &model)
+{
+    return model.title.isEmpty() ? documentName(model) : model.title;
+}
+
+// Exit codes: 0 all pictures written, 3 no pictures, 1 any failure.
+int extractImages(VisioDocumentModel model, const QString &baseDir)
+{
+    QList<QRectF> pageRects;
+    QList<QGraphicsItemGroup *> pageGroups;
+    std::unique_ptr<QGraphicsScene> scene(
+        VisioSceneBuilder::buildScene(model, &pageRects, &pageGroups, sceneDpi));
+    const QString name = documentName(model);
+    model = VisioDocumentModel();
+    if (!scene)
+        return fail(QCoreApplication::translate("main", "The drawing could not be laid out."));
+
+    const QFileInfo base(baseDir);
+    if (!base.isDir() || !base.isWritable()) {
+        return fail(QCoreApplication::translate("main", "\"%1\" is not a folder that can be written.")
+                        .arg(baseDir));
+    }
+    const EmbeddedImageExporter::Result result =
+        EmbeddedImageExporter::exportAll(pageGroups, name, baseDir);
+    for (const QString &path : result.writtenFiles)
+        std::fprintf(stdout, "%s\n", qPrintable(QDir::toNativeSeparators(path)));
+    switch (result.outcome) {
+    case EmbeddedImageExporter::Exported:
+        return 0;
+    case EmbeddedImageExporter::NoImages:
+        std::fprintf(stderr, "plandraw-export: %s\n",
+                     qPrintable(QCoreApplication::translate("main", "The drawing has no pictures.")));
+        return 3;
+    case EmbeddedImageExporter::Failed:
+    case EmbeddedImageExporter::Cancelled:
+        break;
+    }
+    return fail(result.errorText);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -100,6 +149,9 @@ int main(int argc, char *argv[])
     if (result.outcome != VisioImporter::Loaded)
         return fail(outcomeText(result.outcome, options.drawing));
 
+    if (options.format == ExportCommandLine::Images)
+        return extractImages(std::move(result.model), options.output);
+
     if (options.output.isEmpty()) {
         const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
                                     .toJson(QJsonDocument::Indented);
@@ -117,12 +169,14 @@ int main(int argc, char *argv[])
                                                 nullptr, pageCount));
     }
 
+    const QString title = documentTitle(result.model);
     QList<QRectF> pageRects;
     std::unique_ptr<QGraphicsScene> scene(
         VisioSceneBuilder::buildScene(result.model, &pageRects, nullptr, sceneDpi));
     result.model = VisioDocumentModel();
 
     PageExporter exporter(scene.get(), pageRects, sceneDpi);
+    exporter.setTitle(title);
     bool ok = false;
     switch (options.format) {
     case ExportCommandLine::Pdf:
@@ -136,6 +190,8 @@ int main(int argc, char *argv[])
         break;
     case ExportCommandLine::Svg:
         ok = exporter.writeSvgs(options.output, first, last);
+        break;
+    case ExportCommandLine::Images:
         break;
     }
     if (!ok)

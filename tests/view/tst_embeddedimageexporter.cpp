@@ -1,0 +1,86 @@
+#include "EmbeddedImageExporter.h"
+#include "HandBuiltDocument.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGraphicsPixmapItem>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QGraphicsPixmapItem *addPicture(HandBuiltDocument *doc, int page, const QColor &colour)
+{
+    QPixmap pixmap;
+    if (colour.isValid()) {
+        pixmap = QPixmap(4, 3);
+        pixmap.fill(colour);
+    }
+    auto *item = new QGraphicsPixmapItem(pixmap);
+    doc->groups.at(page)->addToGroup(item);
+    return item;
+}
+
+QStringList filesIn(const QString &path)
+{
+    return QDir(path).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+using Result = EmbeddedImageExporter::Result;
+
+} // namespace
+
+class TestEmbeddedImageExporter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void namesNumbersFailuresAndCancel();
+};
+
+void TestEmbeddedImageExporter::namesNumbersFailuresAndCancel()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(12, QSizeF(100, 100)));
+    std::unique_ptr<QGraphicsScene> scene(doc.scene);
+    addPicture(&doc, 0, Qt::red);
+    addPicture(&doc, 0, QColor()); // shows nothing: neither counted nor numbered
+    doc.addText(0, QStringLiteral("not a picture"));
+    addPicture(&doc, 0, Qt::green);
+    addPicture(&doc, 11, Qt::blue);
+
+    QTemporaryDir base;
+    for (int pass = 0; pass < 2; ++pass) { // the second run replaces the files
+        const Result result = EmbeddedImageExporter::exportAll(doc.groups, "plan", base.path());
+        QCOMPARE(result.outcome, EmbeddedImageExporter::Exported);
+        QCOMPARE(result.saved, 3);
+        QCOMPARE(result.exportDir, QDir(base.path()).absoluteFilePath(QStringLiteral("plan")));
+        QCOMPARE(filesIn(result.exportDir),
+                 (QStringList{"plan_P001_I01.png", "plan_P001_I02.png", "plan_P012_I01.png"}));
+        QCOMPARE(QImage(result.exportDir + "/plan_P001_I02.png").pixelColor(0, 0), QColor(Qt::green));
+    }
+
+    QCOMPARE(EmbeddedImageExporter::imageFileName(QStringLiteral("plan"), 999, 100),
+             QStringLiteral("plan_P1000_I100.png"));
+    QCOMPARE(EmbeddedImageExporter::folderName(QString()), QStringLiteral("Exported_Images"));
+
+    // A picture's name is taken by a folder: the others are still written
+    // and the failure names the file.
+    QVERIFY(QDir(base.path()).mkpath(QStringLiteral("other/other_P001_I01.png")));
+    Result result = EmbeddedImageExporter::exportAll(doc.groups, "other", base.path());
+    QCOMPARE(result.outcome, EmbeddedImageExporter::Failed);
+    QCOMPARE(result.saved, 2);
+    QVERIFY2(result.errorText.contains(QLatin1String("other_P001_I01.png")), qPrintable(result.errorText));
+
+    // Cancelling keeps what was written.
+    QTemporaryDir again;
+    result = EmbeddedImageExporter::exportAll(doc.groups, "plan", again.path(),
+                                              [](int, int) { return false; });
+    QCOMPARE(result.outcome, EmbeddedImageExporter::Cancelled);
+    QCOMPARE(filesIn(result.exportDir), QStringList{"plan_P001_I01.png"});
+}
+
+QTEST_MAIN(TestEmbeddedImageExporter)
+#include "tst_embeddedimageexporter.moc"
