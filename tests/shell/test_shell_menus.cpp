@@ -136,8 +136,7 @@ void TestShellMenus::menusTitlesItemsAndKeys()
         languages << action->text();
     QCOMPARE(languages, QStringList({"Deutsch", "English", "Español", "Français", "Italiano", "Português", "日本語"}));
 
-    // Toolbar keys show in the tool tips; document items wait for a document,
-    // and items of features not built yet stay off.
+    // Toolbar keys show in the tool tips; document items wait for a document.
     auto *zoomIn = m_window->findChild<QToolButton *>("btnZoomIn");
     QCOMPARE(zoomIn->toolTip(), QStringLiteral("Zoom in (Ctrl++)"));
     QCOMPARE(m_window->findChild<QToolButton *>("btnNextPage")->toolTip(), QStringLiteral("Next page (PgDown)"));
