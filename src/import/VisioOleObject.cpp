@@ -15,8 +15,9 @@
 
 namespace {
 
-// No stream of an object we can show is larger than the object itself; a
-// damaged sector chain could claim more.
+// librevenge names streams without their leading control character
+// ("\x01CompObj" is "CompObj"). No stream of an object we can show is
+// larger than the object itself; a damaged sector chain could claim more.
 QByteArray readSubStream(librevenge::RVNGInputStream &parent, const char *name, qsizetype limit)
 {
     if (!parent.existsSubStream(name))
@@ -68,7 +69,7 @@ QByteArray presentationData(const QByteArray &stream)
     return stream.mid(at, std::min<qsizetype>(size, stream.size() - at));
 }
 
-// "\x01Ole10Native": the object's native data after its length. For a
+// "Ole10Native": the object's native data after its length. For a
 // package that is a header naming the file, then the file itself.
 QByteArray nativeData(const QByteArray &stream)
 {
@@ -203,13 +204,13 @@ VisioOleObject VisioOleObject::read(const QByteArray &data, const QSizeF &size, 
         const qsizetype limit = data.size();
 
         for (int i = 0; i < 10; ++i) {
-            const QByteArray name = "\x02OlePres00" + QByteArray::number(i);
+            const QByteArray name = "OlePres00" + QByteArray::number(i);
             const QByteArray pres = readSubStream(stream, name.constData(), limit);
             if (!pres.isEmpty()
                 && decodePicture(presentationData(pres), &object.image, &object.vector))
                 return object;
         }
-        const QByteArray native = nativeData(readSubStream(stream, "\x01Ole10Native", limit));
+        const QByteArray native = nativeData(readSubStream(stream, "Ole10Native", limit));
         if (!native.isEmpty()
             && (decodePicture(native, &object.image, &object.vector)
                 || decodePicture(packagedFile(native), &object.image, &object.vector)))
@@ -219,7 +220,7 @@ VisioOleObject VisioOleObject::read(const QByteArray &data, const QSizeF &size, 
                               &object.vector))
                 return object;
         }
-        object.kind = compObjKind(readSubStream(stream, "\x01" "CompObj", limit));
+        object.kind = compObjKind(readSubStream(stream, "CompObj", limit));
     } catch (...) {
         // A damaged compound file: still mark the spot.
     }

@@ -44,6 +44,13 @@ void VisioVectorPicture::render(QPainter *painter, const QRectF &target) const
         painter->translate(target.topLeft());
         painter->scale(target.width() / m_bounds.width(), target.height() / m_bounds.height());
         painter->translate(-m_bounds.topLeft());
+        // Playing a picture scales it by the device's resolution over its own;
+        // our coordinates already are the target's.
+        if (QPaintDevice *device = painter->device()) {
+            if (device->logicalDpiX() > 0 && device->logicalDpiY() > 0)
+                painter->scale(double(m_picture.logicalDpiX()) / device->logicalDpiX(),
+                               double(m_picture.logicalDpiY()) / device->logicalDpiY());
+        }
         painter->drawPicture(QPointF(0, 0), m_picture);
     }
     painter->restore();

@@ -225,13 +225,29 @@ private:
     }
 
     void drawImage(const char *dib, const char *recordEnd, QPointF dst, QPointF dstSize,
-                   QPointF src, QPointF srcSize)
+                   QPointF src, QPointF srcSize, quint32 rop)
     {
-        if (!dib || dib >= recordEnd)
+        // Icons come as a mask ANDed onto the page, then the colours XORed
+        // (or ORed) on top: without raster operations, leave the mask out
+        // and let the colour image's black show the page.
+        constexpr quint32 kSrcAnd = 0x008800C6;
+        constexpr quint32 kSrcInvert = 0x00660046;
+        constexpr quint32 kSrcPaint = 0x00EE0086;
+        if (!dib || dib >= recordEnd || rop == kSrcAnd)
             return;
-        const QImage image = imageFromDib(QByteArray::fromRawData(dib, recordEnd - dib));
+        QImage image = imageFromDib(QByteArray::fromRawData(dib, recordEnd - dib));
         if (image.isNull())
             return;
+        if (rop == kSrcInvert || rop == kSrcPaint) {
+            image = image.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+                for (int x = 0; x < image.width(); ++x) {
+                    if ((line[x] & 0x00FFFFFF) == 0)
+                        line[x] = 0;
+                }
+            }
+        }
         beginDrawing();
         const QRectF target = QRectF(dst, QSizeF(dstSize.x(), dstSize.y())).normalized();
         // Source rows count from the bottom of a bottom-up bitmap.
@@ -623,7 +639,7 @@ private:
             const char *dib = nullptr;
             U_WMRSTRETCHDIB_get(rec, &dst, &cDst, &src, &cSrc, &usage, &rop, &dib);
             drawImage(dib, recEnd, QPointF(dst.x, dst.y), QPointF(cDst.x, cDst.y),
-                      QPointF(src.x, src.y), QPointF(cSrc.x, cSrc.y));
+                      QPointF(src.x, src.y), QPointF(cSrc.x, cSrc.y), rop);
             break;
         }
         case U_WMR_DIBSTRETCHBLT: {
@@ -632,7 +648,7 @@ private:
             const char *dib = nullptr;
             U_WMRDIBSTRETCHBLT_get(rec, &dst, &cDst, &src, &cSrc, &rop, &dib);
             drawImage(dib, recEnd, QPointF(dst.x, dst.y), QPointF(cDst.x, cDst.y),
-                      QPointF(src.x, src.y), QPointF(cSrc.x, cSrc.y));
+                      QPointF(src.x, src.y), QPointF(cSrc.x, cSrc.y), rop);
             break;
         }
         case U_WMR_DIBBITBLT: {
@@ -641,7 +657,7 @@ private:
             const char *dib = nullptr;
             U_WMRDIBBITBLT_get(rec, &dst, &wh, &src, &rop, &dib);
             drawImage(dib, recEnd, QPointF(dst.x, dst.y), QPointF(wh.x, wh.y),
-                      QPointF(src.x, src.y), QPointF(wh.x, wh.y));
+                      QPointF(src.x, src.y), QPointF(wh.x, wh.y), rop);
             break;
         }
         default:
