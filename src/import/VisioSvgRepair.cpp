@@ -1,8 +1,11 @@
 #include "VisioSvgRepair.h"
 
+#include <QHash>
 #include <QSet>
+#include <QTransform>
 #include <QStringDecoder>
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -64,7 +67,7 @@ void appendCodePoint(QByteArray *out, uint code)
 class Repairer
 {
 public:
-    Repairer(const QByteArray &in, QStringList *texts)
+    Repairer(const QByteArray &in, QList<VisioSvgRepair::TextRun> *texts)
         : m_in(in)
         , m_texts(texts)
     {
@@ -134,6 +137,8 @@ private:
             m_out += "</" + name + '>';
             if (name == "text" && m_textDepth > 0 && --m_textDepth == 0)
                 flushText();
+            if (m_transforms.size() > 1)
+                m_transforms.removeLast();
             return end;
         }
         if (i + 1 < m_in.size() && isNameStart(m_in.at(i + 1)))
@@ -159,6 +164,7 @@ private:
         m_out += '<' + name;
 
         QSet<QByteArray> seen;
+        QHash<QByteArray, QByteArray> placement;
         bool selfClosing = false;
         while (true) {
             j = skipSpace(j);
@@ -210,6 +216,8 @@ private:
             if (seen.contains(attribute))
                 continue;
             seen.insert(attribute);
+            if (placementAttributes().contains(attribute))
+                placement.insert(attribute, m_in.mid(valueStart, valueEnd - valueStart));
             m_out += ' ' + attribute + "=\"";
             for (qsizetype v = valueStart; v < valueEnd;) {
                 const char c = m_in.at(v);
@@ -224,8 +232,24 @@ private:
             }
             m_out += '"';
         }
-        if (name == "text" && !selfClosing && m_textDepth++ == 0)
+        const QTransform transform =
+            parseTransform(placement.value("transform")) * m_transforms.last();
+        if (!selfClosing)
+            m_transforms.append(transform);
+        if (name == "text" && !selfClosing && m_textDepth++ == 0) {
             m_text.clear();
+            m_run = VisioSvgRepair::TextRun();
+            m_run.origin = transform.map(QPointF(placement.value("x").toDouble(),
+                                                 placement.value("y").toDouble()));
+            const double scale = std::sqrt(std::abs(transform.determinant()));
+            m_run.size = placement.value("font-size", "16").toDouble() * scale;
+            m_run.angle = std::atan2(transform.m12(), transform.m11()) * 180.0 / M_PI;
+            const QByteArray anchor = placement.value("text-anchor");
+            m_run.anchor = anchor == "middle" ? Qt::AlignHCenter
+                           : anchor == "end"  ? Qt::AlignRight
+                                              : Qt::AlignLeft;
+            m_run.family = QString::fromUtf8(placement.value("font-family"));
+        }
         return j;
     }
 
@@ -263,14 +287,59 @@ private:
     {
         if (!m_texts || m_text.isEmpty())
             return;
-        const QString text = QString::fromUtf8(m_text).simplified();
-        if (!text.isEmpty())
-            m_texts->append(text);
+        m_run.text = QString::fromUtf8(m_text).simplified();
+        if (!m_run.text.isEmpty() && std::isfinite(m_run.origin.x())
+            && std::isfinite(m_run.origin.y()) && std::isfinite(m_run.size))
+            m_texts->append(m_run);
         m_text.clear();
     }
 
+    static const QSet<QByteArray> &placementAttributes()
+    {
+        static const QSet<QByteArray> names{"transform", "x", "y", "font-size", "text-anchor",
+                                            "font-family"};
+        return names;
+    }
+
+    // An SVG transform list: matrix, translate, scale and rotate.
+    static QTransform parseTransform(const QByteArray &list)
+    {
+        QTransform total;
+        qsizetype at = 0;
+        while (at < list.size()) {
+            const qsizetype open = list.indexOf('(', at);
+            const qsizetype close = open < 0 ? -1 : list.indexOf(')', open);
+            if (close < 0)
+                break;
+            const QByteArray name = list.mid(at, open - at).trimmed().replace(',', "").trimmed();
+            QList<double> v;
+            for (const QByteArray &part :
+                 list.mid(open + 1, close - open - 1).replace(',', ' ').simplified().split(' '))
+                v.append(part.toDouble());
+            QTransform t;
+            if (name == "matrix" && v.size() == 6)
+                t = QTransform(v[0], v[1], v[2], v[3], v[4], v[5]);
+            else if (name == "translate" && !v.isEmpty())
+                t.translate(v[0], v.size() > 1 ? v[1] : 0);
+            else if (name == "scale" && !v.isEmpty())
+                t.scale(v[0], v.size() > 1 ? v[1] : v[0]);
+            else if (name == "rotate" && !v.isEmpty()) {
+                const QPointF c = v.size() > 2 ? QPointF(v[1], v[2]) : QPointF();
+                t.translate(c.x(), c.y());
+                t.rotate(v[0]);
+                t.translate(-c.x(), -c.y());
+            }
+            // The rightmost applies first.
+            total = t * total;
+            at = close + 1;
+        }
+        return total;
+    }
+
     const QByteArray &m_in;
-    QStringList *m_texts;
+    QList<VisioSvgRepair::TextRun> *m_texts;
+    VisioSvgRepair::TextRun m_run;
+    QList<QTransform> m_transforms{QTransform()};
     QByteArray m_out;
     QByteArray m_text;
     int m_textDepth = 0;
@@ -278,7 +347,7 @@ private:
 
 } // namespace
 
-QByteArray VisioSvgRepair::repair(const QByteArray &svg, QStringList *texts)
+QByteArray VisioSvgRepair::repair(const QByteArray &svg, QList<TextRun> *texts)
 {
     return Repairer(svg, texts).run();
 }

@@ -3,6 +3,8 @@
 #include "VisioPictureConversion.h"
 #include "VisioSvgRepair.h"
 
+#include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -11,7 +13,9 @@ VisioVectorPicture::~VisioVectorPicture() = default;
 QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromSvg(const QByteArray &svg)
 {
     QSharedPointer<VisioVectorPicture> picture(new VisioVectorPicture);
-    const QByteArray repaired = VisioSvgRepair::repair(svg, &picture->m_texts);
+    const QByteArray repaired = VisioSvgRepair::repair(svg, &picture->m_runs);
+    for (const VisioSvgRepair::TextRun &run : std::as_const(picture->m_runs))
+        picture->m_texts.append(run.text);
     picture->m_svg = std::make_unique<QSvgRenderer>(repaired);
     if (!picture->m_svg->isValid())
         return {};
@@ -40,6 +44,7 @@ void VisioVectorPicture::render(QPainter *painter, const QRectF &target) const
     painter->setClipRect(target, Qt::IntersectClip);
     if (m_svg) {
         m_svg->render(painter, target);
+        renderTextOverlay(painter, target);
     } else if (!m_bounds.isEmpty()) {
         painter->translate(target.topLeft());
         painter->scale(target.width() / m_bounds.width(), target.height() / m_bounds.height());
@@ -52,6 +57,45 @@ void VisioVectorPicture::render(QPainter *painter, const QRectF &target) const
                                double(m_picture.logicalDpiY()) / device->logicalDpiY());
         }
         painter->drawPicture(QPointF(0, 0), m_picture);
+    }
+    painter->restore();
+}
+
+// QSvgRenderer draws text as outlines, which PDF readers cannot search or
+// copy; documents get the words again, invisible, where they are drawn.
+void VisioVectorPicture::renderTextOverlay(QPainter *painter, const QRectF &target) const
+{
+    const QPaintEngine *engine = painter->paintEngine();
+    if (m_runs.isEmpty() || !engine
+        || (engine->type() != QPaintEngine::Pdf && engine->type() != QPaintEngine::SVG))
+        return;
+    const QRectF box = m_svg->viewBoxF();
+    if (box.isEmpty())
+        return;
+    painter->save();
+    painter->translate(target.topLeft());
+    painter->scale(target.width() / box.width(), target.height() / box.height());
+    painter->translate(-box.topLeft());
+    painter->setPen(QColor(0, 0, 0, 0));
+    for (const VisioSvgRepair::TextRun &run : m_runs) {
+        if (!(run.size > 0))
+            continue;
+        // Pixel sizes are whole numbers: lay out large, then scale down.
+        QFont font(run.family);
+        font.setPixelSize(100);
+        painter->setFont(font);
+        const double width = QFontMetricsF(font).horizontalAdvance(run.text);
+        double dx = 0;
+        if (run.anchor == Qt::AlignHCenter)
+            dx = -width / 2;
+        else if (run.anchor == Qt::AlignRight)
+            dx = -width;
+        painter->save();
+        painter->translate(run.origin);
+        painter->rotate(run.angle);
+        painter->scale(run.size / 100.0, run.size / 100.0);
+        painter->drawText(QPointF(dx, 0), run.text);
+        painter->restore();
     }
     painter->restore();
 }

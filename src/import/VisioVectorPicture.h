@@ -8,6 +8,8 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include "VisioSvgRepair.h"
+
 #include <memory>
 
 class QPainter;
@@ -42,7 +44,10 @@ public:
 private:
     VisioVectorPicture() = default;
 
+    void renderTextOverlay(QPainter *painter, const QRectF &target) const;
+
     std::unique_ptr<QSvgRenderer> m_svg;
+    QList<VisioSvgRepair::TextRun> m_runs;
     QPicture m_picture;
     QRectF m_bounds;
     QStringList m_texts;
