@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
-#include <QStyleOptionGraphicsItem>
 
 #include <atomic>
 #include <cmath>
@@ -37,7 +36,7 @@ VectorPictureItem::VectorPictureItem(QSharedPointer<const VisioVectorPicture> pi
     , m_size(size)
     , m_cacheKey(QStringLiteral("plandraw-picture-%1-").arg(nextCacheSerial()))
 {
-    setFlag(ItemIsSelectable);
+    setFlag(ItemIsFocusable);
     if (QPixmapCache::cacheLimit() < kMinPixmapCacheKb)
         QPixmapCache::setCacheLimit(kMinPixmapCacheKb);
 }
@@ -66,6 +65,7 @@ QImage VectorPictureItem::toImage() const
 void VectorPictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                               QWidget *widget)
 {
+    Q_UNUSED(option);
     Q_UNUSED(widget);
     if (!m_picture || m_size.isEmpty())
         return;
@@ -75,7 +75,7 @@ void VectorPictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
     else
         m_picture->render(painter, boundingRect());
 
-    if (option && (option->state & QStyle::State_Selected)) {
+    if (hasFocus()) {
         painter->save();
         QColor fill = highlightColour();
         fill.setAlpha(60);
@@ -85,6 +85,18 @@ void VectorPictureItem::paint(QPainter *painter, const QStyleOptionGraphicsItem 
         painter->drawRect(boundingRect());
         painter->restore();
     }
+}
+
+void VectorPictureItem::focusInEvent(QFocusEvent *event)
+{
+    QGraphicsItem::focusInEvent(event);
+    update();
+}
+
+void VectorPictureItem::focusOutEvent(QFocusEvent *event)
+{
+    QGraphicsItem::focusOutEvent(event);
+    update();
 }
 
 void VectorPictureItem::paintCached(QPainter *painter)

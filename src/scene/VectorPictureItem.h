@@ -32,6 +32,11 @@ public:
     // resolution when that is finer.
     QImage toImage() const;
 
+protected:
+    // Focus is how a search hit shows: it lasts until the user clicks elsewhere.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
     void paintCached(QPainter *painter);
 

@@ -783,10 +783,12 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
     goToPage(pageIndex);
     chosenItem->setSelected(true);
     centerOn(chosenItem->sceneBoundingRect().center());
-    // A picture shows the hit by its selection; text also selects its characters.
+    // A picture shows the hit while it has focus; text selects its characters.
     QGraphicsTextItem *chosen = asTextItem(chosenItem);
-    if (!chosen)
+    if (!chosen) {
+        chosenItem->setFocus(Qt::OtherFocusReason);
         return;
+    }
     QTextCursor cursor = chosen->textCursor();
     cursor.select(QTextCursor::Document);
     chosen->setTextCursor(cursor);
