@@ -64,18 +64,21 @@ struct DcState
 class Player
 {
 public:
+    // libuemf reads a record's fixed fields without knowing its size; the
+    // zeros after the data keep a short last record's reads inside our copy.
     explicit Player(const QByteArray &data)
-        : m_data(data)
+        : m_data(data + QByteArray(64, '\0'))
+        , m_size(data.size())
     {
     }
 
     QSharedPointer<const VisioVectorPicture> run(QString *error)
     {
         const char *begin = m_data.constData();
-        const char *end = begin + m_data.size();
+        const char *end = begin + m_size;
         const char *at = begin;
         QRectF placeable;
-        if (m_data.size() >= 22 && qFromLittleEndian<quint32>(at) == kPlaceableKey) {
+        if (m_size >= 22 && qFromLittleEndian<quint32>(at) == kPlaceableKey) {
             const auto s16 = [at](int o) { return qFromLittleEndian<qint16>(at + o); };
             placeable = QRectF(QPointF(s16(6), s16(8)), QPointF(s16(10), s16(12))).normalized();
             at += 22;
@@ -611,6 +614,10 @@ private:
             break;
         }
         case U_WMR_TEXTOUT: {
+            // The position follows the string: check the length first.
+            const qint16 claimed = qFromLittleEndian<qint16>(rec + 6);
+            if (claimed <= 0 || 8 + ((size_t(claimed) + 1) & ~size_t(1)) + 4 > size)
+                break;
             U_POINT16 dst;
             int16_t length = 0;
             const char *text = nullptr;
@@ -665,7 +672,8 @@ private:
         }
     }
 
-    const QByteArray &m_data;
+    const QByteArray m_data;
+    const qsizetype m_size;
     QPicture m_picture;
     QPainter m_painter;
     DcState m_state;
