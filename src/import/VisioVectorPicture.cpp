@@ -3,6 +3,7 @@
 #include "VisioPictureConversion.h"
 #include "VisioSvgRepair.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -19,6 +20,10 @@ QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromSvg(const QByte
     picture->m_svg = std::make_unique<QSvgRenderer>(repaired);
     if (!picture->m_svg->isValid())
         return {};
+    // Documents may load on a worker thread; the scene that paints and
+    // finally deletes the renderer lives on the application's thread.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        picture->m_svg->moveToThread(app->thread());
     const QSize own = picture->m_svg->defaultSize();
     picture->m_bounds = own.isEmpty() ? QRectF(QPointF(), picture->m_svg->viewBoxF().size())
                                       : QRectF(QPointF(), QSizeF(own));
