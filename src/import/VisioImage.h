@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VisioVectorPicture.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QRectF>
@@ -10,6 +12,8 @@ struct VisioImage
 {
     QString id;
     QImage image;
+    // Set instead of image for pictures kept as vectors (EMF, WMF, objects).
+    QSharedPointer<const VisioVectorPicture> vector;
     QRectF rect = QRectF(0, 0, 0, 0); // inches
     QString layer;
     int zIndex = 0;

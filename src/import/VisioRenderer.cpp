@@ -2,6 +2,7 @@
 
 #include "VisioImage.h"
 #include "VisioPictureConversion.h"
+#include "VisioPictureLoader.h"
 #include "VisioUtils.h"
 
 #include "LogCategories.h"
@@ -819,16 +820,15 @@ void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
         return;
     }
 
-    // Pictures are rasterised at 96 pixels per inch, within the raster limits.
-    const QSize targetSize =
-        capRasterSize(QSizeF(placement.width() * 96.0, placement.height() * 96.0));
-    QImage image;
-    if (!VisioImage::loadFromBase64(data, format, image, targetSize)) {
-        qCWarning(lcImport) << "Failed to load image:" << mime;
+    QString error;
+    if (!VisioPictureLoader::load(data, format, placement.size(), record, &error)) {
+        if (error.isEmpty())
+            qCWarning(lcImport) << "Failed to load image:" << mime;
+        else
+            qCWarning(lcImport) << "Failed to load image:" << mime << "-" << qPrintable(error);
         return;
     }
 
-    record.image = image;
     record.rect = placement;
     record.layer = currentState.currentLayer;
     record.zIndex = takeZIndex();

@@ -1,6 +1,7 @@
 #include "VisioSceneBuilder.h"
 
 #include "SelectableTextItem.h"
+#include "VectorPictureItem.h"
 #include "VisioDocumentModel.h"
 #include "VisioUtils.h"
 
@@ -223,6 +224,13 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     for (const VisioImage &image : page.images) {
         if (onHiddenLayer(image.layer, layers))
             continue;
+        if (image.vector) {
+            if (QGraphicsItem *item = createVectorPictureItem(image, dpi)) {
+                item->setPos(item->pos() + offset);
+                group->addToGroup(item);
+            }
+            continue;
+        }
         QGraphicsPixmapItem *item = createImageItem(image, dpi);
         item->setZValue(image.zIndex);
         item->setPos(item->pos() + offset);
@@ -457,6 +465,18 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
 }
 
 } // namespace
+
+QGraphicsItem *VisioSceneBuilder::createVectorPictureItem(const VisioImage &image, double dpi)
+{
+    const QRectF box(image.rect.x() * dpi, image.rect.y() * dpi, image.rect.width() * dpi,
+                     image.rect.height() * dpi);
+    if (!image.vector || !isFiniteRect(box) || !(box.width() > 0) || !(box.height() > 0))
+        return nullptr;
+    auto *item = new VectorPictureItem(image.vector, box.size());
+    item->setPos(box.topLeft());
+    item->setZValue(image.zIndex);
+    return item;
+}
 
 QGraphicsPixmapItem *VisioSceneBuilder::createImageItem(const VisioImage &image, double dpi)
 {

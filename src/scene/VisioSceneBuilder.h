@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QRectF>
 
+class QGraphicsItem;
 class QGraphicsItemGroup;
 class QGraphicsPathItem;
 class QGraphicsPixmapItem;
@@ -45,6 +46,8 @@ public:
     static SelectableTextItem *createTextItem(const VisioText &text, double dpi);
     // Never null; a null picture gives an item that shows nothing.
     static QGraphicsPixmapItem *createImageItem(const VisioImage &image, double dpi);
+    // For a picture kept as vectors; null when its box is empty or not finite.
+    static QGraphicsItem *createVectorPictureItem(const VisioImage &image, double dpi);
 
     // Gap between stacked pages, in inches.
     static constexpr double pageGapInches = 0.5;

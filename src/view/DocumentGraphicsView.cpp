@@ -1,5 +1,7 @@
 #include "DocumentGraphicsView.h"
 
+#include "VectorPictureItem.h"
+
 #include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QGraphicsTextItem>
@@ -68,6 +70,16 @@ private:
     QList<QGraphicsItemGroup *> m_groups;
     QList<bool> m_wasVisible;
 };
+
+// The text a search looks at: a text item's, or the words a picture draws.
+QString searchableText(QGraphicsItem *item)
+{
+    if (QGraphicsTextItem *textItem = asTextItem(item))
+        return textItem->toPlainText();
+    if (item && item->type() == VectorPictureItem::Type)
+        return static_cast<VectorPictureItem *>(item)->text();
+    return QString();
+}
 
 } // namespace
 
@@ -795,11 +807,8 @@ QList<SearchResult> DocumentGraphicsView::searchText(const QString &query)
             continue;
         const QList<QGraphicsItem *> children = group->childItems();
         for (QGraphicsItem *child : children) {
-            QGraphicsTextItem *textItem = asTextItem(child);
-            if (!textItem)
-                continue;
-            const QString text = textItem->toPlainText();
-            if (text.indexOf(query, 0, Qt::CaseInsensitive) >= 0)
+            const QString text = searchableText(child);
+            if (!text.isEmpty() && text.indexOf(query, 0, Qt::CaseInsensitive) >= 0)
                 results.append(SearchResult{page, text});
         }
     }
@@ -815,12 +824,12 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
         return;
 
     const QString wanted = text.trimmed();
-    QList<QGraphicsTextItem *> candidates;
+    QList<QGraphicsItem *> candidates;
     const QList<QGraphicsItem *> children = group->childItems();
     for (QGraphicsItem *child : children) {
-        QGraphicsTextItem *textItem = asTextItem(child);
-        if (textItem && textItem->toPlainText().trimmed() == wanted)
-            candidates.append(textItem);
+        const QString candidate = searchableText(child);
+        if (!candidate.isEmpty() && candidate.trimmed() == wanted)
+            candidates.append(child);
     }
     if (candidates.isEmpty()) {
         goToPage(pageIndex);
@@ -829,14 +838,20 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
 
     const int next = m_searchMatchIndex + 1;
     m_searchMatchIndex = next >= 0 && next < candidates.size() ? next : 0;
-    QGraphicsTextItem *chosen = candidates.at(m_searchMatchIndex);
+    QGraphicsItem *chosenItem = candidates.at(m_searchMatchIndex);
 
     if (scene())
         scene()->clearSelection();
     // Go first: a page hidden by single-page display cannot take selection or focus.
     goToPage(pageIndex);
-    chosen->setSelected(true);
-    centerOn(chosen->sceneBoundingRect().center());
+    chosenItem->setSelected(true);
+    centerOn(chosenItem->sceneBoundingRect().center());
+    // A picture shows the hit while it has focus; text selects its characters.
+    QGraphicsTextItem *chosen = asTextItem(chosenItem);
+    if (!chosen) {
+        chosenItem->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     QTextCursor cursor = chosen->textCursor();
     cursor.select(QTextCursor::Document);
     chosen->setTextCursor(cursor);

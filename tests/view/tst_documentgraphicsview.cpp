@@ -1,7 +1,9 @@
 #include "DocumentGraphicsView.h"
 #include "HandBuiltDocument.h"
+#include "VectorPictureItem.h"
 
 #include <QApplication>
+#include <QPicture>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -494,16 +496,26 @@ void TestDocumentGraphicsView::searchMatchesCaseInsensitivelyOncePerItem()
     auto *nested = new QGraphicsTextItem(QStringLiteral("abc nested"), outer); // not a page child
     Q_UNUSED(nested);
     doc.addText(2, QStringLiteral("last Abc"), QPointF(10, 200));
+    // Words drawn inside a picture are found too, and the hit focuses the picture.
+    auto *picture = new VectorPictureItem(
+        VisioVectorPicture::fromPicture(QPicture(), QRectF(0, 0, 10, 10),
+                                        {QStringLiteral("Abc"), QStringLiteral("inside")}),
+        QSizeF(50, 50));
+    doc.groups[0]->addToGroup(picture);
     auto view = makeView(doc);
 
     const QList<SearchResult> results = view->searchText(QStringLiteral("abc"));
-    QCOMPARE(results.size(), 3);
-    QCOMPARE(results[0].pageIndex, 1);
-    QCOMPARE(results[0].text, QStringLiteral("xABCx"));
+    QCOMPARE(results.size(), 4);
+    QCOMPARE(results[0].pageIndex, 0);
+    QCOMPARE(results[0].text, QStringLiteral("Abc inside"));
     QCOMPARE(results[1].pageIndex, 1);
-    QCOMPARE(results[1].text, QStringLiteral("abc abc abc"));
-    QCOMPARE(results[2].pageIndex, 2);
-    QCOMPARE(results[2].text, QStringLiteral("last Abc"));
+    QCOMPARE(results[1].text, QStringLiteral("xABCx"));
+    QCOMPARE(results[2].pageIndex, 1);
+    QCOMPARE(results[2].text, QStringLiteral("abc abc abc"));
+    QCOMPARE(results[3].pageIndex, 2);
+    QCOMPARE(results[3].text, QStringLiteral("last Abc"));
+    view->highlightAndGoToItem(0, results[0].text);
+    QCOMPARE(picture->scene()->focusItem(), picture);
 
     QVERIFY(view->searchText(QString()).isEmpty());
     QVERIFY(view->searchText(QStringLiteral("zzz")).isEmpty());

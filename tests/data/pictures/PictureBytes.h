@@ -1,0 +1,285 @@
+#pragma once
+
+// Small EMF, WMF and compound files written byte by byte for the picture
+// tests. Sizes are in the formats' own units.
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QtEndian>
+
+namespace PictureBytes {
+
+inline void u16(QByteArray &out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+inline void u32(QByteArray &out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+inline void emfRecord(QByteArray &out, quint32 type, const QByteArray &body)
+{
+    u32(out, type);
+    u32(out, quint32(8 + body.size()));
+    out.append(body);
+}
+
+// An EMF of w x h device pixels: a filled rectangle over its left half, the
+// given text (if any) at the top right, and a comment padding it to at least
+// minSize bytes. records overrides the header's record count when not 0.
+inline QByteArray emf(int w, int h, const QString &text = QString(), int minSize = 0,
+                      quint32 records = 0)
+{
+    QByteArray body;
+    // EMR_CREATEBRUSHINDIRECT (39): handle 1, solid blue.
+    QByteArray brush;
+    u32(brush, 1);
+    u32(brush, 0);
+    u32(brush, 0x00FF0000);
+    u32(brush, 0);
+    emfRecord(body, 39, brush);
+    QByteArray select;
+    u32(select, 1);
+    emfRecord(body, 37, select); // EMR_SELECTOBJECT
+    QByteArray rect;
+    for (quint32 v : {0u, 0u, quint32(w / 2), quint32(h)})
+        u32(rect, v);
+    emfRecord(body, 43, rect); // EMR_RECTANGLE
+    if (!text.isEmpty()) {
+        // EMR_EXTCREATEFONTINDIRECTW (82), handle 2: height h/4, "Arial".
+        QByteArray font;
+        u32(font, 2);
+        u32(font, quint32(-(h / 4)));
+        for (int i = 0; i < 3; ++i)
+            u32(font, 0);
+        u32(font, 400);
+        u32(font, 0);
+        u32(font, 0);
+        QByteArray face(64, '\0');
+        const QString name = QStringLiteral("Arial");
+        for (int i = 0; i < name.size(); ++i)
+            face[2 * i] = name.at(i).toLatin1();
+        font.append(face);
+        emfRecord(body, 82, font);
+        QByteArray selectFont;
+        u32(selectFont, 2);
+        emfRecord(body, 37, selectFont);
+        // EMR_EXTTEXTOUTW (84).
+        QByteArray out;
+        for (quint32 v : {0u, 0u, quint32(w), quint32(h)})
+            u32(out, v); // bounds
+        u32(out, 1); // GM_COMPATIBLE
+        u32(out, 0);
+        u32(out, 0);
+        u32(out, quint32(w / 2 + 2)); // reference point
+        u32(out, quint32(h / 2));
+        u32(out, quint32(text.size()));
+        u32(out, 76); // string offset from the record start
+        u32(out, 0);  // options
+        for (quint32 v : {0u, 0u, quint32(-1), quint32(-1)})
+            u32(out, v);
+        u32(out, 0); // no spacing array
+        for (QChar c : text)
+            u16(out, c.unicode());
+        if (text.size() % 2)
+            u16(out, 0);
+        emfRecord(body, 84, out);
+    }
+    const int fixed = 88 + body.size() + 20;
+    if (minSize > fixed) {
+        const int pad = ((minSize - fixed + 3) / 4) * 4;
+        QByteArray comment;
+        u32(comment, quint32(pad - 12));
+        comment.append(QByteArray(pad - 12, 'x'));
+        emfRecord(body, 70, comment); // EMR_COMMENT
+    }
+
+    QByteArray header;
+    for (quint32 v : {0u, 0u, quint32(w), quint32(h)})
+        u32(header, v); // bounds, device units
+    for (quint32 v : {0u, 0u, quint32(w * 2540 / 96), quint32(h * 2540 / 96)})
+        u32(header, v); // frame, 0.01 mm
+    u32(header, 0x464D4520);
+    u32(header, 0x00010000);
+    const quint32 total = quint32(88 + body.size() + 20);
+    u32(header, total);
+    u32(header, records); // counted below unless given
+    u16(header, 3); // handles
+    u16(header, 0);
+    u32(header, 0);
+    u32(header, 0);
+    u32(header, 0);
+    u32(header, 96 * 10); // device size, pixels: 10 in
+    u32(header, 96 * 10);
+    u32(header, 254); // and millimetres
+    u32(header, 254);
+    QByteArray result;
+    emfRecord(result, 1, header);
+    result.append(body);
+    QByteArray eof;
+    u32(eof, 0);
+    u32(eof, 16);
+    u32(eof, 20);
+    emfRecord(result, 14, eof);
+    if (!records) {
+        // Count the records for the header.
+        quint32 count = 0;
+        for (int at = 0; at + 8 <= result.size(); ++count)
+            at += int(qFromLittleEndian<quint32>(result.constData() + at + 4));
+        qToLittleEndian(count, result.data() + 52);
+    }
+    return result;
+}
+
+inline void wmfRecord(QByteArray &out, quint16 function, const QList<quint16> &params,
+                      const QByteArray &extra = QByteArray())
+{
+    u32(out, quint32(3 + params.size() + extra.size() / 2));
+    u16(out, function);
+    for (quint16 p : params)
+        u16(out, p);
+    out.append(extra);
+}
+
+// A WMF over a 1000 x 500 window: a red rectangle over the left half and
+// the given word in black at the right. recordSize0 adds a record that
+// claims a size of 0 before the rectangle.
+inline QByteArray wmf(const QByteArray &word, bool recordSize0 = false)
+{
+    QByteArray records;
+    wmfRecord(records, 0x020B, {0, 0});     // SETWINDOWORG (y, x)
+    wmfRecord(records, 0x020C, {500, 1000}); // SETWINDOWEXT (y, x)
+    wmfRecord(records, 0x02FC, {0, 0x00FF, 0x0000, 0}); // CREATEBRUSHINDIRECT solid red
+    wmfRecord(records, 0x012D, {0});        // SELECTOBJECT 0
+    if (recordSize0) {
+        u32(records, 0);
+        u16(records, 0x041B);
+    }
+    wmfRecord(records, 0x041B, {500, 500, 0, 0}); // RECTANGLE (bottom, right, top, left)
+    QByteArray face("Arial");
+    face.append(QByteArray(32 - face.size(), '\0'));
+    QByteArray fontRecord;
+    fontRecord.append(face);
+    wmfRecord(records, 0x02FB, {quint16(-150), 0, 0, 0, 400, 0, 0, 0, 0}, fontRecord);
+    wmfRecord(records, 0x012D, {1});        // SELECTOBJECT 1
+    QByteArray text = word;
+    if (text.size() % 2)
+        text.append('\0');
+    QByteArray textOut;
+    u16(textOut, quint16(word.size()));
+    textOut.append(text);
+    u16(textOut, 200); // y
+    u16(textOut, 600); // x
+    wmfRecord(records, 0x0521, {}, textOut); // TEXTOUT
+    wmfRecord(records, 0x0000, {});          // EOF
+
+    QByteArray out;
+    u16(out, 1);  // memory metafile
+    u16(out, 9);  // header words
+    u16(out, 0x0300);
+    u32(out, quint32((18 + records.size()) / 2));
+    u16(out, 2);  // objects
+    u32(out, 64);
+    u16(out, 0);
+    out.append(records);
+    return out;
+}
+
+// A compound file (512-byte sectors, no mini stream: streams are padded to
+// 4096 bytes) holding the given streams. cycle makes the first stream's
+// sector chain point back at itself.
+inline QByteArray compoundFile(const QList<QPair<QString, QByteArray>> &streams, bool cycle = false)
+{
+    constexpr quint32 endOfChain = 0xFFFFFFFE;
+    constexpr quint32 free = 0xFFFFFFFF;
+    QList<QByteArray> data;
+    for (const auto &s : streams) {
+        QByteArray d = s.second;
+        if (d.size() < 4096)
+            d.append(QByteArray(4096 - d.size(), '\0'));
+        data.append(d);
+    }
+    QList<quint32> fat{0xFFFFFFFD, endOfChain};
+    QList<quint32> starts;
+    for (const QByteArray &d : data) {
+        const quint32 start = quint32(fat.size());
+        starts.append(start);
+        const int sectors = (d.size() + 511) / 512;
+        for (int i = 0; i < sectors; ++i)
+            fat.append(i + 1 < sectors ? start + i + 1 : endOfChain);
+        if (cycle && starts.size() == 1)
+            fat[start + sectors - 1] = start;
+    }
+    while (fat.size() < 128)
+        fat.append(free);
+
+    QByteArray out;
+    out.append(QByteArray::fromHex("D0CF11E0A1B11AE1"));
+    out.append(16, '\0');
+    u16(out, 0x3E);
+    u16(out, 3);
+    u16(out, 0xFFFE);
+    u16(out, 9);
+    u16(out, 6);
+    out.append(6, '\0');
+    u32(out, 0); // directory sectors (version 3)
+    u32(out, 1); // FAT sectors
+    u32(out, 1); // first directory sector
+    u32(out, 0);
+    u32(out, 4096);
+    u32(out, endOfChain); // no mini FAT
+    u32(out, 0);
+    u32(out, endOfChain); // no DIFAT sectors
+    u32(out, 0);
+    u32(out, 0); // the FAT is sector 0
+    for (int i = 1; i < 109; ++i)
+        u32(out, free);
+
+    for (quint32 v : fat)
+        u32(out, v);
+
+    auto entry = [](const QString &name, quint8 type, quint32 child, quint32 right, quint32 start,
+                    quint32 size) {
+        QByteArray e;
+        QByteArray n(64, '\0');
+        for (int i = 0; i < name.size() && i < 31; ++i)
+            qToLittleEndian<quint16>(name.at(i).unicode(), n.data() + 2 * i);
+        e.append(n);
+        u16(e, quint16(2 * (name.size() + 1)));
+        e.append(char(type));
+        e.append(char(1)); // black
+        u32(e, 0xFFFFFFFF); // left
+        u32(e, right);
+        u32(e, child);
+        e.append(16 + 4 + 16, '\0'); // class, state, times
+        u32(e, start);
+        u32(e, size);
+        u32(e, 0);
+        return e;
+    };
+    QByteArray directory = entry(QStringLiteral("Root Entry"), 5,
+                                 streams.isEmpty() ? 0xFFFFFFFF : 1, 0xFFFFFFFF, endOfChain, 0);
+    for (int i = 0; i < streams.size(); ++i) {
+        const quint32 right = i + 1 < streams.size() ? quint32(i + 2) : 0xFFFFFFFF;
+        directory.append(entry(streams.at(i).first, 2, 0xFFFFFFFF, right, starts.at(i),
+                               quint32(streams.at(i).second.size() < 4096 ? 4096 : streams.at(i).second.size())));
+    }
+    directory.resize(512, '\0');
+    out.append(directory);
+    for (const QByteArray &d : data) {
+        out.append(d);
+        if (d.size() % 512)
+            out.append(QByteArray(512 - d.size() % 512, '\0'));
+    }
+    return out;
+}
+
+} // namespace PictureBytes

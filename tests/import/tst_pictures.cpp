@@ -1,0 +1,232 @@
+#include "VisioOleObject.h"
+#include "VisioPictureConversion.h"
+#include "VisioPictureLoader.h"
+#include "VisioImage.h"
+#include "VisioSvgRepair.h"
+#include "VisioVectorPicture.h"
+#include "VisioWmfPlayer.h"
+
+#include "../data/pictures/PictureBytes.h"
+
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QtTest>
+
+#include <functional>
+
+using namespace PictureBytes;
+
+namespace {
+
+QByteArray pngBytes(int w, int h)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+int countPixels(const QImage &image, const std::function<bool(QColor)> &match)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += match(image.pixelColor(x, y)) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void largeEmfStaysVector();
+    void repairedSvgRenders();
+    void wmfDrawsShapesAndText();
+    void embeddedObjects();
+    void hostileInput_data();
+    void hostileInput();
+};
+
+void TestPictures::largeEmfStaysVector()
+{
+    // Far beyond the old in-process limit of 50,000 bytes.
+    const QByteArray big = emf(200, 100, QStringLiteral("Rack"), 600 * 1024);
+    QVERIFY(big.size() >= 600 * 1024);
+    VisioImage record;
+    QString error;
+    QVERIFY2(VisioPictureLoader::load(big, QStringLiteral("x-emf"), QSizeF(2, 1), record, &error),
+             qPrintable(error));
+    QVERIFY(record.vector);
+    QVERIFY(record.image.isNull());
+    QCOMPARE(record.vector->texts(), QStringList(QStringLiteral("Rack")));
+    // Drawn: blue on the left half, white on the right.
+    const QImage image = record.vector->toImage(QSize(200, 100));
+    QCOMPARE(image.pixelColor(50, 50), QColor(Qt::blue));
+    QCOMPARE(image.pixelColor(190, 95), QColor(Qt::white));
+}
+
+void TestPictures::repairedSvgRenders()
+{
+    const QByteArray broken =
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10'>"
+        "<defs><clipPath id='a'><rect width='10' height='10'/></clipPath>"
+        "<clipPath id='b'><rect width='2' height='2'/></clipPath></defs>"
+        "<rect width='20' height='10' fill='#ff0000' clip-path='url(#a)' clip-path='url(#b)' "
+        "fill='#0000ff'/>"
+        "<text x='12' y='8' font-size='4'><![CDATA[R&D]]></text>"
+        "<text x='12' y='4' font-size='4'>A & B \x01&amp; C</text></svg>";
+    QVERIFY(!QSvgRenderer(broken).isValid());
+
+    QList<VisioSvgRepair::TextRun> texts;
+    const QByteArray repaired = VisioSvgRepair::repair(broken, &texts);
+    QSvgRenderer renderer(repaired);
+    QVERIFY(renderer.isValid());
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts[0].text, QStringLiteral("R&D"));
+    QCOMPARE(texts[1].text, QStringLiteral("A & B & C"));
+
+    // Of a repeated attribute the first one is kept.
+    QImage image(20, 10, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(0, 0, 20, 10));
+    painter.end();
+    QCOMPARE(image.pixelColor(1, 9), QColor(Qt::red));
+
+    // Truncated output is closed off instead of refused.
+    QVERIFY(QSvgRenderer(VisioSvgRepair::repair(broken.left(broken.indexOf("<text")) + "</svg>"))
+                .isValid());
+}
+
+void TestPictures::wmfDrawsShapesAndText()
+{
+    const QByteArray data = wmf("Hello");
+    QVERIFY(VisioWmfPlayer::looksLikeWmf(data));
+    QString error;
+    const auto picture = VisioWmfPlayer::play(data, &error);
+    QVERIFY2(picture, qPrintable(error));
+    QCOMPARE(picture->size(), QSizeF(1000, 500));
+    QCOMPARE(picture->texts(), QStringList(QStringLiteral("Hello")));
+
+    const QImage image = picture->toImage(QSize(400, 200));
+    QCOMPARE(image.pixelColor(100, 100), QColor(Qt::red));
+    // The word: dark pixels in the right half only.
+    const QImage right = image.copy(200, 0, 200, 200);
+    QVERIFY(countPixels(right, [](QColor c) { return c.lightness() < 100; }) > 20);
+    QCOMPARE(countPixels(image.copy(10, 10, 180, 180), [](QColor c) { return c.lightness() < 60; }),
+             0);
+}
+
+void TestPictures::embeddedObjects()
+{
+    // A package holding a PNG shows the PNG.
+    const QByteArray png = pngBytes(30, 20);
+    QByteArray native;
+    u32(native, quint32(png.size()));
+    native.append(png);
+    VisioOleObject object = VisioOleObject::read(
+        compoundFile({{QStringLiteral("\x01Ole10Native"), native}}), QSizeF(1, 1));
+    QVERIFY(!object.placeholder);
+    QCOMPARE(object.image.size(), QSize(30, 20));
+    QCOMPARE(object.image.pixelColor(5, 5), QColor(Qt::green));
+
+    // A stored presentation wins over the native data: here a WMF.
+    QByteArray pres;
+    for (quint32 v : {0xFFFFFFFFu, 3u, 4u, 1u, 0xFFFFFFFFu, 0u, 0u, 2540u, 1270u})
+        u32(pres, v);
+    const QByteArray metafile = wmf("Sheet");
+    u32(pres, quint32(metafile.size()));
+    pres.append(metafile);
+    object = VisioOleObject::read(compoundFile({{QStringLiteral("\x02OlePres000"), pres},
+                                                {QStringLiteral("\x01Ole10Native"), native}}),
+                                  QSizeF(1, 1));
+    QVERIFY(object.vector);
+    QCOMPARE(object.vector->texts(), QStringList(QStringLiteral("Sheet")));
+
+    // Nothing drawable: a placeholder of the object's size naming its kind.
+    QByteArray compObj(28, '\0');
+    const QByteArray kind("Microsoft Word Document");
+    u32(compObj, quint32(kind.size() + 1));
+    compObj.append(kind);
+    compObj.append('\0');
+    object = VisioOleObject::read(compoundFile({{QStringLiteral("\x01" "CompObj"), compObj}}),
+                                  QSizeF(2, 1));
+    QVERIFY(object.placeholder);
+    QCOMPARE(object.kind, QString::fromLatin1(kind));
+    QVERIFY(object.vector);
+    QCOMPARE(object.vector->size(), QSizeF(192, 96));
+    QVERIFY(object.vector->texts().contains(QString::fromLatin1(kind)));
+}
+
+void TestPictures::hostileInput_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("shows");
+
+    QTest::newRow("EMF claiming 2^31 records") << "emf" << emf(50, 50, QString(), 0, 0x80000000u)
+                                               << true;
+    QByteArray hugeFrame = emf(50, 50);
+    for (int offset : {16, 20, 32, 36}) // bounds and frame: about 10^9 pixels a side
+        qToLittleEndian<quint32>(offset < 24 ? 1000000000u : 2000000000u, hugeFrame.data() + offset);
+    QTest::newRow("EMF with a 10^9-pixel frame") << "emf" << hugeFrame << true;
+    QByteArray negative = emf(50, 50);
+    qToLittleEndian<qint32>(-500, negative.data() + 16);
+    qToLittleEndian<qint32>(-500, negative.data() + 20);
+    QTest::newRow("EMF of negative size") << "emf" << negative << true;
+    QByteArray truncated = emf(50, 50).left(120);
+    QTest::newRow("EMF cut inside a record") << "emf" << truncated << true;
+    QTest::newRow("WMF with a record size of 0") << "wmf" << wmf("Zero", true) << false;
+    QTest::newRow("ink that is not WMF") << "wmf" << QByteArray(300, '\x07') << false;
+    QByteArray native;
+    u32(native, 0x7FFFFFF0u); // far more than the stream holds
+    native.append(pngBytes(4, 4));
+    QTest::newRow("package claiming more than it holds")
+        << "ole" << compoundFile({{QStringLiteral("\x01Ole10Native"), native}}) << true;
+    QTest::newRow("compound file with a sector cycle")
+        << "ole" << compoundFile({{QStringLiteral("\x01Ole10Native"), native}}, true) << true;
+    QByteArray dib;
+    for (quint32 v : {40u, 4u, 0x80000000u})
+        u32(dib, v);
+    u16(dib, 1);
+    u16(dib, 24);
+    dib.append(QByteArray(24 + 64, '\0'));
+    QByteArray dibPres;
+    for (quint32 v : {0xFFFFFFFFu, 8u, 4u, 1u, 0xFFFFFFFFu, 0u, 0u, 100u, 100u})
+        u32(dibPres, v);
+    u32(dibPres, quint32(dib.size()));
+    dibPres.append(dib);
+    QTest::newRow("DIB of height -2^31")
+        << "ole" << compoundFile({{QStringLiteral("\x02OlePres000"), dibPres}}) << true;
+}
+
+// Each draws what it can, or nothing, and returns promptly.
+void TestPictures::hostileInput()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, shows);
+    QElapsedTimer timer;
+    timer.start();
+    VisioImage record;
+    QString error;
+    const bool loaded = VisioPictureLoader::load(data, format, QSizeF(1, 1), record, &error);
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(loaded, shows);
+    if (!loaded)
+        QVERIFY(!error.isEmpty());
+    if (record.vector)
+        record.vector->toImage(QSize(64, 64));
+    QVERIFY(imageFromDib(QByteArray::fromHex("28000000040000000000008001001800")).isNull());
+}
+
+QTEST_MAIN(TestPictures)
+#include "tst_pictures.moc"
