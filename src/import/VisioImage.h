@@ -14,6 +14,8 @@ struct VisioImage
     QImage image;
     // Set instead of image for pictures kept as vectors (EMF, WMF, objects).
     QSharedPointer<const VisioVectorPicture> vector;
+    // A stand-in for an object with nothing drawable: shown, never extracted.
+    bool placeholder = false;
     QRectF rect = QRectF(0, 0, 0, 0); // inches
     QString layer;
     int zIndex = 0;

@@ -35,6 +35,7 @@ bool VisioPictureLoader::load(const QByteArray &data, const QString &format, con
             return false;
         record.image = object.image;
         record.vector = object.vector;
+        record.placeholder = object.placeholder;
         return true;
     }
 

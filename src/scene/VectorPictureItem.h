@@ -31,6 +31,9 @@ public:
     // A raster for saving: one pixel per scene unit, or the picture's own
     // resolution when that is finer.
     QImage toImage() const;
+    // Stand-ins for objects with nothing drawable are not pictures to save.
+    void setPlaceholder(bool placeholder) { m_placeholder = placeholder; }
+    bool isPlaceholder() const { return m_placeholder; }
 
 protected:
     // Focus is how a search hit shows: it lasts until the user clicks elsewhere.
@@ -43,4 +46,5 @@ private:
     QSharedPointer<const VisioVectorPicture> m_picture;
     QSizeF m_size;
     QString m_cacheKey;
+    bool m_placeholder = false;
 };

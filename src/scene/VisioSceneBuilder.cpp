@@ -473,6 +473,7 @@ QGraphicsItem *VisioSceneBuilder::createVectorPictureItem(const VisioImage &imag
     if (!image.vector || !isFiniteRect(box) || !(box.width() > 0) || !(box.height() > 0))
         return nullptr;
     auto *item = new VectorPictureItem(image.vector, box.size());
+    item->setPlaceholder(image.placeholder);
     item->setPos(box.topLeft());
     item->setZValue(image.zIndex);
     return item;

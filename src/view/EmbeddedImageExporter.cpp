@@ -2,6 +2,7 @@
 
 #include "Log.h"
 #include "LogStream.h"
+#include "VectorPictureItem.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,11 +22,24 @@ struct PagePicture
 
 } // namespace
 
-QPixmap EmbeddedImageExporter::extractableImage(const QGraphicsItem *item)
+bool EmbeddedImageExporter::hasExtractableImage(const QGraphicsItem *item)
 {
     if (const auto *pixmapItem = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item))
-        return pixmapItem->pixmap();
-    return QPixmap();
+        return !pixmapItem->pixmap().isNull();
+    if (item && item->type() == VectorPictureItem::Type) {
+        const auto *picture = static_cast<const VectorPictureItem *>(item);
+        return !picture->isPlaceholder() && picture->picture();
+    }
+    return false;
+}
+
+QImage EmbeddedImageExporter::extractableImage(const QGraphicsItem *item)
+{
+    if (!hasExtractableImage(item))
+        return QImage();
+    if (const auto *pixmapItem = qgraphicsitem_cast<const QGraphicsPixmapItem *>(item))
+        return pixmapItem->pixmap().toImage();
+    return static_cast<const VectorPictureItem *>(item)->toImage();
 }
 
 QString EmbeddedImageExporter::folderName(const QString &documentName)
@@ -65,7 +79,7 @@ EmbeddedImageExporter::Result EmbeddedImageExporter::exportAll(
         int number = 0;
         const QList<QGraphicsItem *> children = group->childItems();
         for (const QGraphicsItem *child : children) {
-            if (!extractableImage(child).isNull())
+            if (hasExtractableImage(child))
                 pictures.append({child, p, ++number});
         }
     }
@@ -95,7 +109,7 @@ EmbeddedImageExporter::Result EmbeddedImageExporter::exportAll(
         QSaveFile file(path);
         QImageWriter writer(&file, "png");
         const bool written = file.open(QIODevice::WriteOnly)
-                             && writer.write(extractableImage(picture.item).toImage()) && file.commit();
+                             && writer.write(extractableImage(picture.item)) && file.commit();
         if (written) {
             ++result.saved;
             result.writtenFiles.append(path);

@@ -3,7 +3,7 @@
 #include "DocumentPrinter.h"
 
 #include <QCoreApplication>
-#include <QPixmap>
+#include <QImage>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -34,9 +34,11 @@ public:
         QString errorText;
     };
 
-    // The picture an item of a page shows, or a null pixmap for items that
-    // are not pictures or show nothing.
-    static QPixmap extractableImage(const QGraphicsItem *item);
+    // Whether an item of a page is a picture worth saving. Cheap: nothing is drawn.
+    static bool hasExtractableImage(const QGraphicsItem *item);
+    // The picture an item of a page shows, or a null image for items that
+    // are not pictures or show nothing. Vector pictures are drawn here.
+    static QImage extractableImage(const QGraphicsItem *item);
 
     // The folder for a document name without extension.
     static QString folderName(const QString &documentName);

@@ -1,5 +1,6 @@
 #include "EmbeddedImageExporter.h"
 #include "HandBuiltDocument.h"
+#include "VectorPictureItem.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,17 @@ QGraphicsPixmapItem *addPicture(HandBuiltDocument *doc, int page, const QColor &
         pixmap.fill(colour);
     }
     auto *item = new QGraphicsPixmapItem(pixmap);
+    doc->groups.at(page)->addToGroup(item);
+    return item;
+}
+
+VectorPictureItem *addVectorPicture(HandBuiltDocument *doc, int page, bool placeholder)
+{
+    const auto picture = VisioVectorPicture::fromSvg(
+        "<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10'>"
+        "<rect width='20' height='10' fill='#ff0000'/></svg>");
+    auto *item = new VectorPictureItem(picture, QSizeF(40, 20));
+    item->setPlaceholder(placeholder);
     doc->groups.at(page)->addToGroup(item);
     return item;
 }
@@ -50,16 +62,21 @@ void TestEmbeddedImageExporter::namesNumbersFailuresAndCancel()
     doc.addText(0, QStringLiteral("not a picture"));
     addPicture(&doc, 0, Qt::green);
     addPicture(&doc, 11, Qt::blue);
+    addVectorPicture(&doc, 1, true); // an object's stand-in is not a picture
+    addVectorPicture(&doc, 1, false);
 
     QTemporaryDir base;
     for (int pass = 0; pass < 2; ++pass) { // the second run replaces the files
         const Result result = EmbeddedImageExporter::exportAll(doc.groups, "plan", base.path());
         QCOMPARE(result.outcome, EmbeddedImageExporter::Exported);
-        QCOMPARE(result.saved, 3);
+        QCOMPARE(result.saved, 4);
         QCOMPARE(result.exportDir, QDir(base.path()).absoluteFilePath(QStringLiteral("plan")));
         QCOMPARE(filesIn(result.exportDir),
-                 (QStringList{"plan_P001_I01.png", "plan_P001_I02.png", "plan_P012_I01.png"}));
+                 (QStringList{"plan_P001_I01.png", "plan_P001_I02.png", "plan_P002_I01.png", "plan_P012_I01.png"}));
         QCOMPARE(QImage(result.exportDir + "/plan_P001_I02.png").pixelColor(0, 0), QColor(Qt::green));
+        const QImage drawn(result.exportDir + "/plan_P002_I01.png");
+        QVERIFY(drawn.width() >= 40);
+        QCOMPARE(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2), QColor(Qt::red));
     }
 
     QCOMPARE(EmbeddedImageExporter::imageFileName(QStringLiteral("plan"), 999, 100),
@@ -71,7 +88,7 @@ void TestEmbeddedImageExporter::namesNumbersFailuresAndCancel()
     QVERIFY(QDir(base.path()).mkpath(QStringLiteral("other/other_P001_I01.png")));
     Result result = EmbeddedImageExporter::exportAll(doc.groups, "other", base.path());
     QCOMPARE(result.outcome, EmbeddedImageExporter::Failed);
-    QCOMPARE(result.saved, 2);
+    QCOMPARE(result.saved, 3);
     QVERIFY2(result.errorText.contains(QLatin1String("other_P001_I01.png")), qPrintable(result.errorText));
 
     // Cancelling keeps what was written.
