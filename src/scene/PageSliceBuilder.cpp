@@ -1,0 +1,121 @@
+#include "PageSliceBuilder.h"
+
+#include "VisioSceneBuilder.h"
+
+#include <QElapsedTimer>
+#include <QGraphicsItemGroup>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QPen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+// Records built between two looks at the clock.
+constexpr int RecordsPerStep = 48;
+const QColor PlaceholderFill(250, 250, 250);
+const QColor PlaceholderOutline(225, 225, 225);
+} // namespace
+
+PageSliceBuilder::PageSliceBuilder(const VisioDocumentModel &model, double dpi, QObject *parent)
+    : QObject(parent)
+    , m_model(model)
+    , m_dpi(dpi)
+{
+    m_timer = new QTimer(this);
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(0);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        if (buildSlice(m_sliceMs))
+            m_timer->start();
+    });
+}
+
+PageSliceBuilder::~PageSliceBuilder()
+{
+    // The staging group belongs to the scene, which may already be gone.
+    if (m_scene && m_staging)
+        delete m_staging;
+}
+
+QGraphicsScene *PageSliceBuilder::createScene(QList<QRectF> *pageRects,
+                                              QList<QGraphicsItemGroup *> *pageGroups)
+{
+    if (m_scene)
+        return nullptr;
+    auto *scene = new QGraphicsScene();
+    m_scene = scene;
+    VisioSceneBuilder::addPageGroups(scene, m_model, &m_rects, &m_groups, m_dpi);
+    for (int i = 0; i < m_groups.size(); ++i) {
+        auto *placeholder = new QGraphicsRectItem(m_rects.at(i));
+        placeholder->setPen(QPen(PlaceholderOutline, 0));
+        placeholder->setBrush(PlaceholderFill);
+        placeholder->setAcceptedMouseButtons(Qt::NoButton);
+        m_groups.at(i)->addToGroup(placeholder);
+        m_placeholders.append(placeholder);
+    }
+    scene->setSceneRect(scene->itemsBoundingRect());
+    if (pageRects)
+        pageRects->append(m_rects);
+    if (pageGroups)
+        pageGroups->append(m_groups);
+    return scene;
+}
+
+bool PageSliceBuilder::buildSlice(int budgetMs)
+{
+    if (!m_scene) {
+        m_page = pageCount();
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (m_page < pageCount()) {
+        const VisioPage &page = m_model.pages.at(m_page);
+        if (!m_staging) {
+            // Built at the scene's origin, as buildScene() builds; the view
+            // may have moved and turned the page group meanwhile.
+            m_staging = new QGraphicsItemGroup();
+            m_staging->setVisible(false);
+            m_scene->addItem(m_staging);
+        }
+        const int total = VisioSceneBuilder::pageRecordCount(page);
+        const int end = std::min(total, m_record + RecordsPerStep);
+        VisioSceneBuilder::buildPageRecords(page, m_staging, m_rects.at(m_page).top(), m_dpi,
+                                            m_record, end);
+        m_record = end;
+        if (m_record >= total)
+            finishPage();
+        if (clock.elapsed() >= budgetMs)
+            break;
+    }
+    if (m_page < pageCount())
+        return true;
+    emit finished();
+    return false;
+}
+
+void PageSliceBuilder::finishPage()
+{
+    QGraphicsItemGroup *group = m_groups.at(m_page);
+    delete m_placeholders.at(m_page);
+    m_placeholders[m_page] = nullptr;
+    // childItems() lists by stacking order, so equal z values keep theirs.
+    const QList<QGraphicsItem *> items = m_staging->childItems();
+    for (QGraphicsItem *item : items)
+        item->setParentItem(group);
+    delete m_staging;
+    m_staging = nullptr;
+    const int built = m_page;
+    ++m_page;
+    m_record = 0;
+    emit pageBuilt(built);
+}
+
+void PageSliceBuilder::start(int sliceMs)
+{
+    m_sliceMs = std::max(1, sliceMs);
+    if (!isFinished())
+        m_timer->start();
+}
