@@ -3,6 +3,7 @@
 
 #include "AppConfig.h"
 #include "BrowserTabWidget.h"
+#include "DocumentLoadController.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
 #include "Log.h"
@@ -69,6 +70,18 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
     connect(ui->searchBox, &QLineEdit::editingFinished, this, &MainWindow::onSearchEditingFinished);
+
+    m_loader = new DocumentLoadController(ui->tabWidget, this);
+    connect(m_loader, &DocumentLoadController::tabOpened, this, [this](DocumentTabWidget *tab) {
+        // Files dropped onto a document open like files dropped on the start page.
+        tab->view()->installEventFilter(this);
+        tab->view()->viewport()->installEventFilter(this);
+        if (ui->stackedWidget->currentWidget() != ui->tabPage) {
+            ui->stackedWidget->setCurrentWidget(ui->tabPage);
+            setToolbarWidgetsEnabled(true);
+        }
+    });
+    connect(m_loader, &DocumentLoadController::loadFailed, this, &MainWindow::showOpenFailed);
 }
 
 MainWindow::~MainWindow()
@@ -108,35 +121,7 @@ void MainWindow::showOpenFailed()
 
 bool MainWindow::loadVisioFile(const QString &path)
 {
-    try {
-        const VisioImporter::Result result = VisioImporter::importFile(path);
-        switch (result.outcome) {
-        case VisioImporter::Unsupported:
-        case VisioImporter::ParseFailed:
-            showOpenFailed();
-            return false;
-        case VisioImporter::Empty:
-            // Logged by the importer; nothing to show.
-            return false;
-        case VisioImporter::Loaded:
-            break;
-        }
-        if (result.model.pages.isEmpty())
-            return false;
-
-        openDocument(result.model);
-        if (ui->stackedWidget->currentWidget() != ui->tabPage) {
-            ui->stackedWidget->setCurrentWidget(ui->tabPage);
-            setToolbarWidgetsEnabled(true);
-        }
-        return true;
-    } catch (const std::exception &e) {
-        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: " << QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: unexpected error.";
-    }
-    showOpenFailed();
-    return false;
+    return m_loader->open(path) != nullptr;
 }
 
 void MainWindow::openDocument(const VisioDocumentModel &model)

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class DocumentLoadController;
 class DocumentTabWidget;
 struct VisioDocumentModel;
 
@@ -20,8 +21,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Imports one file and, when it yields pages, opens it in a new current
-    // tab. Failures raise their own alert and leave the window as it was.
+    // Opens a new current tab for the file at once and reads it in the
+    // background. A failure later raises its own alert and takes the tab away.
     // Returns whether a tab was opened.
     bool loadVisioFile(const QString &path);
     void openDocument(const VisioDocumentModel &model);
@@ -68,4 +69,5 @@ private:
     bool isUnavailableToolbarWidget(const QWidget *widget) const;
 
     Ui::MainWindow *ui = nullptr;
+    DocumentLoadController *m_loader = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "DocumentTabWidget.h"
 
+#include "DocumentLoadingWidget.h"
 #include "NoDragFilter.h"
 #include "ThumbnailPanel.h"
 
@@ -60,10 +61,37 @@ DocumentTabWidget::~DocumentTabWidget()
     qCDebug(lcDocumentView) << "~~DocumentTabWidget";
 }
 
+void DocumentTabWidget::showLoading(const QString &fileName)
+{
+    if (m_loading)
+        return;
+    m_loading = new DocumentLoadingWidget(fileName, this);
+    connect(m_loading, &DocumentLoadingWidget::cancelRequested, this,
+            &DocumentTabWidget::loadCancelRequested);
+    m_splitter->hide();
+    layout()->addWidget(m_loading);
+}
+
+void DocumentTabWidget::setLoadProgress(double fraction)
+{
+    if (m_loading)
+        m_loading->setProgress(fraction);
+}
+
+void DocumentTabWidget::pageBuilt(int index)
+{
+    m_thumbnailPanel->refreshThumbnail(index);
+}
+
 void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene *scene,
                                          const QList<QRectF> &pageRects,
                                          const QList<QGraphicsItemGroup *> &pageGroups)
 {
+    if (m_loading) {
+        delete m_loading;
+        m_loading = nullptr;
+        m_splitter->show();
+    }
     m_view->setScene(scene);
     m_view->setPageRects(pageRects);
     m_view->setPageGroups(pageGroups);

@@ -275,6 +275,21 @@ void ThumbnailPanel::renderTick()
         m_renderTimer->stop();
 }
 
+void ThumbnailPanel::refreshThumbnail(int index)
+{
+    if (index < 0 || index >= m_thumbnails.size() || !m_scene)
+        return;
+    Thumbnail &thumbnail = m_thumbnails[index];
+    if (!thumbnail.rendered || thumbnail.size.isEmpty())
+        return;
+    thumbnail.rendered = false;
+    ++m_pendingCount;
+    m_nextPending = std::min(m_nextPending, index);
+    m_checkVisible = true;
+    if (!m_renderTimer->isActive())
+        m_renderTimer->start();
+}
+
 void ThumbnailPanel::renderAllThumbnails()
 {
     if (!m_scene)
