@@ -87,11 +87,6 @@ void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene
                                          const QList<QRectF> &pageRects,
                                          const QList<QGraphicsItemGroup *> &pageGroups)
 {
-    if (m_loading) {
-        delete m_loading;
-        m_loading = nullptr;
-        m_splitter->show();
-    }
     m_view->setScene(scene);
     m_view->setPageRects(pageRects);
     m_view->setPageGroups(pageGroups);
@@ -99,6 +94,14 @@ void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene
     m_view->setFileName(fileName.section(QLatin1Char('.'), 0, -2));
     m_thumbnailPanel->updateThumbnails(scene, pageRects, pageGroups);
     m_thumbnailPanel->setCurrentSelectIndex(0);
+    if (m_loading) {
+        delete m_loading;
+        m_loading = nullptr;
+        // Sized before it shows, so that the view's first scroll to page 1
+        // sees its real viewport.
+        m_splitter->setGeometry(contentsRect());
+        m_splitter->show();
+    }
 }
 
 void DocumentTabWidget::setViewMode(DocumentGraphicsView::ViewMode mode)
