@@ -1,5 +1,6 @@
 #include "BrowserTabWidget.h"
 #include "CommandLineFiles.h"
+#include "DocumentLoadController.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
 #include "MainWindow.h"
@@ -59,6 +60,8 @@ private:
     QString copySample(const QString &name) const;
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QStringList tabTitles() const;
+    // Files open in the background; this waits until every one is read and built.
+    bool waitForLoads() const;
     void sendDrop(QWidget *target, const QList<QUrl> &urls);
 
     QTemporaryDir m_dir;
@@ -120,6 +123,12 @@ QStringList TestShellMainWindow::tabTitles() const
     return titles;
 }
 
+bool TestShellMainWindow::waitForLoads() const
+{
+    auto *loader = m_window->findChild<DocumentLoadController *>();
+    return loader && QTest::qWaitFor([loader] { return loader->pendingCount() == 0; }, 20000);
+}
+
 void TestShellMainWindow::sendDrop(QWidget *target, const QList<QUrl> &urls)
 {
     QMimeData data;
@@ -165,6 +174,7 @@ void TestShellMainWindow::toolbarFollowsTheStartPageAndTheFirstDocument()
 
     const QString path = copySample(QStringLiteral("plan.vdx"));
     QVERIFY(m_window->loadVisioFile(path));
+    QVERIFY(waitForLoads());
     QVERIFY(m_alerts.isEmpty());
     QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("tabPage"));
     QCOMPARE(tabTitles(), QStringList{QStringLiteral("plan.vdx")});
@@ -221,13 +231,16 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
         path = m_dir.filePath(QStringLiteral("no-such-file.vsd"));
     }
 
-    if (withOpenDocument)
+    if (withOpenDocument) {
         QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("good.vdx"))));
+        QVERIFY(waitForLoads());
+    }
     const QString stackBefore = m_stack->currentWidget()->objectName();
     const QStringList tabsBefore = tabTitles();
     const bool toolbarBefore = m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled();
 
     m_window->openFile(path);
+    QVERIFY(waitForLoads());
 
     QCOMPARE(m_alerts.size(), 1);
     QCOMPARE(m_alerts[0].icon, NativeMessageBox::Critical);
@@ -410,6 +423,7 @@ void TestShellMainWindow::fixtureDrawingsOpen()
     for (const QString &name : present)
         urls << QUrl::fromLocalFile(fixtures.filePath(name));
     sendDrop(m_window->findChild<QWidget *>(QStringLiteral("emptyPage")), urls);
+    QVERIFY(waitForLoads());
     QCOMPARE(tabTitles(), present);
     QVERIFY(m_alerts.isEmpty());
     for (int i = 0; i < m_tabs->count(); ++i)
