@@ -1,10 +1,12 @@
 #include "BrowserTabWidget.h"
 #include "CommandLineFiles.h"
 #include "DocumentLoadController.h"
+#include "DocumentLoadingWidget.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
 #include "MainWindow.h"
 #include "NativeMessageBox.h"
+#include "VdxGenerator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,11 +17,14 @@
 #include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
+#include <QElapsedTimer>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QUrl>
 
@@ -55,6 +60,8 @@ private slots:
     void commandLinePathsOpenInOrder();
     void fileOpenEventsReachTheWindow();
     void fixtureDrawingsOpen();
+    void aFailedLoadTakesOnlyItsOwnTab();
+    void cancelEndsALargeLoadAtOnce();
 
 private:
     QString copySample(const QString &name) const;
@@ -428,6 +435,44 @@ void TestShellMainWindow::fixtureDrawingsOpen()
     QVERIFY(m_alerts.isEmpty());
     for (int i = 0; i < m_tabs->count(); ++i)
         QVERIFY(qobject_cast<DocumentTabWidget *>(m_tabs->widget(i))->view()->pageCount() > 0);
+}
+
+void TestShellMainWindow::aFailedLoadTakesOnlyItsOwnTab()
+{
+    const QString good = copySample(QStringLiteral("good.vdx"));
+    const QString bad = writeFile(QStringLiteral("bad.vsd"), QByteArray("not a drawing\n").repeated(40));
+    m_window->openFile(good);
+    m_window->openFile(bad);
+    // Both tabs are there at once, in the order asked for, while they load.
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("good.vdx"), QStringLiteral("bad.vsd")}));
+    QVERIFY(m_window->currentTabWidget()->isLoading());
+    QVERIFY(waitForLoads());
+    QCOMPARE(m_alerts.size(), 1);
+    QCOMPARE(tabTitles(), QStringList{QStringLiteral("good.vdx")});
+    QVERIFY(!m_window->currentTabWidget()->isLoading());
+    QCOMPARE(m_window->currentTabWidget()->view()->pageCount(), 2);
+    QCOMPARE(m_tabs->tabIcon(0).isNull(), true); // no longer busy
+}
+
+void TestShellMainWindow::cancelEndsALargeLoadAtOnce()
+{
+    const QString big = m_dir.filePath(QStringLiteral("big.vdx"));
+    QVERIFY(VdxGenerator::writeFile(big, 20, 500));
+    m_window->openFile(big);
+    DocumentTabWidget *tab = m_window->currentTabWidget();
+    QVERIFY(tab && tab->isLoading());
+    QVERIFY(!m_tabs->tabIcon(0).isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(tab->loadingWidget()->progressValue() > 0, 20000);
+
+    QElapsedTimer clock;
+    clock.start();
+    tab->loadingWidget()->cancelButton()->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_tabs->count(), 0, 200);
+    // The parse notices at its next read and gives up.
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(200));
+    QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(m_alerts.isEmpty());
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
 }
 
 QTEST_MAIN(TestShellMainWindow)
