@@ -250,6 +250,12 @@ void ThumbnailPanel::renderTick()
         m_renderTimer->stop();
         return;
     }
+    // Nobody sees a closed panel; painting large pages for it would only hold
+    // the window. Opening it resumes the painting.
+    if (!m_thumbnailList->isVisible() || m_thumbnailList->viewport()->width() <= 0) {
+        m_renderTimer->stop();
+        return;
+    }
     bool paintedVisible = false;
     if (m_checkVisible) {
         m_checkVisible = false;
@@ -307,8 +313,11 @@ void ThumbnailPanel::requestVisibleCheck()
 bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_thumbnailList->viewport()
-        && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         requestVisibleCheck();
+        if (m_pendingCount > 0 && m_scene && !m_renderTimer->isActive())
+            m_renderTimer->start();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
