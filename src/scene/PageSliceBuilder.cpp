@@ -8,8 +8,10 @@
 #include <QGraphicsScene>
 #include <QPen>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Records built between two looks at the clock.
@@ -22,6 +24,7 @@ PageSliceBuilder::PageSliceBuilder(const VisioDocumentModel &model, double dpi, 
     : QObject(parent)
     , m_model(model)
     , m_dpi(dpi)
+    , m_pageCount(int(model.pages.size()))
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -46,6 +49,13 @@ QGraphicsScene *PageSliceBuilder::createScene(QList<QRectF> *pageRects,
         return nullptr;
     auto *scene = new QGraphicsScene();
     m_scene = scene;
+    // With the index depth left to the scene, every page that arrives grows
+    // it past a power of two and rebuilds it from scratch; sized for the whole
+    // document at once, each page only adds its own items.
+    qint64 records = 0;
+    for (const VisioPage &page : std::as_const(m_model.pages))
+        records += VisioSceneBuilder::pageRecordCount(page);
+    scene->setBspTreeDepth(std::clamp(int(std::log2(double(std::max<qint64>(records, 2)))), 1, 20));
     VisioSceneBuilder::addPageGroups(scene, m_model, &m_rects, &m_groups, m_dpi);
     for (int i = 0; i < m_groups.size(); ++i) {
         auto *placeholder = new QGraphicsRectItem(m_rects.at(i));
@@ -69,6 +79,8 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
         m_page = pageCount();
         return false;
     }
+    if (m_page >= pageCount())
+        return false;
     QElapsedTimer clock;
     clock.start();
     while (m_page < pageCount()) {
@@ -92,6 +104,7 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
     }
     if (m_page < pageCount())
         return true;
+    releaseModel();
     emit finished();
     return false;
 }
@@ -111,6 +124,14 @@ void PageSliceBuilder::finishPage()
     ++m_page;
     m_record = 0;
     emit pageBuilt(built);
+}
+
+void PageSliceBuilder::releaseModel()
+{
+    // Freeing tens of thousands of records takes a while; the pool does it.
+    const QFuture<void> freed = QtConcurrent::run([](VisioDocumentModel) {}, std::move(m_model));
+    Q_UNUSED(freed)
+    m_model = VisioDocumentModel();
 }
 
 void PageSliceBuilder::start(int sliceMs)

@@ -38,7 +38,7 @@ public:
     // Builds the rest in slices of later event-loop turns.
     void start(int sliceMs = DefaultSliceMs);
 
-    int pageCount() const { return int(m_model.pages.size()); }
+    int pageCount() const { return m_pageCount; }
     int builtPageCount() const { return m_page; }
     bool isFinished() const { return m_page >= pageCount(); }
 
@@ -48,9 +48,11 @@ signals:
 
 private:
     void finishPage();
+    void releaseModel();
 
     VisioDocumentModel m_model;
     double m_dpi = 96.0;
+    int m_pageCount = 0;
     QPointer<QGraphicsScene> m_scene;
     QList<QRectF> m_rects;
     QList<QGraphicsItemGroup *> m_groups;

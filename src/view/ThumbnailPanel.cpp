@@ -252,7 +252,7 @@ void ThumbnailPanel::renderTick()
     }
     // Nobody sees a closed panel; painting large pages for it would only hold
     // the window. Opening it resumes the painting.
-    if (!m_thumbnailList->isVisible() || m_thumbnailList->viewport()->width() <= 0) {
+    if (m_thumbnailList->viewport()->visibleRegion().isEmpty()) {
         m_renderTimer->stop();
         return;
     }
