@@ -66,6 +66,11 @@ QGraphicsScene *PageSliceBuilder::createScene(QList<QRectF> *pageRects,
         m_placeholders.append(placeholder);
     }
     scene->setSceneRect(scene->itemsBoundingRect());
+    // Pages are built here, hidden and at the scene's origin as buildScene()
+    // builds them; the view may have moved and turned their groups meanwhile.
+    m_staging = new QGraphicsItemGroup();
+    m_staging->setVisible(false);
+    scene->addItem(m_staging);
     if (pageRects)
         pageRects->append(m_rects);
     if (pageGroups)
@@ -85,13 +90,6 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
     clock.start();
     while (m_page < pageCount()) {
         const VisioPage &page = m_model.pages.at(m_page);
-        if (!m_staging) {
-            // Built at the scene's origin, as buildScene() builds; the view
-            // may have moved and turned the page group meanwhile.
-            m_staging = new QGraphicsItemGroup();
-            m_staging->setVisible(false);
-            m_scene->addItem(m_staging);
-        }
         const int total = VisioSceneBuilder::pageRecordCount(page);
         const int end = std::min(total, m_record + RecordsPerStep);
         VisioSceneBuilder::buildPageRecords(page, m_staging, m_rects.at(m_page).top(), m_dpi,
@@ -104,6 +102,8 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
     }
     if (m_page < pageCount())
         return true;
+    delete m_staging;
+    m_staging = nullptr;
     releaseModel();
     emit finished();
     return false;
@@ -118,8 +118,6 @@ void PageSliceBuilder::finishPage()
     const QList<QGraphicsItem *> items = m_staging->childItems();
     for (QGraphicsItem *item : items)
         item->setParentItem(group);
-    delete m_staging;
-    m_staging = nullptr;
     const int built = m_page;
     ++m_page;
     m_record = 0;
