@@ -20,6 +20,7 @@
 namespace {
 
 const QColor FrameColour(0xdc, 0xdc, 0xdc);
+constexpr int HiddenPanelPollMs = 250;
 
 int roundedSide(double value)
 {
@@ -251,11 +252,12 @@ void ThumbnailPanel::renderTick()
         return;
     }
     // Nobody sees a closed panel; painting large pages for it would only hold
-    // the window. Opening it resumes the painting.
+    // the window. It looks again now and then, and when it is resized or shown.
     if (m_thumbnailList->viewport()->visibleRegion().isEmpty()) {
-        m_renderTimer->stop();
+        m_renderTimer->setInterval(HiddenPanelPollMs);
         return;
     }
+    m_renderTimer->setInterval(0);
     bool paintedVisible = false;
     if (m_checkVisible) {
         m_checkVisible = false;
@@ -315,8 +317,8 @@ bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_thumbnailList->viewport()
         && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         requestVisibleCheck();
-        if (m_pendingCount > 0 && m_scene && !m_renderTimer->isActive())
-            m_renderTimer->start();
+        if (m_pendingCount > 0 && m_scene)
+            m_renderTimer->start(0);
     }
     return QWidget::eventFilter(watched, event);
 }

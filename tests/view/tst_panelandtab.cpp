@@ -239,9 +239,14 @@ void TestPanelAndTab::tabStartsClosedAndHandleCannotBeDragged()
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &release);
     QCOMPARE(tab->splitter()->sizes().value(0), 0);
+    // Nobody sees a closed panel's thumbnails: painting large pages for it
+    // would only hold the window. Opening it starts the painting.
+    QTest::qWait(50);
+    QCOMPARE(tab->thumbnailPanel()->pendingThumbnailCount(), 3);
 
     tab->openThumbnailPanel();
     QVERIFY(tab->isThumbnailPanelOpen());
+    QTRY_COMPARE(tab->thumbnailPanel()->pendingThumbnailCount(), 0);
     tab->searchText(QStringLiteral("x"));
     QVERIFY(tab->thumbnailPanel()->isShowingSearchResults());
     tab->closeThumbnailPanel();
