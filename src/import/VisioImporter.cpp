@@ -92,6 +92,8 @@ VisioImporter::Result VisioImporter::importFile(
     }
 
     VisioRenderer renderer(info.fileName());
+    if (state)
+        renderer.setCancelFlag(&state->cancelled);
     const QByteArray encodedPath = filePath.toUtf8();
 
     bool supported = false;

@@ -145,6 +145,15 @@ QByteArray VisioRenderer::extractImageData(const librevenge::RVNGPropertyList &p
     return QByteArray::fromBase64(text.toLatin1());
 }
 
+void VisioRenderer::stopIfCancelled() const
+{
+    struct ParseCancelled
+    {
+    };
+    if (cancelFlag && cancelFlag->load(std::memory_order_relaxed))
+        throw ParseCancelled();
+}
+
 VisioPage *VisioRenderer::page()
 {
     if (currentPage < 0 || currentPage >= model.pages.size())
@@ -255,6 +264,7 @@ void VisioRenderer::drawConnector(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     if (!page())
         return;
 
@@ -612,6 +622,7 @@ QString VisioRenderer::substituteFontFamily(const QString &family)
 
 void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     textState = TextState();
     VisioText &text = textState.text;
     text.id = generateId(QStringLiteral("text"));
@@ -801,6 +812,7 @@ void VisioRenderer::endTableObject()
 
 void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     if (!page())
         return;
 

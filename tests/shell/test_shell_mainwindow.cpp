@@ -473,6 +473,17 @@ void TestShellMainWindow::cancelEndsALargeLoadAtOnce()
     QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
     QVERIFY(m_alerts.isEmpty());
     QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
+
+    // Closing the window while three load ends all three as promptly.
+    for (int i = 0; i < 3; ++i)
+        m_window->openFile(big);
+    // Two cores read two of them; the third waits its turn.
+    auto *first = qobject_cast<DocumentTabWidget *>(m_tabs->widget(0));
+    QTRY_VERIFY_WITH_TIMEOUT(first->loadingWidget()->progressValue() > 0, 20000);
+    delete m_window;
+    m_window = nullptr;
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(500));
+    QVERIFY(m_alerts.isEmpty());
 }
 
 QTEST_MAIN(TestShellMainWindow)
