@@ -7,7 +7,7 @@
 //   plandraw-bench-open [-r RUNS]        20 x 500 and 4 x 3000
 //   plandraw-bench-open -p 20 -s 500     one size
 
-#include "NullDrawingInterface.h"
+#include "BenchSupport.h"
 #include "VdxGenerator.h"
 
 #include "BrowserTabWidget.h"
@@ -29,9 +29,6 @@
 #include <QThreadPool>
 #include <QTimer>
 
-#include <libvisio/libvisio.h>
-#include <librevenge-stream/librevenge-stream.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -39,53 +36,16 @@
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using BenchSupport::median;
+using BenchSupport::parseFloor;
+using BenchSupport::processCpuMs;
 
-// On a busy machine wall times mostly measure the other processes; CPU times
-// show what the work itself costs.
-double cpuMs(clockid_t clock)
-{
-    timespec now{};
-    clock_gettime(clock, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
-double processCpuMs()
-{
-    return cpuMs(CLOCK_PROCESS_CPUTIME_ID);
-}
-
+// CPU time of the GUI thread alone: what a freeze costs, whatever else runs.
 double threadCpuMs()
 {
-    return cpuMs(CLOCK_THREAD_CPUTIME_ID);
-}
-
-double parseFloor(const QString &path, double *cpu)
-{
-    const double cpuStart = processCpuMs();
-    const QByteArray encoded = QFile::encodeName(path);
-    QElapsedTimer timer;
-    timer.start();
-    try {
-        librevenge::RVNGFileStream stream(encoded.constData());
-        NullDrawingInterface sink;
-        if (!libvisio::VisioDocument::isSupported(&stream))
-            return -1;
-        stream.seek(0, librevenge::RVNG_SEEK_SET);
-        if (!libvisio::VisioDocument::parse(&stream, &sink))
-            return -1;
-    } catch (...) {
-        return -1;
-    }
-    *cpu = processCpuMs() - cpuStart;
-    return timer.nsecsElapsed() / 1e6;
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
 }
 
 // Notes the first paint of a widget after it is armed.
