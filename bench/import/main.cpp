@@ -4,7 +4,7 @@
 //   plandraw-bench              both standard drawings, one child process each
 //   plandraw-bench -p 20 -s 500 [-r 5] [--keep DIR]   one drawing, this process
 
-#include "NullDrawingInterface.h"
+#include "BenchSupport.h"
 #include "VdxGenerator.h"
 
 #include "DocumentPrinter.h"
@@ -33,14 +33,8 @@
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
+using BenchSupport::median;
+using BenchSupport::parseFloor;
 
 double msSince(const QElapsedTimer &timer)
 {
@@ -58,25 +52,6 @@ double peakResidentMiB()
             return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
     }
     return -1;
-}
-
-double parseFloor(const QString &path)
-{
-    const QByteArray encoded = QFile::encodeName(path);
-    QElapsedTimer timer;
-    timer.start();
-    try {
-        librevenge::RVNGFileStream stream(encoded.constData());
-        NullDrawingInterface sink;
-        if (!libvisio::VisioDocument::isSupported(&stream))
-            return -1;
-        stream.seek(0, librevenge::RVNG_SEEK_SET);
-        if (!libvisio::VisioDocument::parse(&stream, &sink))
-            return -1;
-    } catch (...) {
-        return -1;
-    }
-    return msSince(timer);
 }
 
 int runOne(int pages, int shapes, int runs, const QString &keepDir)

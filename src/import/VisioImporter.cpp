@@ -8,8 +8,11 @@
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
 
+#include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -20,10 +23,64 @@ void logUnsupported(const QString &filePath)
                          << "- Reason: Unsupported file format or corrupted document.";
 }
 
+// Sum of the uncompressed part sizes of a zip package, from its central
+// directory; 0 when that cannot be read.
+qint64 packagePartBytes(const QString &filePath)
+{
+    QFile file(filePath);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 22)
+        return 0;
+    const qint64 tailSize = std::min<qint64>(file.size(), 65535 + 22);
+    file.seek(file.size() - tailSize);
+    const QByteArray tail = file.read(tailSize);
+    const qsizetype eocd = tail.lastIndexOf(QByteArrayLiteral("PK\x05\x06"));
+    if (eocd < 0 || tail.size() - eocd < 22)
+        return 0;
+    const auto *end = reinterpret_cast<const uchar *>(tail.constData() + eocd);
+    const quint32 directorySize = qFromLittleEndian<quint32>(end + 12);
+    const quint32 directoryOffset = qFromLittleEndian<quint32>(end + 16);
+    if (directorySize > 64u * 1024 * 1024 || qint64(directoryOffset) + directorySize > file.size())
+        return 0;
+    file.seek(directoryOffset);
+    const QByteArray directory = file.read(directorySize);
+    qint64 total = 0;
+    qsizetype at = 0;
+    while (at + 46 <= directory.size()) {
+        const auto *entry = reinterpret_cast<const uchar *>(directory.constData() + at);
+        if (qFromLittleEndian<quint32>(entry) != 0x02014b50)
+            break;
+        total += qFromLittleEndian<quint32>(entry + 24);
+        at += 46 + qFromLittleEndian<quint16>(entry + 28) + qFromLittleEndian<quint16>(entry + 30)
+              + qFromLittleEndian<quint16>(entry + 32);
+    }
+    return total;
+}
+
+// libvisio reads a drawing about twice, once for its styles and once for its
+// content: the file itself, or the parts of a package, or the document
+// stream of a binary drawing, which is mostly the file.
+qint64 expectedReadBytes(const QString &filePath, qint64 fileSize)
+{
+    QFile file(filePath);
+    if (file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayLiteral("PK\x03\x04")) {
+        const qint64 parts = packagePartBytes(filePath);
+        if (parts > 0)
+            return 2 * parts;
+    }
+    return 2 * fileSize;
+}
+
 } // namespace
 
 VisioImporter::Result VisioImporter::importFile(const QString &filePath)
 {
+    return importFile(filePath, std::make_shared<CountingInputStream::State>());
+}
+
+VisioImporter::Result VisioImporter::importFile(
+    const QString &filePath, const std::shared_ptr<CountingInputStream::State> &state)
+{
+    const auto cancelled = [&state] { return state && state->cancelled.load(); };
     Result result;
     result.outcome = Unsupported;
 
@@ -35,20 +92,29 @@ VisioImporter::Result VisioImporter::importFile(const QString &filePath)
     }
 
     VisioRenderer renderer(info.fileName());
+    if (state)
+        renderer.setCancelFlag(&state->cancelled);
     const QByteArray encodedPath = filePath.toUtf8();
 
     bool supported = false;
-    std::unique_ptr<librevenge::RVNGFileStream> stream;
+    std::unique_ptr<CountingInputStream> stream;
     try {
-        stream = std::make_unique<librevenge::RVNGFileStream>(encodedPath.constData());
+        stream = std::make_unique<CountingInputStream>(
+            std::make_unique<librevenge::RVNGFileStream>(encodedPath.constData()), state);
         supported = libvisio::VisioDocument::isSupported(stream.get());
     } catch (...) {
         supported = false;
+    }
+    if (cancelled()) {
+        result.outcome = Cancelled;
+        return result;
     }
     if (!supported) {
         logUnsupported(filePath);
         return result;
     }
+    if (state)
+        state->expectedBytes = expectedReadBytes(filePath, info.size());
 
     bool parsed = false;
     try {
@@ -56,6 +122,10 @@ VisioImporter::Result VisioImporter::importFile(const QString &filePath)
         parsed = libvisio::VisioDocument::parse(stream.get(), &renderer);
     } catch (...) {
         parsed = false;
+    }
+    if (cancelled()) {
+        result.outcome = Cancelled;
+        return result;
     }
     if (!parsed) {
         LogStream(Log::warn) << "Parsing failed for file:" << filePath

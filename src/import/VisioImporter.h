@@ -1,8 +1,11 @@
 #pragma once
 
+#include "CountingInputStream.h"
 #include "VisioDocumentModel.h"
 
 #include <QString>
+
+#include <memory>
 
 // Reads one drawing into a document model, with no widget involved. The
 // caller turns the outcome into whatever the user sees.
@@ -13,7 +16,8 @@ public:
         Loaded,      // at least one page
         Unsupported, // libvisio does not recognise the file (or it cannot be read)
         ParseFailed, // libvisio recognised it but failed while parsing
-        Empty        // parsed, but without any page
+        Empty,       // parsed, but without any page
+        Cancelled    // given up on request; nothing is logged
     };
 
     struct Result
@@ -24,4 +28,8 @@ public:
 
     // Writes the warning log line of each failed outcome.
     static Result importFile(const QString &filePath);
+    // The same, reading through a counting stream whose state another thread
+    // may watch for progress and use to cancel.
+    static Result importFile(const QString &filePath,
+                             const std::shared_ptr<CountingInputStream::State> &state);
 };

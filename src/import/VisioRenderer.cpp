@@ -148,6 +148,15 @@ QByteArray VisioRenderer::extractImageData(const librevenge::RVNGPropertyList &p
     return QByteArray::fromBase64(text.toLatin1());
 }
 
+void VisioRenderer::stopIfCancelled() const
+{
+    struct ParseCancelled
+    {
+    };
+    if (cancelFlag && cancelFlag->load(std::memory_order_relaxed))
+        throw ParseCancelled();
+}
+
 VisioPage *VisioRenderer::page()
 {
     if (currentPage < 0 || currentPage >= model.pages.size())
@@ -258,6 +267,7 @@ void VisioRenderer::drawConnector(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     if (!page())
         return;
 
@@ -615,6 +625,7 @@ QString VisioRenderer::substituteFontFamily(const QString &family)
 
 void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     textState = TextState();
     VisioText &text = textState.text;
     text.id = generateId(QStringLiteral("text"));
@@ -804,6 +815,7 @@ void VisioRenderer::endTableObject()
 
 void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
 {
+    stopIfCancelled();
     if (!page())
         return;
 

@@ -17,6 +17,7 @@
 #include <QStack>
 #include <QString>
 
+#include <atomic>
 #include <map>
 
 // Receives libvisio's drawing callbacks and builds a VisioDocumentModel from
@@ -58,6 +59,10 @@ public:
 
     void reset();
     QString generateId(const QString &prefix);
+    // Once the flag is set, the next drawing call unwinds the parse: libvisio
+    // would otherwise still hand over everything it has read so far. libvisio
+    // catches the unwinding and reports a failed parse.
+    void setCancelFlag(const std::atomic<bool> *flag) { cancelFlag = flag; }
 
     QString extractString(const librevenge::RVNGPropertyList &props, const char *key) const;
     double extractInches(const librevenge::RVNGPropertyList &props, const char *key) const;
@@ -133,6 +138,7 @@ public:
 
 private:
     VisioPage *page();
+    void stopIfCancelled() const;
     int takeZIndex();
     void applyInnerPanelRule(VisioShape &shape);
 
@@ -149,4 +155,5 @@ private:
     // The current page's layer names: files may give every shape a layer of
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;
+    const std::atomic<bool> *cancelFlag = nullptr;
 };

@@ -159,6 +159,26 @@ QGraphicsScene *VisioSceneBuilder::buildScene(const VisioDocumentModel &model,
                                               QList<QGraphicsItemGroup *> *pageGroups, double dpi)
 {
     auto *scene = new QGraphicsScene();
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    addPageGroups(scene, model, &rects, &groups, dpi);
+    for (int i = 0; i < groups.size(); ++i)
+        buildPageToScene(model.pages.at(i), groups.at(i), rects.at(i).top(), dpi);
+    if (pageRects)
+        pageRects->append(rects);
+    if (pageGroups)
+        pageGroups->append(groups);
+
+    scene->setSceneRect(scene->itemsBoundingRect());
+    return scene;
+}
+
+void VisioSceneBuilder::addPageGroups(QGraphicsScene *scene, const VisioDocumentModel &model,
+                                      QList<QRectF> *pageRects,
+                                      QList<QGraphicsItemGroup *> *pageGroups, double dpi)
+{
+    if (!scene || !pageRects || !pageGroups)
+        return;
     double top = 0;
     const double gap = pageGapInches * dpi;
 
@@ -166,7 +186,6 @@ QGraphicsScene *VisioSceneBuilder::buildScene(const VisioDocumentModel &model,
         const VisioPage &page = model.pages.at(i);
         const QSizeF size(pageExtent(page.pageSize.width(), dpi),
                           pageExtent(page.pageSize.height(), dpi));
-        const QRectF rect(0, top, size.width(), size.height());
 
         auto *group = new QGraphicsItemGroup();
         group->setFiltersChildEvents(false);
@@ -174,40 +193,61 @@ QGraphicsScene *VisioSceneBuilder::buildScene(const VisioDocumentModel &model,
         group->setFlag(QGraphicsItem::ItemIsSelectable, false);
         group->setFlag(QGraphicsItem::ItemIsFocusable, false);
         scene->addItem(group);
-
-        if (pageRects)
-            pageRects->append(rect);
         group->setData(0, i);
-        if (pageGroups)
-            pageGroups->append(group);
 
-        buildPageToScene(page, group, top, dpi);
+        pageRects->append(QRectF(0, top, size.width(), size.height()));
+        pageGroups->append(group);
         top += size.height() + gap;
     }
-
-    scene->setSceneRect(scene->itemsBoundingRect());
-    return scene;
 }
 
 void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGroup *group,
                                          double yOffset, double dpi)
 {
-    if (!group)
+    buildPageRecords(page, group, yOffset, dpi, 0, pageRecordCount(page));
+}
+
+int VisioSceneBuilder::pageRecordCount(const VisioPage &page)
+{
+    return int(1 + page.shapes.size() + page.images.size() + page.texts.size());
+}
+
+void VisioSceneBuilder::buildPageRecords(const VisioPage &page, QGraphicsItemGroup *group,
+                                         double yOffset, double dpi, int first, int end)
+{
+    if (!group || first >= end)
         return;
 
-    auto *background = new QGraphicsRectItem(0, yOffset, pageExtent(page.pageSize.width(), dpi),
-                                             pageExtent(page.pageSize.height(), dpi));
-    background->setPen(Qt::NoPen);
-    background->setBrush(Qt::white);
-    background->setZValue(-1.0);
-    background->setAcceptedMouseButtons(Qt::NoButton);
-    group->addToGroup(background);
+    // Record r of a list that starts at record base is built when first <= r < end.
+    qsizetype base = 1;
+    const auto range = [&base, first, end](qsizetype count) {
+        const qsizetype from = std::clamp<qsizetype>(first - base, 0, count);
+        const qsizetype to = std::clamp<qsizetype>(end - base, 0, count);
+        base += count;
+        return std::make_pair(from, std::max(from, to));
+    };
+    const auto [shapeFrom, shapeTo] = range(page.shapes.size());
+    const auto [imageFrom, imageTo] = range(page.images.size());
+    const auto [textFrom, textTo] = range(page.texts.size());
+
+    if (first <= 0) {
+        auto *background = new QGraphicsRectItem(0, yOffset, pageExtent(page.pageSize.width(), dpi),
+                                                 pageExtent(page.pageSize.height(), dpi));
+        background->setPen(Qt::NoPen);
+        background->setBrush(Qt::white);
+        background->setZValue(-1.0);
+        background->setAcceptedMouseButtons(Qt::NoButton);
+        group->addToGroup(background);
+    }
+    if (shapeFrom == shapeTo && imageFrom == imageTo && textFrom == textTo)
+        return;
 
     const QPointF offset(0, yOffset);
     const QSet<QString> layers(page.layers.cbegin(), page.layers.cend());
 
     MarkerCache markers;
-    for (const VisioShape &shape : page.shapes) {
+    for (qsizetype i = shapeFrom; i < shapeTo; ++i) {
+        const VisioShape &shape = page.shapes.at(i);
         if (onHiddenLayer(shape.layer, layers)) {
             qCDebug(lcScene) << "SKIPPED shape" << shape.id << "layer=" << shape.layer
                      << "page.layers=" << page.layers;
@@ -221,7 +261,8 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
         group->addToGroup(item);
     }
 
-    for (const VisioImage &image : page.images) {
+    for (qsizetype i = imageFrom; i < imageTo; ++i) {
+        const VisioImage &image = page.images.at(i);
         if (onHiddenLayer(image.layer, layers))
             continue;
         if (image.vector) {
@@ -238,7 +279,8 @@ void VisioSceneBuilder::buildPageToScene(const VisioPage &page, QGraphicsItemGro
     }
 
     TextFormatCache formats;
-    for (const VisioText &text : page.texts) {
+    for (qsizetype i = textFrom; i < textTo; ++i) {
+        const VisioText &text = page.texts.at(i);
         if (onHiddenLayer(text.layer, layers))
             continue;
         SelectableTextItem *item = makeTextItem(text, dpi, &formats);

@@ -29,10 +29,24 @@ public:
     static QGraphicsScene *buildScene(const VisioDocumentModel &model, QList<QRectF> *pageRects,
                                       QList<QGraphicsItemGroup *> *pageGroups, double dpi);
 
+    // The empty, top-level page groups that buildScene() fills, one per page
+    // and tagged with its index, and the page rectangles; neither list may be
+    // null. For callers that fill the pages later.
+    static void addPageGroups(QGraphicsScene *scene, const VisioDocumentModel &model,
+                              QList<QRectF> *pageRects, QList<QGraphicsItemGroup *> *pageGroups,
+                              double dpi);
+
     // Fills one page group that is already in a scene; yOffset is the page
     // top in scene units.
     static void buildPageToScene(const VisioPage &page, QGraphicsItemGroup *group,
                                  double yOffset, double dpi);
+    // The same in parts, so that a large page need not hold the caller: a page
+    // is pageRecordCount() records (its background, then shapes, images and
+    // texts), and building [first, end) in consecutive ranges gives the same
+    // group as buildPageToScene().
+    static int pageRecordCount(const VisioPage &page);
+    static void buildPageRecords(const VisioPage &page, QGraphicsItemGroup *group,
+                                 double yOffset, double dpi, int first, int end);
 
     // Null when the shape has nothing to draw.
     static QGraphicsPathItem *createShapeItem(const VisioShape &shape, double dpi);

@@ -5,6 +5,7 @@
 #include "BookmarkManager.h"
 #include "BookmarkStoreAlerts.h"
 #include "BrowserTabWidget.h"
+#include "DocumentLoadController.h"
 #include "DocumentTabWidget.h"
 #include "MainWindow.h"
 #include "NativeMessageBox.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPointer>
 #include <QThread>
 
 #include <memory>
@@ -20,10 +22,12 @@ namespace {
 const char *const kDocumentPathProperty = "bookmarkDocumentPath";
 }
 
-BookmarkController::BookmarkController(MainWindow *window, BrowserTabWidget *tabs)
+BookmarkController::BookmarkController(MainWindow *window, BrowserTabWidget *tabs,
+                                       DocumentLoadController *loader)
     : QObject(window)
     , m_window(window)
     , m_tabs(tabs)
+    , m_loader(loader)
 {
     checkStoreInBackground();
 }
@@ -104,9 +108,31 @@ void BookmarkController::goToBookmarkedPage(const QString &fileName, int page)
 
 void BookmarkController::openClosedDocumentAtPage(const QString &path, int page)
 {
-    // Opening is synchronous today: the new tab is current once this returns.
+    // The new tab is current at once, but its pages arrive later: go to the
+    // page when it is built, or when the document is complete if it has
+    // fewer pages. Only once, so later arrivals don't move the user.
     if (!m_window->loadVisioFile(path))
         return;
-    if (DocumentTabWidget *tab = m_window->currentTabWidget())
-        tab->goToPage(page);
+    const QPointer<DocumentTabWidget> tab = m_window->currentTabWidget();
+    if (!tab || !m_loader)
+        return;
+    auto *arrival = new QObject(tab);
+    auto go = [tab, page, arrival] {
+        if (arrival->property("done").toBool())
+            return;
+        arrival->setProperty("done", true);
+        arrival->deleteLater();
+        if (tab)
+            tab->goToPage(page);
+    };
+    connect(m_loader, &DocumentLoadController::pageBuilt, arrival,
+            [tab, page, go](DocumentTabWidget *built, int index) {
+                if (built == tab && index == page)
+                    go();
+            });
+    connect(m_loader, &DocumentLoadController::documentReady, arrival,
+            [tab, go](DocumentTabWidget *ready) {
+                if (ready == tab)
+                    go();
+            });
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class BrowserTabWidget;
+class DocumentLoadController;
 class MainWindow;
 class QThread;
 class QWidget;
@@ -16,7 +17,7 @@ class BookmarkController : public QObject
     Q_OBJECT
 
 public:
-    BookmarkController(MainWindow *window, BrowserTabWidget *tabs);
+    BookmarkController(MainWindow *window, BrowserTabWidget *tabs, DocumentLoadController *loader);
     ~BookmarkController() override;
 
     // Remembers where a tab's document came from, to store with its bookmarks.
@@ -37,5 +38,6 @@ private:
 
     MainWindow *m_window = nullptr;
     BrowserTabWidget *m_tabs = nullptr;
+    DocumentLoadController *m_loader = nullptr;
     QThread *m_storeCheck = nullptr;
 };

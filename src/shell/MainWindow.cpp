@@ -4,6 +4,7 @@
 #include "AppConfig.h"
 #include "BookmarkController.h"
 #include "BrowserTabWidget.h"
+#include "DocumentLoadController.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
 #include "ImageExtractionController.h"
@@ -75,7 +76,18 @@ MainWindow::MainWindow(QWidget *parent)
     ui->searchBox->addAction(QIcon(QStringLiteral(":/img/search.png")), QLineEdit::LeadingPosition);
     connect(ui->searchBox, &QLineEdit::editingFinished, this, &MainWindow::onSearchEditingFinished);
 
-    m_bookmarks = new BookmarkController(this, ui->tabWidget);
+    m_loader = new DocumentLoadController(ui->tabWidget, this);
+    connect(m_loader, &DocumentLoadController::tabOpened, this, [this](DocumentTabWidget *tab) {
+        // Files dropped onto a document open like files dropped on the start page.
+        tab->view()->installEventFilter(this);
+        tab->view()->viewport()->installEventFilter(this);
+        if (ui->stackedWidget->currentWidget() != ui->tabPage) {
+            ui->stackedWidget->setCurrentWidget(ui->tabPage);
+            setToolbarWidgetsEnabled(true);
+        }
+    });
+    connect(m_loader, &DocumentLoadController::loadFailed, this, &MainWindow::showOpenFailed);
+    m_bookmarks = new BookmarkController(this, ui->tabWidget, m_loader);
     m_menuBar = new MenuBarController(this, ui->toolbarWidget, ui->tabWidget, ui->searchBox, ui->btnOpenFile);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
     updateWindowTitle();
@@ -110,36 +122,10 @@ void MainWindow::showOpenFailed()
 
 bool MainWindow::loadVisioFile(const QString &path)
 {
-    try {
-        const VisioImporter::Result result = VisioImporter::importFile(path);
-        switch (result.outcome) {
-        case VisioImporter::Unsupported:
-        case VisioImporter::ParseFailed:
-            showOpenFailed();
-            return false;
-        case VisioImporter::Empty:
-            // Logged by the importer; nothing to show.
-            return false;
-        case VisioImporter::Loaded:
-            break;
-        }
-        if (result.model.pages.isEmpty())
-            return false;
-
-        openDocument(result.model);
-        m_bookmarks->rememberDocumentPath(currentTabWidget(), path);
-        if (ui->stackedWidget->currentWidget() != ui->tabPage) {
-            ui->stackedWidget->setCurrentWidget(ui->tabPage);
-            setToolbarWidgetsEnabled(true);
-        }
-        return true;
-    } catch (const std::exception &e) {
-        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: " << QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        LogStream(Log::warn) << "Failed to open file:" << path << "- Reason: unexpected error.";
-    }
-    showOpenFailed();
-    return false;
+    DocumentTabWidget *tab = m_loader->open(path);
+    if (tab)
+        m_bookmarks->rememberDocumentPath(tab, path);
+    return tab != nullptr;
 }
 
 void MainWindow::openDocument(const VisioDocumentModel &model)

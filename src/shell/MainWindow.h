@@ -3,6 +3,7 @@
 #include <QMainWindow>
 
 class BookmarkController;
+class DocumentLoadController;
 class DocumentTabWidget;
 class MenuBarController;
 struct VisioDocumentModel;
@@ -22,8 +23,8 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // Imports one file and, when it yields pages, opens it in a new current
-    // tab. Failures raise their own alert and leave the window as it was.
+    // Opens a new current tab for the file at once and reads it in the
+    // background. A failure later raises its own alert and takes the tab away.
     // Returns whether a tab was opened.
     bool loadVisioFile(const QString &path);
     void openDocument(const VisioDocumentModel &model);
@@ -80,4 +81,5 @@ private:
     Ui::MainWindow *ui = nullptr;
     MenuBarController *m_menuBar = nullptr;
     BookmarkController *m_bookmarks = nullptr;
+    DocumentLoadController *m_loader = nullptr;
 };

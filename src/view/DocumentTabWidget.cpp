@@ -1,5 +1,6 @@
 #include "DocumentTabWidget.h"
 
+#include "DocumentLoadingWidget.h"
 #include "NoDragFilter.h"
 #include "ThumbnailPanel.h"
 
@@ -60,6 +61,28 @@ DocumentTabWidget::~DocumentTabWidget()
     qCDebug(lcDocumentView) << "~~DocumentTabWidget";
 }
 
+void DocumentTabWidget::showLoading(const QString &fileName)
+{
+    if (m_loading)
+        return;
+    m_loading = new DocumentLoadingWidget(fileName, this);
+    connect(m_loading, &DocumentLoadingWidget::cancelRequested, this,
+            &DocumentTabWidget::loadCancelRequested);
+    m_splitter->hide();
+    layout()->addWidget(m_loading);
+}
+
+void DocumentTabWidget::setLoadProgress(double fraction)
+{
+    if (m_loading)
+        m_loading->setProgress(fraction);
+}
+
+void DocumentTabWidget::pageBuilt(int index)
+{
+    m_thumbnailPanel->refreshThumbnail(index);
+}
+
 void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene *scene,
                                          const QList<QRectF> &pageRects,
                                          const QList<QGraphicsItemGroup *> &pageGroups)
@@ -71,6 +94,14 @@ void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene
     m_view->setFileName(fileName.section(QLatin1Char('.'), 0, -2));
     m_thumbnailPanel->updateThumbnails(scene, pageRects, pageGroups);
     m_thumbnailPanel->setCurrentSelectIndex(0);
+    if (m_loading) {
+        delete m_loading;
+        m_loading = nullptr;
+        // Sized before it shows, so that the view's first scroll to page 1
+        // sees its real viewport.
+        m_splitter->setGeometry(contentsRect());
+        m_splitter->show();
+    }
 }
 
 void DocumentTabWidget::setViewMode(DocumentGraphicsView::ViewMode mode)

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class DocumentLoadingWidget;
 class NoDragFilter;
 class QGraphicsItemGroup;
 class QGraphicsScene;
@@ -29,6 +30,15 @@ public:
     void initDocumentView(const QString &fileName, QGraphicsScene *scene,
                           const QList<QRectF> &pageRects,
                           const QList<QGraphicsItemGroup *> &pageGroups);
+
+    // While the drawing is read, the tab shows the loading page instead of
+    // the document; initDocumentView() ends that.
+    void showLoading(const QString &fileName);
+    void setLoadProgress(double fraction);
+    bool isLoading() const { return m_loading != nullptr; }
+    DocumentLoadingWidget *loadingWidget() const { return m_loading; }
+    // A page that was a placeholder is built: its thumbnail is painted again.
+    void pageBuilt(int index);
 
     void setViewMode(DocumentGraphicsView::ViewMode mode);
     void setLayoutMode(DocumentGraphicsView::PageLayout layout);
@@ -62,6 +72,10 @@ public:
     ThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
     NoDragFilter *splitter() const { return m_splitter; }
 
+signals:
+    // The user gave up on loading the drawing.
+    void loadCancelRequested();
+
 public slots:
     void onPageClicked(int index);
     void documentPageChanged(int index);
@@ -72,4 +86,5 @@ private:
     ThumbnailPanel *m_thumbnailPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
     QString m_searchQuery;
+    DocumentLoadingWidget *m_loading = nullptr;
 };

@@ -20,6 +20,7 @@
 namespace {
 
 const QColor FrameColour(0xdc, 0xdc, 0xdc);
+constexpr int HiddenPanelPollMs = 250;
 
 int roundedSide(double value)
 {
@@ -250,6 +251,13 @@ void ThumbnailPanel::renderTick()
         m_renderTimer->stop();
         return;
     }
+    // Nobody sees a closed panel; painting large pages for it would only hold
+    // the window. It looks again now and then, and when it is resized or shown.
+    if (m_thumbnailList->viewport()->visibleRegion().isEmpty()) {
+        m_renderTimer->setInterval(HiddenPanelPollMs);
+        return;
+    }
+    m_renderTimer->setInterval(0);
     bool paintedVisible = false;
     if (m_checkVisible) {
         m_checkVisible = false;
@@ -275,6 +283,21 @@ void ThumbnailPanel::renderTick()
         m_renderTimer->stop();
 }
 
+void ThumbnailPanel::refreshThumbnail(int index)
+{
+    if (index < 0 || index >= m_thumbnails.size() || !m_scene)
+        return;
+    Thumbnail &thumbnail = m_thumbnails[index];
+    if (!thumbnail.rendered || thumbnail.size.isEmpty())
+        return;
+    thumbnail.rendered = false;
+    ++m_pendingCount;
+    m_nextPending = std::min(m_nextPending, index);
+    m_checkVisible = true;
+    if (!m_renderTimer->isActive())
+        m_renderTimer->start();
+}
+
 void ThumbnailPanel::renderAllThumbnails()
 {
     if (!m_scene)
@@ -292,8 +315,11 @@ void ThumbnailPanel::requestVisibleCheck()
 bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_thumbnailList->viewport()
-        && (event->type() == QEvent::Resize || event->type() == QEvent::Show))
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         requestVisibleCheck();
+        if (m_pendingCount > 0 && m_scene)
+            m_renderTimer->start(0);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

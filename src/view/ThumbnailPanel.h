@@ -48,6 +48,8 @@ public:
     int thumbnailCount() const;
     // Thumbnails still showing their placeholder.
     int pendingThumbnailCount() const;
+    // The page's content changed: its thumbnail is painted again, lazily.
+    void refreshThumbnail(int index);
     // Paints every pending thumbnail now.
     void renderAllThumbnails();
 

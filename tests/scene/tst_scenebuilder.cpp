@@ -1,4 +1,5 @@
 #include "LogCategories.h"
+#include "PageSliceBuilder.h"
 #include "SelectableTextItem.h"
 #include "VisioDocumentModel.h"
 #include "VisioSceneBuilder.h"
@@ -14,6 +15,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -129,6 +131,7 @@ private slots:
     void imageItems();
     void renderedPixels();
     void damagedInputBuildsAndRenders();
+    void slicedBuildMatchesTheOneShotBuild();
 };
 
 void TestSceneBuilder::pagesStackInOneColumn()
@@ -639,6 +642,71 @@ void TestSceneBuilder::damagedInputBuildsAndRenders()
     b.scene->render(&painter);
     const QRectF sceneRect = b.scene->sceneRect();
     QVERIFY(std::isfinite(sceneRect.width()) && std::isfinite(sceneRect.height()));
+}
+
+void TestSceneBuilder::slicedBuildMatchesTheOneShotBuild()
+{
+    // Enough records that a page takes several slices, with equal z values
+    // whose add order decides the stacking.
+    VisioDocumentModel model;
+    VisioPage big = letterPage();
+    for (int i = 0; i < 130; ++i)
+        big.shapes.append(solidBox(QRectF(0.05 * i, 0.07 * i, 0.5, 0.3), Qt::blue, i % 3));
+    for (int i = 0; i < 5; ++i) {
+        VisioImage image;
+        image.image = QImage(8, 8, QImage::Format_RGB32);
+        image.rect = QRectF(i, 9, 0.5, 0.5);
+        image.zIndex = i % 3;
+        big.images.append(image);
+        VisioText text;
+        text.text = QStringLiteral("Label %1").arg(i);
+        text.bounds = QRectF(i, 10, 1, 0.5);
+        text.zIndex = i % 3;
+        big.texts.append(text);
+    }
+    model.pages = {big, letterPage(11, 8.5), big};
+
+    const Built oneShot = build(model);
+    PageSliceBuilder builder(model, dpi);
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    std::unique_ptr<QGraphicsScene> scene(builder.createScene(&rects, &groups));
+    QSignalSpy built(&builder, &PageSliceBuilder::pageBuilt);
+    QSignalSpy finished(&builder, &PageSliceBuilder::finished);
+    QCOMPARE(rects, oneShot.rects);
+    QCOMPARE(groups.size(), 3);
+    for (QGraphicsItemGroup *group : groups) // a placeholder of the page's size
+        QCOMPARE(group->childItems().size(), 1);
+    QCOMPARE(groups.at(2)->sceneBoundingRect(), rects.at(2));
+
+    // The view moves and turns pages while the rest are built.
+    groups.at(2)->setTransformOriginPoint(rects.at(2).center());
+    groups.at(2)->setRotation(90);
+    groups.at(2)->setPos(300, -40);
+    const QTransform placed = groups.at(2)->sceneTransform();
+    int slices = 0;
+    while (builder.buildSlice(0))
+        ++slices;
+    QVERIFY(slices > 3);
+    QCOMPARE(built.size(), 3);
+    QCOMPARE(built.at(0).at(0).toInt(), 0);
+    QCOMPARE(built.at(2).at(0).toInt(), 2);
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(groups.at(2)->sceneTransform(), placed);
+
+    for (int page = 0; page < 3; ++page) {
+        const QList<QGraphicsItem *> expected = oneShot.groups.at(page)->childItems();
+        const QList<QGraphicsItem *> actual = groups.at(page)->childItems();
+        QCOMPARE(actual.size(), expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(actual.at(i)->type(), expected.at(i)->type());
+            QCOMPARE(actual.at(i)->zValue(), expected.at(i)->zValue());
+            QCOMPARE(actual.at(i)->pos(), expected.at(i)->pos());
+            QCOMPARE(actual.at(i)->boundingRect(), expected.at(i)->boundingRect());
+            QVERIFY(actual.at(i)->isVisible());
+        }
+    }
+    QCOMPARE(scene->items().size(), oneShot.scene->items().size());
 }
 
 QTEST_MAIN(TestSceneBuilder)

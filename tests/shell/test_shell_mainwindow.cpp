@@ -2,6 +2,8 @@
 #include "BookmarkDialog.h"
 #include "BookmarkManager.h"
 #include "BrowserTabWidget.h"
+#include "DocumentLoadController.h"
+#include "DocumentLoadingWidget.h"
 #include "DocumentTabWidget.h"
 #include "FileOpenFilter.h"
 #include "ImageExtractionController.h"
@@ -10,6 +12,7 @@
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
 #include "SingleInstanceFileDispatcher.h"
+#include "VdxGenerator.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,12 +26,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QElapsedTimer>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 #include <QToolButton>
 #include <QUrl>
 
@@ -67,11 +72,15 @@ private slots:
     void fixtureDrawingsOpen();
     void bookmarksAddAndJumpThroughTheTabs();
     void extractionWithoutPicturesOnlyTellsSo();
+    void aFailedLoadTakesOnlyItsOwnTab();
+    void cancelEndsALargeLoadAtOnce();
 
 private:
     QString copySample(const QString &name) const;
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QStringList tabTitles() const;
+    // Files open in the background; this waits until every one is read and built.
+    bool waitForLoads() const;
     void sendDrop(QWidget *target, const QList<QUrl> &urls);
 
     QTemporaryDir m_dir;
@@ -133,6 +142,12 @@ QStringList TestShellMainWindow::tabTitles() const
     return titles;
 }
 
+bool TestShellMainWindow::waitForLoads() const
+{
+    auto *loader = m_window->findChild<DocumentLoadController *>();
+    return loader && QTest::qWaitFor([loader] { return loader->pendingCount() == 0; }, 20000);
+}
+
 void TestShellMainWindow::sendDrop(QWidget *target, const QList<QUrl> &urls)
 {
     QMimeData data;
@@ -178,6 +193,7 @@ void TestShellMainWindow::toolbarFollowsTheStartPageAndTheFirstDocument()
 
     const QString path = copySample(QStringLiteral("plan.vdx"));
     QVERIFY(m_window->loadVisioFile(path));
+    QVERIFY(waitForLoads());
     QVERIFY(m_alerts.isEmpty());
     QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("tabPage"));
     QCOMPARE(tabTitles(), QStringList{QStringLiteral("plan.vdx")});
@@ -232,13 +248,16 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
         path = m_dir.filePath(QStringLiteral("no-such-file.vsd"));
     }
 
-    if (withOpenDocument)
+    if (withOpenDocument) {
         QVERIFY(m_window->loadVisioFile(copySample(QStringLiteral("good.vdx"))));
+        QVERIFY(waitForLoads());
+    }
     const QString stackBefore = m_stack->currentWidget()->objectName();
     const QStringList tabsBefore = tabTitles();
     const bool toolbarBefore = m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled();
 
     m_window->openFile(path);
+    QVERIFY(waitForLoads());
 
     QCOMPARE(m_alerts.size(), 1);
     QCOMPARE(m_alerts[0].icon, NativeMessageBox::Critical);
@@ -453,6 +472,7 @@ void TestShellMainWindow::fixtureDrawingsOpen()
     for (const QString &name : present)
         urls << QUrl::fromLocalFile(fixtures.filePath(name));
     sendDrop(m_window->findChild<QWidget *>(QStringLiteral("emptyPage")), urls);
+    QVERIFY(waitForLoads());
     QCOMPARE(tabTitles(), present);
     QVERIFY(m_alerts.isEmpty());
     for (int i = 0; i < m_tabs->count(); ++i)
@@ -462,6 +482,7 @@ void TestShellMainWindow::fixtureDrawingsOpen()
 void TestShellMainWindow::extractionWithoutPicturesOnlyTellsSo()
 {
     QVERIFY(m_window->loadVisioFile(QStringLiteral(PLANDRAW_TEST_DATA_DIR "/export/two-pages.vdx")));
+    QVERIFY(waitForLoads());
     QTemporaryDir base;
     AppConfig::instance()->setLastSavePath(QStringLiteral("/earlier"));
     ImageExtractionController extraction(m_window);
@@ -474,6 +495,55 @@ void TestShellMainWindow::extractionWithoutPicturesOnlyTellsSo()
     // No empty folder is left behind.
     QVERIFY(QDir(base.path()).isEmpty());
     QCOMPARE(AppConfig::instance()->getLastSavePath(), base.path());
+}
+
+void TestShellMainWindow::aFailedLoadTakesOnlyItsOwnTab()
+{
+    const QString good = copySample(QStringLiteral("good.vdx"));
+    const QString bad = writeFile(QStringLiteral("bad.vsd"), QByteArray("not a drawing\n").repeated(40));
+    m_window->openFile(good);
+    m_window->openFile(bad);
+    // Both tabs are there at once, in the order asked for, while they load.
+    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("good.vdx"), QStringLiteral("bad.vsd")}));
+    QVERIFY(m_window->currentTabWidget()->isLoading());
+    QVERIFY(waitForLoads());
+    QCOMPARE(m_alerts.size(), 1);
+    QCOMPARE(tabTitles(), QStringList{QStringLiteral("good.vdx")});
+    QVERIFY(!m_window->currentTabWidget()->isLoading());
+    QCOMPARE(m_window->currentTabWidget()->view()->pageCount(), 2);
+    QCOMPARE(m_tabs->tabIcon(0).isNull(), true); // no longer busy
+}
+
+void TestShellMainWindow::cancelEndsALargeLoadAtOnce()
+{
+    const QString big = m_dir.filePath(QStringLiteral("big.vdx"));
+    QVERIFY(VdxGenerator::writeFile(big, 20, 500));
+    m_window->openFile(big);
+    DocumentTabWidget *tab = m_window->currentTabWidget();
+    QVERIFY(tab && tab->isLoading());
+    QVERIFY(!m_tabs->tabIcon(0).isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(tab->loadingWidget()->progressValue() > 0, 20000);
+
+    QElapsedTimer clock;
+    clock.start();
+    tab->loadingWidget()->cancelButton()->click();
+    QTRY_COMPARE_WITH_TIMEOUT(m_tabs->count(), 0, 200);
+    // The parse notices at its next read and gives up.
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(200));
+    QVERIFY2(clock.elapsed() < 200, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(m_alerts.isEmpty());
+    QCOMPARE(m_stack->currentWidget()->objectName(), QStringLiteral("emptyPage"));
+
+    // Closing the window while three load ends all three as promptly.
+    for (int i = 0; i < 3; ++i)
+        m_window->openFile(big);
+    // Two cores read two of them; the third waits its turn.
+    auto *first = qobject_cast<DocumentTabWidget *>(m_tabs->widget(0));
+    QTRY_VERIFY_WITH_TIMEOUT(first->loadingWidget()->progressValue() > 0, 20000);
+    delete m_window;
+    m_window = nullptr;
+    QVERIFY(QThreadPool::globalInstance()->waitForDone(500));
+    QVERIFY(m_alerts.isEmpty());
 }
 
 QTEST_MAIN(TestShellMainWindow)
@@ -490,6 +560,7 @@ void TestShellMainWindow::bookmarksAddAndJumpThroughTheTabs()
     QVERIFY(m_window->loadVisioFile(plan));
     QVERIFY(m_window->loadVisioFile(other));
     QVERIFY(m_window->loadVisioFile(plan));
+    QVERIFY(waitForLoads());
 
     // The toolbar button adds for the current tab and keeps the document's path.
     m_window->currentTabWidget()->goToPage(1);
@@ -515,6 +586,7 @@ void TestShellMainWindow::bookmarksAddAndJumpThroughTheTabs()
     emit m_tabs->tabCloseRequested(1);
     bookmarks->openClosedDocumentAtPage(other, 1);
     QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QStringLiteral("other.vdx"));
-    QCOMPARE(m_window->currentTabWidget()->getDocumentPageNumber(), 1);
+    QVERIFY(waitForLoads());
+    QTRY_COMPARE(m_window->currentTabWidget()->getDocumentPageNumber(), 1);
     QVERIFY(m_alerts.isEmpty());
 }

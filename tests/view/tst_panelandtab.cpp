@@ -1,6 +1,7 @@
 #include "DocumentTabWidget.h"
 #include "HandBuiltDocument.h"
 #include "NoDragFilter.h"
+#include "PageSliceBuilder.h"
 #include "ThumbnailPanel.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QSignalSpy>
 #include <QSplitterHandle>
 #include <QStackedWidget>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -73,6 +75,7 @@ private slots:
     void tabStartsClosedAndHandleCannotBeDragged();
     void tabForwardsSearchRotationAndPageChanges();
     void tabFileNameAndTeardown();
+    void pagesArrivingLaterKeepTheViewStill();
 };
 
 void TestPanelAndTab::thumbnailSizes()
@@ -252,9 +255,14 @@ void TestPanelAndTab::tabStartsClosedAndHandleCannotBeDragged()
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &release);
     QCOMPARE(tab->splitter()->sizes().value(0), 0);
+    // Nobody sees a closed panel's thumbnails: painting large pages for it
+    // would only hold the window. Opening it starts the painting.
+    QTest::qWait(50);
+    QCOMPARE(tab->thumbnailPanel()->pendingThumbnailCount(), 3);
 
     tab->openThumbnailPanel();
     QVERIFY(tab->isThumbnailPanelOpen());
+    QTRY_COMPARE(tab->thumbnailPanel()->pendingThumbnailCount(), 0);
     tab->searchText(QStringLiteral("x"));
     QVERIFY(tab->thumbnailPanel()->isShowingSearchResults());
     tab->closeThumbnailPanel();
@@ -344,6 +352,55 @@ void TestPanelAndTab::tabFileNameAndTeardown()
     tab->searchText(QStringLiteral("x"));
     QCOMPARE(tab->getDocumentPageNumber(), 0);
     QCOMPARE(listOf(tab->thumbnailPanel())->count(), 0);
+}
+
+void TestPanelAndTab::pagesArrivingLaterKeepTheViewStill()
+{
+    VisioDocumentModel model;
+    for (int i = 0; i < 3; ++i) {
+        VisioPage page;
+        page.pageSize = i == 1 ? QSizeF(11, 8.5) : QSizeF(8.5, 11);
+        VisioText text;
+        text.text = QStringLiteral("Valve %1").arg(i + 1);
+        text.bounds = QRectF(1, 1, 2, 0.5);
+        page.texts.append(text);
+        model.pages.append(page);
+    }
+    PageSliceBuilder builder(model, 96.0);
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    QGraphicsScene *scene = builder.createScene(&rects, &groups);
+    DocumentTabWidget tab;
+    tab.resize(900, 600);
+    tab.showLoading(QStringLiteral("plan.vsdx"));
+    tab.show();
+    tab.initDocumentView(QStringLiteral("plan.vsdx"), scene, rects, groups);
+    QVERIFY(!tab.isLoading());
+    connect(&builder, &PageSliceBuilder::pageBuilt, &tab, &DocumentTabWidget::pageBuilt);
+    while (builder.builtPageCount() < 1)
+        builder.buildSlice(0);
+
+    // Search and navigation work on what is built, and see the rest later.
+    QCOMPARE(tab.view()->searchText(QStringLiteral("Valve")).size(), 1);
+    tab.goToLastPage();
+    QCOMPARE(tab.getDocumentPageNumber(), 2);
+    tab.rotateAllPages(true);
+    tab.setLayoutMode(DocumentGraphicsView::TwoColumns);
+    tab.setZoomMode(DocumentGraphicsView::FitPage);
+    tab.thumbnailPanel()->renderAllThumbnails();
+    const QList<QRectF> layout = tab.view()->getLayoutRects();
+    const QTransform zoom = tab.view()->transform();
+    const int scroll = tab.view()->verticalScrollBar()->value();
+
+    while (builder.buildSlice(0)) {
+    }
+    QCOMPARE(tab.view()->getLayoutRects(), layout);
+    QCOMPARE(tab.view()->transform(), zoom);
+    QCOMPARE(tab.view()->verticalScrollBar()->value(), scroll);
+    QCOMPARE(tab.getDocumentPageNumber(), 2);
+    QCOMPARE(tab.view()->searchText(QStringLiteral("Valve")).size(), 3);
+    // Thumbnails painted from placeholders are painted again.
+    QCOMPARE(tab.thumbnailPanel()->pendingThumbnailCount(), 2);
 }
 
 QTEST_MAIN(TestPanelAndTab)

@@ -56,6 +56,7 @@ QString outcomeText(VisioImporter::Outcome outcome, const QString &path)
             .arg(path);
     case VisioImporter::Empty:
         return QCoreApplication::translate("main", "%1 has no pages.").arg(path);
+    case VisioImporter::Cancelled: // never asked for here
     case VisioImporter::Loaded:
         break;
     }
