@@ -3,6 +3,7 @@
 #include "BrowserTabWidget.h"
 #include "DocumentLoadJob.h"
 #include "DocumentTabWidget.h"
+#include "NativeMessageBox.h"
 #include "PageSliceBuilder.h"
 
 #include <QFileInfo>
@@ -140,4 +141,22 @@ void DocumentLoadController::onImported(DocumentTabWidget *tab, DocumentLoadJob 
         emit documentReady(tab);
     });
     builder->start();
+}
+
+bool DocumentLoadController::completeForOutput(DocumentTabWidget *tab)
+{
+    if (!tab)
+        return false;
+    if (tab->isLoading()) {
+        NativeMessageBox::info(tab->window(), tr("Still Opening"),
+                               tr("The drawing is still being read. Try again when it is open."));
+        return false;
+    }
+    for (const QPointer<PageSliceBuilder> &builder : std::as_const(m_builders)) {
+        if (builder && builder->parent() == tab) {
+            while (builder->buildSlice(1000)) {
+            }
+        }
+    }
+    return true;
 }

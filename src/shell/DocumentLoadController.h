@@ -27,6 +27,10 @@ public:
     DocumentTabWidget *open(const QString &path);
     // Files still being read or built.
     int pendingCount() const;
+    // Before a tab is printed or saved: builds its remaining pages at once, so
+    // no placeholder reaches the paper. False, after telling the user, while
+    // the file is still being read.
+    bool completeForOutput(DocumentTabWidget *tab);
 
 signals:
     void tabOpened(DocumentTabWidget *tab);

@@ -367,17 +367,21 @@ void MainWindow::manageBookmarks()
 
 void MainWindow::on_btnPrint_clicked()
 {
-    if (DocumentTabWidget *tab = currentTabWidget())
+    DocumentTabWidget *tab = currentTabWidget();
+    if (m_loader->completeForOutput(tab))
         tab->documentPrint();
 }
 
 void MainWindow::on_btnSave_clicked()
 {
-    if (DocumentTabWidget *tab = currentTabWidget())
+    DocumentTabWidget *tab = currentTabWidget();
+    if (m_loader->completeForOutput(tab))
         tab->exportToPdf();
 }
 
 void MainWindow::on_btnExport_clicked()
 {
-    ImageExtractionController(this).extractFrom(currentTabWidget());
+    DocumentTabWidget *tab = currentTabWidget();
+    if (m_loader->completeForOutput(tab))
+        ImageExtractionController(this).extractFrom(tab);
 }

@@ -74,6 +74,7 @@ private slots:
     void extractionWithoutPicturesOnlyTellsSo();
     void aFailedLoadTakesOnlyItsOwnTab();
     void cancelEndsALargeLoadAtOnce();
+    void outputWaitsForEveryPage();
 
 private:
     QString copySample(const QString &name) const;
@@ -544,6 +545,24 @@ void TestShellMainWindow::cancelEndsALargeLoadAtOnce()
     m_window = nullptr;
     QVERIFY(QThreadPool::globalInstance()->waitForDone(500));
     QVERIFY(m_alerts.isEmpty());
+}
+
+void TestShellMainWindow::outputWaitsForEveryPage()
+{
+    // Printing a drawing whose later pages are still placeholders would put
+    // blank sheets on paper.
+    const QString big = m_dir.filePath(QStringLiteral("big-output.vdx"));
+    QVERIFY(VdxGenerator::writeFile(big, 20, 500));
+    auto *loader = m_window->findChild<DocumentLoadController *>();
+    QSignalSpy ready(loader, &DocumentLoadController::documentReady);
+    m_window->openFile(big);
+    DocumentTabWidget *tab = m_window->currentTabWidget();
+    QVERIFY(!loader->completeForOutput(tab));
+    QCOMPARE(m_alerts.size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!tab->isLoading(), 60000);
+    QVERIFY(loader->completeForOutput(tab));
+    QCOMPARE(ready.count(), 1);
+    QCOMPARE(m_alerts.size(), 1);
 }
 
 QTEST_MAIN(TestShellMainWindow)
