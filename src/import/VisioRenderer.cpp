@@ -91,7 +91,6 @@ VisioDocumentModel VisioRenderer::takeDocumentModel()
     model = VisioDocumentModel();
     model.fileName = taken.fileName;
     currentPage = -1;
-    filledByLeft.clear();
     pageLayerNames.clear();
     return taken;
 }
@@ -104,7 +103,6 @@ void VisioRenderer::reset()
     textState = TextState();
     stateStack.clear();
     idCounter = 0;
-    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
@@ -185,7 +183,6 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     model.pages.append(newPage);
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
-    filledByLeft.clear();
     pageLayerNames.clear();
     qDebug() << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
@@ -194,7 +191,6 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endPage()
 {
     currentPage = -1;
-    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
@@ -294,44 +290,7 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     shape.style = currentState.style;
     shape.layer = currentState.currentLayer;
     shape.zIndex = takeZIndex();
-    applyInnerPanelRule(shape);
     page()->shapes.append(std::move(shape));
-}
-
-// A band or panel drawn inside a filled box, nearly as wide as the box but
-// clearly lower, is painted white so the box's title strip reads as in Visio.
-void VisioRenderer::applyInnerPanelRule(VisioShape &shape)
-{
-    if (!shape.style.filled)
-        return;
-    const QRectF inner = shape.path.boundingRect();
-    auto isPanelOf = [&inner](const QRectF &outer) {
-        return outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
-               && inner.width() >= outer.width() * 0.8;
-    };
-
-    // A box holding the panel starts at or left of it, and at most a quarter
-    // of the panel's width further left, as it is at most 1.25 times as wide.
-    // Only boxes starting in that range are tested; the range is widened a
-    // little so that rounding never leaves a box out.
-    const double left = inner.left();
-    // An undefined edge fails every containment test, either way round.
-    if (std::isnan(left))
-        return;
-    const double reach = 0.25 * inner.width() * (1.0 + 1e-9) + 1e-9 * (std::abs(left) + 1.0);
-    const double from = left - reach;
-    bool panel = false;
-    if (std::isfinite(from)) {
-        const auto end = filledByLeft.upper_bound(left);
-        for (auto it = filledByLeft.lower_bound(from); it != end && !panel; ++it)
-            panel = isPanelOf(it->second);
-    } else {
-        for (auto it = filledByLeft.cbegin(); it != filledByLeft.cend() && !panel; ++it)
-            panel = isPanelOf(it->second);
-    }
-    if (panel)
-        shape.style.fillColor = QColor(Qt::white);
-    filledByLeft.emplace(left, inner);
 }
 
 QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)
@@ -593,6 +552,7 @@ QPainterPath VisioRenderer::parseSvgPath(const QString &d)
 
 QString VisioRenderer::substituteFontFamily(const QString &family)
 {
+#ifdef Q_OS_MACOS
     static const QHash<QString, QString> substitutes = {
         {QStringLiteral("Calibri"), QStringLiteral("Arial")},
         {QStringLiteral("Franklin Gothic Book"), QStringLiteral("Arial Narrow")},
@@ -607,6 +567,31 @@ QString VisioRenderer::substituteFontFamily(const QString &family)
         {QStringLiteral("NSimSun"), QStringLiteral("STSong")},
         {QStringLiteral("Aptos"), QStringLiteral("Helvetica Neue")},
     };
+#else
+    // Metric-compatible families where Debian has them, so labels wrap
+    // where they did for the drawing's author.
+    static const QHash<QString, QString> substitutes = {
+        {QStringLiteral("Calibri"), QStringLiteral("Carlito")},
+        {QStringLiteral("Cambria"), QStringLiteral("Caladea")},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Franklin Gothic Book"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Franklin Gothic"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Aptos"), QStringLiteral("Carlito")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")},
+        {QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC")},
+        {QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans CJK JP")},
+        {QStringLiteral("MS Mincho"), QStringLiteral("Noto Serif CJK JP")},
+    };
+#endif
     return substitutes.value(family, family);
 }
 

@@ -17,7 +17,6 @@
 #include <QStack>
 #include <QString>
 
-#include <map>
 
 // Receives libvisio's drawing callbacks and builds a VisioDocumentModel from
 // them. One renderer serves one parse.
@@ -134,7 +133,6 @@ public:
 private:
     VisioPage *page();
     int takeZIndex();
-    void applyInnerPanelRule(VisioShape &shape);
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -143,9 +141,6 @@ private:
     TextState textState;
     QStack<RenderState> stateStack;
     qint64 idCounter = 0;
-    // Bounds of the filled shapes of the current page by their left edge; the
-    // inner-panel rule looks up the few that can hold a new shape.
-    std::multimap<double, QRectF> filledByLeft;
     // The current page's layer names: files may give every shape a layer of
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;
