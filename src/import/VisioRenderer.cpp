@@ -18,6 +18,25 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Larger sizes only make the text layout stall; no diagram needs them.
 constexpr double kMaxFontPointSize = 4000.0;
+// Longer family names are no font's name; matching them only costs time.
+constexpr qsizetype kMaxFontFamilyLength = 256;
+// Formats kept per text block; later changes continue the last one.
+constexpr qsizetype kMaxTextRuns = 4096;
+constexpr qsizetype kMaxTextParagraphs = 4096;
+// Paragraph indents and spacing beyond this are damage, not layout.
+constexpr double kMaxParagraphInches = 100.0;
+
+double paragraphLength(const librevenge::RVNGPropertyList &props, const char *key)
+{
+    const double v = VisioUtils::getInchProp(props, key, 0.0);
+    return qBound(-kMaxParagraphInches, v, kMaxParagraphInches);
+}
+
+bool sameFormat(const VisioTextRun &run, const QFont &font, const QColor &color,
+                const QColor &background)
+{
+    return run.font == font && run.color == color && run.background == background;
+}
 
 bool isFinitePoint(const QPointF &p)
 {
@@ -644,6 +663,25 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
         int &alignment = textState.text.alignment;
         alignment = (alignment & ~int(Qt::AlignHorizontal_Mask)) | horizontal;
     }
+
+    VisioTextParagraph paragraph;
+    paragraph.alignment = horizontal;
+    if (const librevenge::RVNGProperty *height = props["fo:line-height"]) {
+        const bool percent = height->getUnit() == librevenge::RVNG_PERCENT;
+        const double value = percent ? VisioUtils::getPercentProp(props, "fo:line-height", 100) / 100.0
+                                     : VisioUtils::getInchProp(props, "fo:line-height", 0.0);
+        if (value > 0 && value <= (percent ? 10.0 : kMaxParagraphInches)) {
+            paragraph.lineHeight = value;
+            paragraph.lineHeightAbsolute = !percent;
+        }
+    }
+    paragraph.margins = QMarginsF(paragraphLength(props, "fo:margin-left"),
+                                  paragraphLength(props, "fo:margin-top"),
+                                  paragraphLength(props, "fo:margin-right"),
+                                  paragraphLength(props, "fo:margin-bottom"));
+    paragraph.textIndent = paragraphLength(props, "fo:text-indent");
+    textState.paragraph = paragraph;
+    textState.paragraphPending = true;
 }
 
 void VisioRenderer::closeParagraph()
@@ -654,10 +692,20 @@ void VisioRenderer::closeParagraph()
 void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
 {
     textState.spanOpen = true;
+    // Every span carries its whole format: bold or italic of an earlier span
+    // must not carry over.
+    QFont font = textState.text.font;
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
 
-    const QString family = substituteFontFamily(extractString(props, "style:font-name"));
-    if (!family.isEmpty())
-        textState.spanFont.setFamily(family);
+    const librevenge::RVNGString familyText = VisioUtils::getRawStringProp(props, "style:font-name");
+    if (familyText.size() <= kMaxFontFamilyLength) {
+        const QString family = substituteFontFamily(QString::fromUtf8(familyText.cstr()));
+        if (!family.isEmpty())
+            font.setFamily(family);
+    }
 
     // Every span gives its size, nearly always as librevenge's plain
     // "12.0000pt"; that form is read without a QString round trip.
@@ -671,15 +719,31 @@ void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
         if (parsed.ec != std::errc() || parsed.ptr != numberEnd || *sizeText == '+')
             points = QString::fromUtf8(sizeText, qsizetype(sizeLength - 2)).toDouble();
         if (points > 0 && std::isfinite(points))
-            textState.spanFont.setPointSizeF(std::min(points, kMaxFontPointSize));
+            font.setPointSizeF(std::min(points, kMaxFontPointSize));
     }
 
     if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "fo:font-weight"), "bold"))
-        textState.spanFont.setWeight(QFont::Bold);
+        font.setWeight(QFont::Bold);
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "fo:font-style"), "italic"))
+        font.setItalic(true);
+    const librevenge::RVNGString underline =
+        VisioUtils::getRawStringProp(props, "style:text-underline-type");
+    if (underline.size() > 0 && !VisioUtils::isKeyword(underline, "none"))
+        font.setUnderline(true);
+    const librevenge::RVNGString strike =
+        VisioUtils::getRawStringProp(props, "style:text-line-through-type");
+    if (strike.size() > 0 && !VisioUtils::isKeyword(strike, "none"))
+        font.setStrikeOut(true);
+    textState.spanFont = font;
 
     const QString color = extractString(props, "fo:color");
     if (!color.isEmpty())
         textState.spanColor = VisioUtils::parseColor(color);
+    const QString background = extractString(props, "fo:background-color");
+    textState.spanBackground = background.isEmpty() ? QColor(Qt::transparent)
+                                                    : VisioUtils::parseColor(background);
+    if (!background.isEmpty())
+        textState.spanBackground.setAlphaF(1.0);
 }
 
 void VisioRenderer::closeSpan()
@@ -687,6 +751,7 @@ void VisioRenderer::closeSpan()
     textState.spanOpen = false;
     textState.spanFont = textState.text.font;
     textState.spanColor = textState.text.color;
+    textState.spanBackground = Qt::transparent;
 }
 
 void VisioRenderer::insertText(const librevenge::RVNGString &text)
@@ -699,9 +764,35 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
         record.font = textState.spanFont;
         record.color = textState.spanColor;
     }
+    const qsizetype start = record.text.size();
     record.text += textState.pendingSeparators;
+    if (textState.paragraphPending) {
+        textState.paragraphPending = false;
+        // The paragraph starts after the break that ended the one before.
+        const qsizetype lastBreak = textState.pendingSeparators.lastIndexOf(QLatin1Char('\n'));
+        textState.paragraph.start = start + lastBreak + 1;
+        if (record.paragraphs.size() < kMaxTextParagraphs)
+            record.paragraphs.append(textState.paragraph);
+    }
     textState.pendingSeparators.clear();
     record.text += s;
+
+    const QFont &font = textState.spanOpen ? textState.spanFont : record.font;
+    const QColor &color = textState.spanOpen ? textState.spanColor : record.color;
+    const QColor background = textState.spanOpen ? textState.spanBackground : QColor(Qt::transparent);
+    QList<VisioTextRun> &runs = record.runs;
+    if (!runs.isEmpty()
+        && (sameFormat(runs.last(), font, color, background) || runs.size() >= kMaxTextRuns)) {
+        runs.last().length = record.text.size() - runs.last().start;
+        return;
+    }
+    VisioTextRun run;
+    run.start = start;
+    run.length = record.text.size() - start;
+    run.font = font;
+    run.color = color;
+    run.background = background;
+    runs.append(run);
 }
 
 void VisioRenderer::insertTab()

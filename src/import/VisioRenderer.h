@@ -35,7 +35,11 @@ public:
         VisioText text;
         QFont spanFont;
         QColor spanColor = Qt::black;
+        QColor spanBackground = Qt::transparent;
         bool spanOpen = false;
+        // Formatting of the paragraph opened last, taken by its first character.
+        VisioTextParagraph paragraph;
+        bool paragraphPending = false;
         // Paragraph ends, line breaks, tabs and explicit blanks wait here until
         // the next character arrives, so trailing ones add nothing.
         QString pendingSeparators;

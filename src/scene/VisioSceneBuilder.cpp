@@ -3,6 +3,7 @@
 #include "SelectableTextItem.h"
 #include "ShapeFills.h"
 #include "ShapePathItem.h"
+#include "TextBlockDocument.h"
 #include "VisioDocumentModel.h"
 #include "VisioUtils.h"
 
@@ -48,11 +49,6 @@ double pageExtent(double inches, double dpi)
 {
     const double v = inches * dpi;
     return std::isfinite(v) && v > 0 ? v : 0.0;
-}
-
-double finiteOrZero(double v)
-{
-    return std::isfinite(v) ? v : 0.0;
 }
 
 // Files may give every shape a layer of its own; a set keeps the look-up
@@ -412,13 +408,6 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
     if (h < 1.0)
         h = 2 * QFontMetricsF(text.font).height();
 
-    QTextBlockFormat blockFormat;
-    blockFormat.setAlignment(Qt::Alignment(text.alignment));
-    blockFormat.setLeftMargin(finiteOrZero(text.padding.left() * dpi));
-    blockFormat.setTopMargin(finiteOrZero(text.padding.top() * dpi));
-    blockFormat.setRightMargin(finiteOrZero(text.padding.right() * dpi));
-    blockFormat.setBottomMargin(finiteOrZero(text.padding.bottom() * dpi));
-
     // The item's own document is filled rather than a new one handed over:
     // handing over throws away the document the item's text control always
     // builds and lays out, and lays out the new one a second time. While the
@@ -431,11 +420,11 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     document->setDocumentMargin(0);
-    cursor.setBlockFormat(blockFormat);
-    if (formats)
-        cursor.insertText(text.text, formats->format(text.font, text.color, dpi));
-    else
-        cursor.insertText(text.text, TextFormatCache::makeFormat(text.font, text.color, dpi));
+    TextBlockDocument::fill(document, text, dpi, [formats, dpi](const QFont &font,
+                                                                const QColor &color) {
+        return formats ? formats->format(font, color, dpi)
+                       : TextFormatCache::makeFormat(font, color, dpi);
+    });
     cursor.endEditBlock();
     document->setTextWidth(w);
 

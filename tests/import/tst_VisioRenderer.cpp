@@ -167,6 +167,7 @@ private slots:
     void nonFiniteAndHugeCoordinates();
     void blankSeparatedParser();
     void bandInsideContainerKeepsColour();
+    void damagedTextIsCapped();
 
     void textRecord();
     void textSeparators_data();
@@ -566,9 +567,54 @@ void TestVisioRenderer::textRecord()
     QCOMPARE(texts[1].color, QColor(Qt::black));
     QCOMPARE(texts[1].font, QFont());
 
+    // Each span keeps its own format: the second is neither bold nor red,
+    // and each paragraph its own alignment.
+    QCOMPARE(t.runs.size(), 2);
+    QCOMPARE(t.runs[1].start, 5);
+    QCOMPARE(t.runs[1].length, 6);
+    QCOMPARE(t.runs[1].font.weight(), QFont::Normal);
+    QCOMPARE(t.runs[1].color, QColor(0, 0, 255));
+    QCOMPARE(t.paragraphs.size(), 2);
+    QCOMPARE(t.paragraphs[1].start, 6);
+    QCOMPARE(t.paragraphs[0].alignment, int(Qt::AlignRight));
+    QCOMPARE(t.paragraphs[1].alignment, int(Qt::AlignLeft));
+
     // Family names are matched exactly.
     QCOMPARE(VisioRenderer::substituteFontFamily(QStringLiteral("calibri")),
              QStringLiteral("calibri"));
+}
+
+// Sizes and counts from a damaged file are capped: the block still comes
+// through, in bounded formats.
+void TestVisioRenderer::damagedTextIsCapped()
+{
+    VisioRenderer r;
+    r.startPage(named("P"));
+    r.startTextObject(rectProps(0, 0, 1, 1));
+    RVNGPropertyList paragraph;
+    paragraph.insert("fo:line-height", std::nan(""));
+    r.openParagraph(paragraph);
+    const std::string hugeName(10 * 1024 * 1024, 'x');
+    for (int i = 0; i < 100000; ++i) {
+        RVNGPropertyList span;
+        span.insert("fo:font-size", i % 2 ? "0pt" : "10000pt");
+        span.insert("fo:font-weight", i % 2 ? "normal" : "bold");
+        if (i == 0)
+            span.insert("style:font-name", hugeName.c_str());
+        r.openSpan(span);
+        addText(r, "w");
+        r.closeSpan();
+    }
+    r.endTextObject();
+
+    const VisioText &t = r.documentModel().pages[0].texts[0];
+    QCOMPARE(t.text.size(), 100000);
+    QVERIFY(t.runs.size() < 10000);
+    QCOMPARE(t.runs.last().start + t.runs.last().length, t.text.size());
+    QVERIFY(t.font.family().size() < 1000);
+    QVERIFY(t.font.pointSizeF() > 0 && t.font.pointSizeF() <= 4000);
+    QCOMPARE(t.paragraphs.size(), 1);
+    QCOMPARE(t.paragraphs[0].lineHeight, 1.0);
 }
 
 void TestVisioRenderer::textSeparators_data()

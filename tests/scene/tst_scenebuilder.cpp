@@ -1,8 +1,12 @@
 #include "SelectableTextItem.h"
 #include "VisioDocumentModel.h"
+#include "VisioRenderer.h"
 #include "VisioSceneBuilder.h"
 
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTextLayout>
 #include <QFontMetricsF>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPathItem>
@@ -123,6 +127,7 @@ private slots:
     void dashesHaveTheirDrawnLength();
     void gradientFills();
     void hatchAndHairlines();
+    void richTextRuns();
     void arrowheadFollowsTheLineEnd();
     void textPlacement();
     void textItemDropsSelectionOnFocusOut();
@@ -641,6 +646,44 @@ void TestSceneBuilder::imageItems()
     item.reset(VisioSceneBuilder::createImageItem(image, dpi));
     QVERIFY(item->pixmap().width() <= VisioSceneBuilder::maxPixmapSide);
     QVERIFY(std::abs(item->sceneBoundingRect().width() - 96000) < 1);
+}
+
+// Spans keep their own format inside a block; Calibri is laid out with a
+// font of its widths.
+void TestSceneBuilder::richTextRuns()
+{
+    VisioText text;
+    text.text = "MMMM MMMM";
+    text.bounds = QRectF(0, 0, 4, 1);
+    text.alignment = Qt::AlignLeft | Qt::AlignTop;
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(24);
+    QFont bold = font;
+    bold.setBold(true);
+    text.font = bold;
+    text.runs = {{0, 4, bold, Qt::black, Qt::transparent}, {4, 5, font, Qt::black, Qt::transparent}};
+    VisioPage page = letterPage(4, 1);
+    page.texts = {text};
+    Built built = buildOne(page);
+    const QImage image = renderPage(built);
+    auto *item = childrenOfType<SelectableTextItem>(built.groups.first()).first();
+    QCOMPARE(item->toPlainText(), text.text);
+    const QTextLine line = item->document()->firstBlock().layout()->lineAt(0);
+    auto inkBetween = [&](double from, double to) {
+        int ink = 0;
+        for (int x = int(from); x < int(to); ++x)
+            for (int y = 0; y < 96; ++y)
+                ink += 255 - qGray(image.pixel(x, y));
+        return ink;
+    };
+    const int boldInk = inkBetween(line.cursorToX(0), line.cursorToX(4));
+    const int thinInk = inkBetween(line.cursorToX(5), line.cursorToX(9));
+    QVERIFY2(boldInk > thinInk * 1.2, qPrintable(QStringLiteral("%1 %2").arg(boldInk).arg(thinInk)));
+
+    if (!QFontDatabase::families().contains(QStringLiteral("Carlito")))
+        QSKIP("Carlito is not installed");
+    const QFont calibri(VisioRenderer::substituteFontFamily(QStringLiteral("Calibri")), 12);
+    QCOMPARE(QFontInfo(calibri).family(), QStringLiteral("Carlito"));
 }
 
 void TestSceneBuilder::renderedPixels()
