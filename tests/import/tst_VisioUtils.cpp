@@ -15,6 +15,7 @@ class TestVisioUtils : public QObject
     Q_OBJECT
 
 private slots:
+    void hatchFill();
     void readersFallBackToDefaults();
     void percentReader_data();
     void percentReader();
@@ -246,6 +247,37 @@ void TestVisioUtils::gradientGates()
     same.insert("svg:cx", "0%");
     same.insert("svg:cy", "0%");
     QCOMPARE(VisioStyle::fromPropertyList(same).fillType, VisioStyle::NoFill);
+}
+
+// Hatch values reach the scene in inches and degrees; values that would
+// draw nothing or a line per atom are held to a range.
+void TestVisioUtils::hatchFill()
+{
+    RVNGPropertyList props;
+    props.insert("draw:fill", "hatch");
+    props.insert("draw:color", "#00FF00");
+    props.insert("draw:style", "triple");
+    props.insert("draw:rotation", 405);
+    props.insert("draw:distance", 0.05);
+    props.insert("draw:fill-hatch-solid", "true");
+    props.insert("draw:fill-color", "#0000FF");
+    VisioStyle style = VisioStyle::fromPropertyList(props);
+    QCOMPARE(style.fillType, VisioStyle::HatchFill);
+    QCOMPARE(style.hatchColor, QColor(0, 255, 0));
+    QCOMPARE(style.hatchStyle, VisioStyle::TripleHatch);
+    QCOMPARE(style.hatchRotation, 45.0);
+    QCOMPARE(style.hatchDistance, 0.05);
+    QCOMPARE(style.fillColor, QColor(0, 0, 255));
+    props.insert("draw:fill-hatch-solid", "false");
+    QCOMPARE(VisioStyle::fromPropertyList(props).fillColor.alpha(), 0);
+
+    for (double distance : {0.0, -1.0, 1e9, std::nan("")}) {
+        props.insert("draw:distance", distance);
+        props.insert("draw:rotation", std::nan(""));
+        style = VisioStyle::fromPropertyList(props);
+        QVERIFY(style.hatchDistance >= 0.005 && style.hatchDistance <= 100);
+        QVERIFY(std::isfinite(style.hatchRotation));
+    }
 }
 
 void TestVisioUtils::dashScalesWithStrokeWidth()
