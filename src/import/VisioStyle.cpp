@@ -27,6 +27,7 @@ constexpr double kMaxHatchDistance = 100.0;
 // Dashes relative to a line too thin to measure them are sized against
 // this width instead, so they stay visible as dashes.
 constexpr double kHairlineDashBase = 0.0106;
+constexpr double kMaxShadowOffset = 100.0;
 // A line pattern from the file repeats at most this many dashes per period.
 constexpr int kMaxDashRepeats = 16;
 
@@ -187,6 +188,19 @@ VisioStyle VisioStyle::fromPropertyList(const librevenge::RVNGPropertyList &prop
         style.markerEndCentered = VisioUtils::isKeyword(
             VisioUtils::getRawStringProp(props, "draw:marker-end-center"), "true");
     }
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "draw:shadow"), "visible")) {
+        const QPointF offset(VisioUtils::getInchProp(props, "draw:shadow-offset-x", 0.0),
+                             VisioUtils::getInchProp(props, "draw:shadow-offset-y", 0.0));
+        // A shadow further off than this belongs to no shape on the page.
+        if (std::abs(offset.x()) <= kMaxShadowOffset && std::abs(offset.y()) <= kMaxShadowOffset) {
+            style.hasShadow = true;
+            style.shadowOffset = offset;
+            style.shadowColor = withAlpha(
+                VisioUtils::parseColor(VisioUtils::getStringProp(props, "draw:shadow-color")),
+                VisioUtils::getPercentProp(props, "draw:shadow-opacity", 100) / 100.0);
+        }
+    }
+
     style.markerStartPath = VisioUtils::getStringProp(props, "draw:marker-start-path");
     if (!style.markerStartPath.isEmpty()) {
         style.hasStartMarker = true;

@@ -55,6 +55,10 @@ struct VisioStyle
     QString markerEndPath;
     double markerEndWidth = 0.0;
     bool markerEndCentered = false;
+    // A copy of the shape, moved by shadowOffset (inches, y down), behind it.
+    bool hasShadow = false;
+    QColor shadowColor = Qt::gray;
+    QPointF shadowOffset;
     bool hasStartMarker = false;
     QString markerStartPath;
     double markerStartWidth = 0.0;

@@ -59,6 +59,21 @@ void ShapePathItem::setRectangularGradient(const RectangularGradient &gradient)
     update();
 }
 
+void ShapePathItem::setShadow(const QColor &color, const QPointF &offset)
+{
+    prepareGeometryChange();
+    m_shadowColor = color;
+    m_shadowOffset = offset;
+}
+
+QRectF ShapePathItem::boundingRect() const
+{
+    const QRectF own = QGraphicsPathItem::boundingRect();
+    if (!m_shadowColor.isValid() || m_shadowColor.alpha() == 0)
+        return own;
+    return own | own.translated(m_shadowOffset);
+}
+
 QPen ShapePathItem::devicePen(const QPen &pen, double deviceScale)
 {
     const double width = pen.widthF();
@@ -143,6 +158,20 @@ void ShapePathItem::paintRectangularGradient(QPainter *painter) const
 void ShapePathItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     const QPainterPath &outline = path();
+    const double scale = deviceScaleOf(painter);
+    if (m_shadowColor.isValid() && m_shadowColor.alpha() > 0) {
+        // Filled shapes cast a filled shadow, lines a shadow of their stroke.
+        const QPainterPath moved = outline.translated(m_shadowOffset);
+        const bool filled = brush().style() != Qt::NoBrush || m_hasRectGradient
+                            || !m_hatch.angles.isEmpty();
+        if (filled)
+            painter->fillPath(moved, m_shadowColor);
+        else if (pen().style() != Qt::NoPen) {
+            QPen shadowPen = devicePen(pen(), scale);
+            shadowPen.setColor(m_shadowColor);
+            painter->strokePath(moved, shadowPen);
+        }
+    }
     if (brush().style() != Qt::NoBrush)
         painter->fillPath(outline, brush());
 
@@ -163,5 +192,5 @@ void ShapePathItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, Q
     }
 
     if (pen().style() != Qt::NoPen)
-        painter->strokePath(outline, devicePen(pen(), deviceScaleOf(painter)));
+        painter->strokePath(outline, devicePen(pen(), scale));
 }

@@ -37,7 +37,10 @@ public:
     void setHatch(const Hatch &hatch);
     const Hatch &hatch() const { return m_hatch; }
     void setRectangularGradient(const RectangularGradient &gradient);
+    // A silhouette of the shape in color, moved by offset (scene units).
+    void setShadow(const QColor &color, const QPointF &offset);
 
+    QRectF boundingRect() const override;
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
                QWidget *widget = nullptr) override;
 
@@ -61,4 +64,6 @@ private:
     Hatch m_hatch;
     RectangularGradient m_rectGradient;
     bool m_hasRectGradient = false;
+    QColor m_shadowColor;
+    QPointF m_shadowOffset;
 };

@@ -268,6 +268,11 @@ QGraphicsPathItem *makeShapeItem(const VisioShape &shape, double dpi, MarkerCach
             item->setRectangularGradient(
                 ShapeFills::rectangularGradient(shape.style, scaled.boundingRect()));
     }
+    if (shape.style.hasShadow) {
+        const QPointF offset = shape.style.shadowOffset * dpi;
+        if (isFinitePoint(offset.x(), offset.y()))
+            item->setShadow(shape.style.shadowColor, offset);
+    }
     addArrowItems(item, shape, dpi, markers);
     return item;
 }

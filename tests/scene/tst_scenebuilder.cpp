@@ -690,6 +690,9 @@ void TestSceneBuilder::renderedPixels()
 {
     VisioPage page = letterPage(4, 3);
     page.shapes.append(solidBox(QRectF(0.5, 0.5, 2, 1), Qt::red, 0));
+    page.shapes.first().style.hasShadow = true;
+    page.shapes.first().style.shadowColor = Qt::blue;
+    page.shapes.first().style.shadowOffset = QPointF(0.125, 0.125);
     VisioShape arrowLine;
     arrowLine.path = linePath(QPointF(0.5, 2.5), QPointF(3, 2.5));
     arrowLine.style.strokeWidth = 0.01;
@@ -713,6 +716,9 @@ void TestSceneBuilder::renderedPixels()
     QCOMPARE(image.pixel(380, 280), qRgb(255, 255, 255));
     // Inside the red box, away from the centred text.
     QCOMPARE(image.pixel(56, 56), qRgb(255, 0, 0));
+    // Its shadow shows below and to the right of it, not to its left.
+    QCOMPARE(image.pixel(244, 148), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(56, 148), qRgb(255, 255, 255));
     // The text is drawn over the box: dark pixels in the box's middle band.
     int dark = 0;
     for (int x = 60; x < 230; ++x)
