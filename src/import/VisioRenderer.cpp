@@ -276,6 +276,9 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     QString id = extractString(props, "draw:id");
     if (id.isEmpty())
         id = generateId(QStringLiteral("shape"));
+    // Geometry the drawing keeps but does not show.
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "draw:display"), "none"))
+        return;
 
     QPainterPath path;
     const librevenge::RVNGPropertyListVector *actions = props.child("svg:d");

@@ -492,7 +492,7 @@ void TestVisioRenderer::blankSeparatedParser()
 }
 
 // Title bands and bars inside a filled container keep the colour the file
-// gives them.
+// gives them; geometry marked not to display is left out.
 void TestVisioRenderer::bandInsideContainerKeepsColour()
 {
     VisioRenderer r;
@@ -500,7 +500,11 @@ void TestVisioRenderer::bandInsideContainerKeepsColour()
     r.setStyle(filledStyle("#FF0000"));
     r.drawPath(rectProps(0, 0, 10, 10)); // container
     r.drawPath(rectProps(0, 2, 10, 1));  // full-width band inside it
+    RVNGPropertyList hidden = rectProps(0, 4, 10, 1);
+    hidden.insert("draw:display", "none");
+    r.drawPath(hidden); // kept in the file, never shown
     const QList<VisioShape> &shapes = r.documentModel().pages[0].shapes;
+    QCOMPARE(shapes.size(), 2);
     QCOMPARE(shapes[1].style.fillColor, QColor(255, 0, 0));
 }
 
