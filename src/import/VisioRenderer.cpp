@@ -683,6 +683,10 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
                                   paragraphLength(props, "fo:margin-right"),
                                   paragraphLength(props, "fo:margin-bottom"));
     paragraph.textIndent = paragraphLength(props, "fo:text-indent");
+    // Closer stops than a hundredth of an inch would put a stop at every pixel.
+    const double tabs = VisioUtils::getInchProp(props, "style:tab-stop-distance", 0.0);
+    if (tabs >= 0.01 && tabs <= kMaxParagraphInches)
+        paragraph.tabStopDistance = tabs;
     textState.paragraph = paragraph;
     textState.paragraphPending = true;
 }

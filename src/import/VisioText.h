@@ -28,6 +28,7 @@ struct VisioTextParagraph
     bool lineHeightAbsolute = false;
     QMarginsF margins; // inches: left, top (space before), right, bottom (space after)
     double textIndent = 0.0; // inches, first line
+    double tabStopDistance = 0.0; // inches between tab stops; 0 leaves the default
 };
 
 struct VisioText

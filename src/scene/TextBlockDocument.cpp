@@ -6,6 +6,7 @@
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cmath>
@@ -42,6 +43,12 @@ void TextBlockDocument::fill(QTextDocument *document, const VisioText &text, dou
         for (qsizetype i = 0; i < length; ++i)
             if (shown.at(i) == QLatin1Char('\n') && !paragraphBreak[size_t(i)])
                 shown[i] = QChar::LineSeparator;
+    }
+
+    if (!text.paragraphs.isEmpty() && text.paragraphs.first().tabStopDistance > 0) {
+        QTextOption option = document->defaultTextOption();
+        option.setTabStopDistance(scaled(text.paragraphs.first().tabStopDistance, dpi));
+        document->setDefaultTextOption(option);
     }
 
     QTextCursor cursor(document);
