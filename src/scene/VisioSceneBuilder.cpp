@@ -8,7 +8,6 @@
 #include "VisioUtils.h"
 
 #include <QDebug>
-#include <QFontMetricsF>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
@@ -409,9 +408,10 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
         return nullptr;
 
     const double w = box.width();
-    double h = box.height();
-    if (h < 1.0)
-        h = 2 * QFontMetricsF(text.font).height();
+    // A box without height is a line the text is anchored to: centred text
+    // sits across it, top-aligned text hangs from it, bottom-aligned text
+    // stands on it.
+    const double h = box.height() < 1.0 ? 0.0 : box.height();
 
     // The item's own document is filled rather than a new one handed over:
     // handing over throws away the document the item's text control always

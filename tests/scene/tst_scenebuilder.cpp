@@ -549,12 +549,15 @@ void TestSceneBuilder::textPlacement()
     QCOMPARE(item->boundingRect(), QRectF(QPointF(0, 0), item->document()->size()));
     QCOMPARE(item->toPlainText(), QStringLiteral("Centred"));
 
-    // A zero-height box: bottom alignment ends at twice the line height.
+    // A zero-height box is the line the text is anchored to: bottom-aligned
+    // text stands on it, centred text sits across it.
     text.bounds = QRectF(1, 2, 2, 0);
     text.alignment = Qt::AlignLeft | Qt::AlignBottom;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
-    const double h = 2 * QFontMetricsF(text.font).height();
-    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - (192 + h)) < 1e-9);
+    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - 192) < 1e-9);
+    text.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() / 2 - 192) < 1e-9);
 
     // Top alignment, padding as block margins.
     text.bounds = QRectF(1, 2, 2, 1);
