@@ -21,6 +21,25 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Larger sizes only make the text layout stall; no diagram needs them.
 constexpr double kMaxFontPointSize = 4000.0;
+// Longer family names are no font's name; matching them only costs time.
+constexpr qsizetype kMaxFontFamilyLength = 256;
+// Formats kept per text block; later changes continue the last one.
+constexpr qsizetype kMaxTextRuns = 4096;
+constexpr qsizetype kMaxTextParagraphs = 4096;
+// Paragraph indents and spacing beyond this are damage, not layout.
+constexpr double kMaxParagraphInches = 100.0;
+
+double paragraphLength(const librevenge::RVNGPropertyList &props, const char *key)
+{
+    const double v = VisioUtils::getInchProp(props, key, 0.0);
+    return qBound(-kMaxParagraphInches, v, kMaxParagraphInches);
+}
+
+bool sameFormat(const VisioTextRun &run, const QFont &font, const QColor &color,
+                const QColor &background)
+{
+    return run.font == font && run.color == color && run.background == background;
+}
 
 bool isFinitePoint(const QPointF &p)
 {
@@ -94,7 +113,6 @@ VisioDocumentModel VisioRenderer::takeDocumentModel()
     model = VisioDocumentModel();
     model.fileName = taken.fileName;
     currentPage = -1;
-    filledByLeft.clear();
     pageLayerNames.clear();
     return taken;
 }
@@ -107,7 +125,6 @@ void VisioRenderer::reset()
     textState = TextState();
     stateStack.clear();
     idCounter = 0;
-    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
@@ -197,7 +214,6 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     model.pages.append(newPage);
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
-    filledByLeft.clear();
     pageLayerNames.clear();
     qCDebug(lcImport) << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
@@ -206,7 +222,6 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endPage()
 {
     currentPage = -1;
-    filledByLeft.clear();
     pageLayerNames.clear();
 }
 
@@ -274,6 +289,9 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     QString id = extractString(props, "draw:id");
     if (id.isEmpty())
         id = generateId(QStringLiteral("shape"));
+    // Geometry the drawing keeps but does not show.
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "draw:display"), "none"))
+        return;
 
     QPainterPath path;
     const librevenge::RVNGPropertyListVector *actions = props.child("svg:d");
@@ -307,44 +325,7 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     shape.style = currentState.style;
     shape.layer = currentState.currentLayer;
     shape.zIndex = takeZIndex();
-    applyInnerPanelRule(shape);
     page()->shapes.append(std::move(shape));
-}
-
-// A band or panel drawn inside a filled box, nearly as wide as the box but
-// clearly lower, is painted white so the box's title strip reads as in Visio.
-void VisioRenderer::applyInnerPanelRule(VisioShape &shape)
-{
-    if (!shape.style.filled)
-        return;
-    const QRectF inner = shape.path.boundingRect();
-    auto isPanelOf = [&inner](const QRectF &outer) {
-        return outer.contains(inner) && outer != inner && outer.height() * 0.8 > inner.height()
-               && inner.width() >= outer.width() * 0.8;
-    };
-
-    // A box holding the panel starts at or left of it, and at most a quarter
-    // of the panel's width further left, as it is at most 1.25 times as wide.
-    // Only boxes starting in that range are tested; the range is widened a
-    // little so that rounding never leaves a box out.
-    const double left = inner.left();
-    // An undefined edge fails every containment test, either way round.
-    if (std::isnan(left))
-        return;
-    const double reach = 0.25 * inner.width() * (1.0 + 1e-9) + 1e-9 * (std::abs(left) + 1.0);
-    const double from = left - reach;
-    bool panel = false;
-    if (std::isfinite(from)) {
-        const auto end = filledByLeft.upper_bound(left);
-        for (auto it = filledByLeft.lower_bound(from); it != end && !panel; ++it)
-            panel = isPanelOf(it->second);
-    } else {
-        for (auto it = filledByLeft.cbegin(); it != filledByLeft.cend() && !panel; ++it)
-            panel = isPanelOf(it->second);
-    }
-    if (panel)
-        shape.style.fillColor = QColor(Qt::white);
-    filledByLeft.emplace(left, inner);
 }
 
 QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)
@@ -606,6 +587,7 @@ QPainterPath VisioRenderer::parseSvgPath(const QString &d)
 
 QString VisioRenderer::substituteFontFamily(const QString &family)
 {
+#ifdef Q_OS_MACOS
     static const QHash<QString, QString> substitutes = {
         {QStringLiteral("Calibri"), QStringLiteral("Arial")},
         {QStringLiteral("Franklin Gothic Book"), QStringLiteral("Arial Narrow")},
@@ -620,6 +602,31 @@ QString VisioRenderer::substituteFontFamily(const QString &family)
         {QStringLiteral("NSimSun"), QStringLiteral("STSong")},
         {QStringLiteral("Aptos"), QStringLiteral("Helvetica Neue")},
     };
+#else
+    // Metric-compatible families where Debian has them, so labels wrap
+    // where they did for the drawing's author.
+    static const QHash<QString, QString> substitutes = {
+        {QStringLiteral("Calibri"), QStringLiteral("Carlito")},
+        {QStringLiteral("Cambria"), QStringLiteral("Caladea")},
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Helvetica"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Franklin Gothic Book"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Franklin Gothic"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Aptos"), QStringLiteral("Carlito")},
+        {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
+        {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
+        {QStringLiteral("Segoe UI"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")},
+        {QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("Microsoft YaHei UI"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC")},
+        {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC")},
+        {QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC")},
+        {QStringLiteral("MS Gothic"), QStringLiteral("Noto Sans CJK JP")},
+        {QStringLiteral("MS Mincho"), QStringLiteral("Noto Serif CJK JP")},
+    };
+#endif
     return substitutes.value(family, family);
 }
 
@@ -673,6 +680,29 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
         int &alignment = textState.text.alignment;
         alignment = (alignment & ~int(Qt::AlignHorizontal_Mask)) | horizontal;
     }
+
+    VisioTextParagraph paragraph;
+    paragraph.alignment = horizontal;
+    if (const librevenge::RVNGProperty *height = props["fo:line-height"]) {
+        const bool percent = height->getUnit() == librevenge::RVNG_PERCENT;
+        const double value = percent ? VisioUtils::getPercentProp(props, "fo:line-height", 100) / 100.0
+                                     : VisioUtils::getInchProp(props, "fo:line-height", 0.0);
+        if (value > 0 && value <= (percent ? 10.0 : kMaxParagraphInches)) {
+            paragraph.lineHeight = value;
+            paragraph.lineHeightAbsolute = !percent;
+        }
+    }
+    paragraph.margins = QMarginsF(paragraphLength(props, "fo:margin-left"),
+                                  paragraphLength(props, "fo:margin-top"),
+                                  paragraphLength(props, "fo:margin-right"),
+                                  paragraphLength(props, "fo:margin-bottom"));
+    paragraph.textIndent = paragraphLength(props, "fo:text-indent");
+    // Closer stops than a hundredth of an inch would put a stop at every pixel.
+    const double tabs = VisioUtils::getInchProp(props, "style:tab-stop-distance", 0.0);
+    if (tabs >= 0.01 && tabs <= kMaxParagraphInches)
+        paragraph.tabStopDistance = tabs;
+    textState.paragraph = paragraph;
+    textState.paragraphPending = true;
 }
 
 void VisioRenderer::closeParagraph()
@@ -683,10 +713,20 @@ void VisioRenderer::closeParagraph()
 void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
 {
     textState.spanOpen = true;
+    // Every span carries its whole format: bold or italic of an earlier span
+    // must not carry over.
+    QFont font = textState.text.font;
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStrikeOut(false);
 
-    const QString family = substituteFontFamily(extractString(props, "style:font-name"));
-    if (!family.isEmpty())
-        textState.spanFont.setFamily(family);
+    const librevenge::RVNGString familyText = VisioUtils::getRawStringProp(props, "style:font-name");
+    if (familyText.size() <= kMaxFontFamilyLength) {
+        const QString family = substituteFontFamily(QString::fromUtf8(familyText.cstr()));
+        if (!family.isEmpty())
+            font.setFamily(family);
+    }
 
     // Every span gives its size, nearly always as librevenge's plain
     // "12.0000pt"; that form is read without a QString round trip.
@@ -700,15 +740,31 @@ void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
         if (parsed.ec != std::errc() || parsed.ptr != numberEnd || *sizeText == '+')
             points = QString::fromUtf8(sizeText, qsizetype(sizeLength - 2)).toDouble();
         if (points > 0 && std::isfinite(points))
-            textState.spanFont.setPointSizeF(std::min(points, kMaxFontPointSize));
+            font.setPointSizeF(std::min(points, kMaxFontPointSize));
     }
 
     if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "fo:font-weight"), "bold"))
-        textState.spanFont.setWeight(QFont::Bold);
+        font.setWeight(QFont::Bold);
+    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "fo:font-style"), "italic"))
+        font.setItalic(true);
+    const librevenge::RVNGString underline =
+        VisioUtils::getRawStringProp(props, "style:text-underline-type");
+    if (underline.size() > 0 && !VisioUtils::isKeyword(underline, "none"))
+        font.setUnderline(true);
+    const librevenge::RVNGString strike =
+        VisioUtils::getRawStringProp(props, "style:text-line-through-type");
+    if (strike.size() > 0 && !VisioUtils::isKeyword(strike, "none"))
+        font.setStrikeOut(true);
+    textState.spanFont = font;
 
     const QString color = extractString(props, "fo:color");
     if (!color.isEmpty())
         textState.spanColor = VisioUtils::parseColor(color);
+    const QString background = extractString(props, "fo:background-color");
+    textState.spanBackground = background.isEmpty() ? QColor(Qt::transparent)
+                                                    : VisioUtils::parseColor(background);
+    if (!background.isEmpty())
+        textState.spanBackground.setAlphaF(1.0);
 }
 
 void VisioRenderer::closeSpan()
@@ -716,6 +772,7 @@ void VisioRenderer::closeSpan()
     textState.spanOpen = false;
     textState.spanFont = textState.text.font;
     textState.spanColor = textState.text.color;
+    textState.spanBackground = Qt::transparent;
 }
 
 void VisioRenderer::insertText(const librevenge::RVNGString &text)
@@ -728,9 +785,35 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
         record.font = textState.spanFont;
         record.color = textState.spanColor;
     }
+    const qsizetype start = record.text.size();
     record.text += textState.pendingSeparators;
+    if (textState.paragraphPending) {
+        textState.paragraphPending = false;
+        // The paragraph starts after the break that ended the one before.
+        const qsizetype lastBreak = textState.pendingSeparators.lastIndexOf(QLatin1Char('\n'));
+        textState.paragraph.start = start + lastBreak + 1;
+        if (record.paragraphs.size() < kMaxTextParagraphs)
+            record.paragraphs.append(textState.paragraph);
+    }
     textState.pendingSeparators.clear();
     record.text += s;
+
+    const QFont &font = textState.spanOpen ? textState.spanFont : record.font;
+    const QColor &color = textState.spanOpen ? textState.spanColor : record.color;
+    const QColor background = textState.spanOpen ? textState.spanBackground : QColor(Qt::transparent);
+    QList<VisioTextRun> &runs = record.runs;
+    if (!runs.isEmpty()
+        && (sameFormat(runs.last(), font, color, background) || runs.size() >= kMaxTextRuns)) {
+        runs.last().length = record.text.size() - runs.last().start;
+        return;
+    }
+    VisioTextRun run;
+    run.start = start;
+    run.length = record.text.size() - start;
+    run.font = font;
+    run.color = color;
+    run.background = background;
+    runs.append(run);
 }
 
 void VisioRenderer::insertTab()

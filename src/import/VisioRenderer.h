@@ -18,7 +18,6 @@
 #include <QString>
 
 #include <atomic>
-#include <map>
 
 // Receives libvisio's drawing callbacks and builds a VisioDocumentModel from
 // them. One renderer serves one parse.
@@ -37,7 +36,11 @@ public:
         VisioText text;
         QFont spanFont;
         QColor spanColor = Qt::black;
+        QColor spanBackground = Qt::transparent;
         bool spanOpen = false;
+        // Formatting of the paragraph opened last, taken by its first character.
+        VisioTextParagraph paragraph;
+        bool paragraphPending = false;
         // Paragraph ends, line breaks, tabs and explicit blanks wait here until
         // the next character arrives, so trailing ones add nothing.
         QString pendingSeparators;
@@ -140,7 +143,6 @@ private:
     VisioPage *page();
     void stopIfCancelled() const;
     int takeZIndex();
-    void applyInnerPanelRule(VisioShape &shape);
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -149,9 +151,6 @@ private:
     TextState textState;
     QStack<RenderState> stateStack;
     qint64 idCounter = 0;
-    // Bounds of the filled shapes of the current page by their left edge; the
-    // inner-panel rule looks up the few that can hold a new shape.
-    std::multimap<double, QRectF> filledByLeft;
     // The current page's layer names: files may give every shape a layer of
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;

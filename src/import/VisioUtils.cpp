@@ -294,6 +294,10 @@ QPainterPath VisioUtils::parseSvgPath(const QString &d)
     const qsizetype n = d.size();
     qsizetype pos = 0;
     QPointF current(0, 0);
+    QPointF subpathStart(0, 0);
+    // Second control point of the last curve, mirrored by S and T.
+    QPointF lastControl(0, 0);
+    QChar lastCurve;
     QChar command;
 
     auto skipSeparators = [&] {
@@ -342,6 +346,8 @@ QPainterPath VisioUtils::parseSvgPath(const QString &d)
 
         const char16_t c = command.unicode();
         const bool relative = command.isLower();
+        const QChar previousCurve = lastCurve;
+        lastCurve = QChar();
         switch (c) {
         case u'M':
         case u'm': {
@@ -349,7 +355,7 @@ QPainterPath VisioUtils::parseSvgPath(const QString &d)
             if (!readPoint(relative, p))
                 return path;
             path.moveTo(p);
-            current = p;
+            current = subpathStart = p;
             while (true) {
                 const qsizetype saved = pos;
                 if (!readPoint(relative, p)) {
@@ -383,20 +389,67 @@ QPainterPath VisioUtils::parseSvgPath(const QString &d)
             path.lineTo(current);
             break;
         }
-        case u'Q':
-        case u'q': {
-            QPointF control, end; // both relative to the same current point for q
-            if (!readPoint(relative, control))
+        case u'V':
+        case u'v': {
+            double y = 0;
+            if (!readNumber(y))
                 return path;
+            if (relative)
+                y += current.y();
+            if (!std::isfinite(y))
+                return path;
+            current.setY(y);
+            path.lineTo(current);
+            break;
+        }
+        case u'C':
+        case u'c':
+        case u'S':
+        case u's': {
+            // All points of one segment are relative to its start.
+            const bool smooth = c == u'S' || c == u's';
+            const QPointF start = current;
+            QPointF control1 = start;
+            if (smooth) {
+                if (previousCurve == QLatin1Char('C'))
+                    control1 = 2 * start - lastControl;
+            } else if (!readPoint(relative, control1)) {
+                return path;
+            }
+            QPointF control2, end;
+            if (!readPoint(relative, control2) || !readPoint(relative, end))
+                return path;
+            path.cubicTo(control1, control2, end);
+            current = end;
+            lastControl = control2;
+            lastCurve = QLatin1Char('C');
+            break;
+        }
+        case u'Q':
+        case u'q':
+        case u'T':
+        case u't': {
+            const bool smooth = c == u'T' || c == u't';
+            QPointF control = current;
+            if (smooth) {
+                if (previousCurve == QLatin1Char('Q'))
+                    control = 2 * current - lastControl;
+            } else if (!readPoint(relative, control)) {
+                return path;
+            }
+            QPointF end;
             if (!readPoint(relative, end))
                 return path;
             path.quadTo(control, end);
             current = end;
+            lastControl = control;
+            lastCurve = QLatin1Char('Q');
             break;
         }
         case u'Z':
         case u'z':
             path.closeSubpath();
+            current = subpathStart;
             command = QChar();
             break;
         default:

@@ -43,6 +43,7 @@ public:
     static void getPropertyKeys(const librevenge::RVNGPropertyList &props, const QString &indent);
 
     // General SVG path data (commas, glued letters, implicit repetition).
-    // Supports M, L, H, Q and Z; other commands are skipped with their numbers.
+    // Supports M, L, H, V, C, S, Q, T and Z; other commands (A) are skipped
+    // with their numbers.
     static QPainterPath parseSvgPath(const QString &d);
 };

@@ -1,6 +1,9 @@
 #include "VisioSceneBuilder.h"
 
 #include "SelectableTextItem.h"
+#include "ShapeFills.h"
+#include "ShapePathItem.h"
+#include "TextBlockDocument.h"
 #include "VectorPictureItem.h"
 #include "VisioDocumentModel.h"
 #include "VisioUtils.h"
@@ -8,7 +11,6 @@
 #include "LogCategories.h"
 
 #include <QDebug>
-#include <QFontMetricsF>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPathItem>
 #include <QGraphicsPixmapItem>
@@ -49,11 +51,6 @@ double pageExtent(double inches, double dpi)
 {
     const double v = inches * dpi;
     return std::isfinite(v) && v > 0 ? v : 0.0;
-}
-
-double finiteOrZero(double v)
-{
-    return std::isfinite(v) ? v : 0.0;
 }
 
 // Files may give every shape a layer of its own; a set keeps the look-up
@@ -311,9 +308,22 @@ QGraphicsPathItem *makeShapeItem(const VisioShape &shape, double dpi, MarkerCach
         return nullptr;
     scaled.setFillRule(shape.style.fillRule);
 
-    auto *item = new QGraphicsPathItem(scaled);
+    auto *item = new ShapePathItem(scaled);
     item->setPen(VisioSceneBuilder::createPen(shape.style, dpi));
     item->setBrush(VisioSceneBuilder::createBrush(shape.style, scaled));
+    if (shape.style.filled) {
+        if (shape.style.fillType == VisioStyle::HatchFill)
+            item->setHatch(ShapeFills::hatch(shape.style, dpi));
+        else if (shape.style.fillType == VisioStyle::GradientFill
+                 && ShapeFills::isPaintedGradient(shape.style))
+            item->setRectangularGradient(
+                ShapeFills::rectangularGradient(shape.style, scaled.boundingRect()));
+    }
+    if (shape.style.hasShadow) {
+        const QPointF offset = shape.style.shadowOffset * dpi;
+        if (isFinitePoint(offset.x(), offset.y()))
+            item->setShadow(shape.style.shadowColor, offset);
+    }
     addArrowItems(item, shape, dpi, markers);
     return item;
 }
@@ -340,6 +350,9 @@ QPen VisioSceneBuilder::createPen(const VisioStyle &style, double dpi)
         if (!dashes.isEmpty()) {
             const double unit = pen.widthF() > 0 ? pen.widthF() : 1.0;
             const double offset = style.dashOffset * dpi / unit;
+            // Caps reach half a width past each dash's ends and would close
+            // the gaps of dotted lines.
+            pen.setCapStyle(Qt::FlatCap);
             pen.setStyle(Qt::CustomDashLine);
             pen.setDashPattern(dashes);
             pen.setDashOffset(std::isfinite(offset) ? offset : 0.0);
@@ -358,43 +371,15 @@ QBrush VisioSceneBuilder::createBrush(const VisioStyle &style, const QPainterPat
     if (style.fillType == VisioStyle::SolidFill)
         return QBrush(style.fillColor, Qt::SolidPattern);
 
+    // Hatch lines are drawn by the item, over this background.
+    if (style.fillType == VisioStyle::HatchFill)
+        return style.fillColor.alpha() > 0 ? QBrush(style.fillColor, Qt::SolidPattern)
+                                           : QBrush(Qt::NoBrush);
+
     if (style.fillType != VisioStyle::GradientFill)
         return QBrush(Qt::NoBrush);
 
-    const QRectF b = path.boundingRect();
-    const double x = b.x(), y = b.y(), w = b.width(), h = b.height();
-    if (!(w > 0) || !(h > 0) || !isFiniteRect(b))
-        return QBrush(Qt::NoBrush);
-
-    switch (style.gradientType) {
-    case VisioStyle::RadialGradient:
-    case VisioStyle::RectangularGradient: {
-        QPointF c(x + w * style.gradientCenter.x(), y + h * style.gradientCenter.y());
-        if (!isFinitePoint(c.x(), c.y()))
-            c = b.center();
-        const double radius = style.gradientType == VisioStyle::RadialGradient
-                                  ? 0.5 * std::max(w, h)
-                                  : std::max(w, h);
-        QRadialGradient gradient(c, radius, c);
-        gradient.setStops(style.gradientStops);
-        gradient.setCoordinateMode(QGradient::LogicalMode);
-        return QBrush(gradient);
-    }
-    case VisioStyle::LinearGradient:
-    default: {
-        const double a = std::isfinite(style.gradientAngle)
-                             ? style.gradientAngle * 0.017453292519943295
-                             : 0.0;
-        const double hw = w / 2, hh = h / 2;
-        const double r = std::sqrt(hw * hw + hh * hh);
-        const QPointF c(x + hw, y + hh);
-        QLinearGradient gradient(QPointF(c.x() - r * std::sin(a), c.y() - r * std::cos(a)),
-                                 QPointF(c.x() + r * std::sin(a), c.y() + r * std::cos(a)));
-        gradient.setStops(style.gradientStops);
-        gradient.setCoordinateMode(QGradient::LogicalMode);
-        return QBrush(gradient);
-    }
-    }
+    return ShapeFills::gradientBrush(style, path.boundingRect());
 }
 
 void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioShape &shape,
@@ -405,24 +390,23 @@ void VisioSceneBuilder::createArrowItems(QGraphicsPathItem *item, const VisioSha
 
 namespace {
 
-void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
-                   MarkerCache *markers)
+// One marker at an end of the line. Markers are drawn pointing up; the
+// top of the outline is its tip and sits on the line's end, unless the
+// marker is one drawn around the end point (dots, squares).
+void addMarker(QGraphicsPathItem *item, const QPainterPath &marker, bool atStart,
+               double widthInches, bool centred, double dpi)
 {
-    if (!item || !shape.style.hasEndMarker)
-        return;
-
-    const QPainterPath marker = markers ? markers->marker(shape.style.markerEndPath)
-                                        : VisioUtils::parseSvgPath(shape.style.markerEndPath);
     if (marker.isEmpty())
         return;
-
     const QPainterPath line = item->path();
     if (!(line.length() > 0))
         return;
 
-    const QPointF tip = line.pointAtPercent(1.0);
-    const double angle = line.angleAtPercent(1.0);
-    const double size = dpi * shape.style.markerEndWidth;
+    const double percent = atStart ? 0.0 : 1.0;
+    const QPointF tip = line.pointAtPercent(percent);
+    // At the start the marker points back, against the line's direction.
+    const double angle = line.angleAtPercent(percent) + (atStart ? 180.0 : 0.0);
+    const double size = dpi * widthInches;
     const QRectF m = marker.boundingRect();
     const double scale = size / m.width();
     if (!(m.width() > 0) || !std::isfinite(scale) || !isFinitePoint(tip.x(), tip.y()))
@@ -432,12 +416,30 @@ void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
     t.translate(tip.x(), tip.y());
     t.rotate(90.0 - angle);
     t.scale(scale, scale);
-    t.translate(-(m.x() + m.width() * 0.5), -(m.y() + m.height() * 0.5));
+    t.translate(-(m.x() + m.width() * 0.5), -(centred ? m.y() + m.height() * 0.5 : m.y()));
 
     auto *arrow = new QGraphicsPathItem(t.map(marker), item);
     arrow->setPen(Qt::NoPen);
     arrow->setBrush(QBrush(item->pen().color(), Qt::SolidPattern));
     arrow->setZValue(item->zValue() + 1.0);
+}
+
+void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
+                   MarkerCache *markers)
+{
+    if (!item)
+        return;
+    const VisioStyle &style = shape.style;
+    if (style.hasEndMarker) {
+        const QPainterPath marker = markers ? markers->marker(style.markerEndPath)
+                                            : VisioUtils::parseSvgPath(style.markerEndPath);
+        addMarker(item, marker, false, style.markerEndWidth, style.markerEndCentered, dpi);
+    }
+    if (style.hasStartMarker) {
+        const QPainterPath marker = markers ? markers->marker(style.markerStartPath)
+                                            : VisioUtils::parseSvgPath(style.markerStartPath);
+        addMarker(item, marker, true, style.markerStartWidth, style.markerStartCentered, dpi);
+    }
 }
 
 } // namespace
@@ -458,16 +460,10 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
         return nullptr;
 
     const double w = box.width();
-    double h = box.height();
-    if (h < 1.0)
-        h = 2 * QFontMetricsF(text.font).height();
-
-    QTextBlockFormat blockFormat;
-    blockFormat.setAlignment(Qt::Alignment(text.alignment));
-    blockFormat.setLeftMargin(finiteOrZero(text.padding.left() * dpi));
-    blockFormat.setTopMargin(finiteOrZero(text.padding.top() * dpi));
-    blockFormat.setRightMargin(finiteOrZero(text.padding.right() * dpi));
-    blockFormat.setBottomMargin(finiteOrZero(text.padding.bottom() * dpi));
+    // A box without height is a line the text is anchored to: centred text
+    // sits across it, top-aligned text hangs from it, bottom-aligned text
+    // stands on it.
+    const double h = box.height() < 1.0 ? 0.0 : box.height();
 
     // The item's own document is filled rather than a new one handed over:
     // handing over throws away the document the item's text control always
@@ -481,27 +477,27 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     document->setDocumentMargin(0);
-    cursor.setBlockFormat(blockFormat);
-    if (formats)
-        cursor.insertText(text.text, formats->format(text.font, text.color, dpi));
-    else
-        cursor.insertText(text.text, TextFormatCache::makeFormat(text.font, text.color, dpi));
+    TextBlockDocument::fill(document, text, dpi, [formats, dpi](const QFont &font,
+                                                                const QColor &color) {
+        return formats ? formats->format(font, color, dpi)
+                       : TextFormatCache::makeFormat(font, color, dpi);
+    });
     cursor.endEditBlock();
     document->setTextWidth(w);
 
     const QPointF p = box.topLeft();
+    const double d = document->size().height();
+    double offset = 0;
+    if (text.alignment & Qt::AlignVCenter)
+        offset = (h - d) / 2;
+    else if (text.alignment & Qt::AlignBottom)
+        offset = h - d;
+    item->setPos(p + QPointF(0, offset));
+    // A rotated box turns about its own centre, and the text keeps its place
+    // inside the box.
     if (std::abs(text.rotation) > 1e-12 && std::isfinite(text.rotation)) {
-        item->setTransformOriginPoint(w / 2, h / 2);
-        item->setPos(p);
+        item->setTransformOriginPoint(w / 2, h / 2 - offset);
         item->setRotation(text.rotation);
-    } else {
-        const double d = document->size().height();
-        double offset = 0;
-        if (text.alignment & Qt::AlignVCenter)
-            offset = (h - d) / 2;
-        else if (text.alignment & Qt::AlignBottom)
-            offset = h - d;
-        item->setPos(p + QPointF(0, offset));
     }
     return item;
 }

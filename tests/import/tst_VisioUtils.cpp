@@ -16,6 +16,7 @@ class TestVisioUtils : public QObject
     Q_OBJECT
 
 private slots:
+    void hatchFill();
     void readersFallBackToDefaults();
     void percentReader_data();
     void percentReader();
@@ -251,24 +252,63 @@ void TestVisioUtils::gradientGates()
     QCOMPARE(VisioStyle::fromPropertyList(same).fillType, VisioStyle::NoFill);
 }
 
+// Hatch values reach the scene in inches and degrees; values that would
+// draw nothing or a line per atom are held to a range.
+void TestVisioUtils::hatchFill()
+{
+    RVNGPropertyList props;
+    props.insert("draw:fill", "hatch");
+    props.insert("draw:color", "#00FF00");
+    props.insert("draw:style", "triple");
+    props.insert("draw:rotation", 405);
+    props.insert("draw:distance", 0.05);
+    props.insert("draw:fill-hatch-solid", "true");
+    props.insert("draw:fill-color", "#0000FF");
+    VisioStyle style = VisioStyle::fromPropertyList(props);
+    QCOMPARE(style.fillType, VisioStyle::HatchFill);
+    QCOMPARE(style.hatchColor, QColor(0, 255, 0));
+    QCOMPARE(style.hatchStyle, VisioStyle::TripleHatch);
+    QCOMPARE(style.hatchRotation, 45.0);
+    QCOMPARE(style.hatchDistance, 0.05);
+    QCOMPARE(style.fillColor, QColor(0, 0, 255));
+    props.insert("draw:fill-hatch-solid", "false");
+    QCOMPARE(VisioStyle::fromPropertyList(props).fillColor.alpha(), 0);
+
+    for (double distance : {0.0, -1.0, 1e9, std::nan("")}) {
+        props.insert("draw:distance", distance);
+        props.insert("draw:rotation", std::nan(""));
+        style = VisioStyle::fromPropertyList(props);
+        QVERIFY(style.hatchDistance >= 0.005 && style.hatchDistance <= 100);
+        QVERIFY(std::isfinite(style.hatchRotation));
+    }
+}
+
 void TestVisioUtils::dashScalesWithStrokeWidth()
 {
+    // One 2-width dash and one 1-width dash, each followed by a half-width gap.
     RVNGPropertyList props;
     props.insert("draw:stroke", "dash");
     props.insert("svg:stroke-width", 0.01);
+    props.insert("draw:dots1", 1);
     props.insert("draw:dots1-length", "200%");
+    props.insert("draw:dots2", 1);
     props.insert("draw:dots2-length", "100%");
     props.insert("draw:distance", "50%");
     VisioStyle style = VisioStyle::fromPropertyList(props);
     QCOMPARE(style.strokeType, VisioStyle::DashStroke);
-    QCOMPARE(style.dashPattern.size(), 2);
-    QVERIFY(qFuzzyCompare(style.dashPattern.at(0), 0.02));
-    QVERIFY(qFuzzyCompare(style.dashPattern.at(1), 0.01));
-    QVERIFY(qFuzzyCompare(style.dashOffset, 0.005));
+    const QList<double> expected{0.02, 0.005, 0.01, 0.005};
+    QCOMPARE(style.dashPattern.size(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY(qFuzzyCompare(style.dashPattern.at(i), expected.at(i)));
 
-    props.remove("svg:stroke-width");
-    style = VisioStyle::fromPropertyList(props);
-    QVERIFY(qFuzzyCompare(style.dashPattern.at(0), 2 * 0.0033));
+    // Two dots and no second kind: dot, gap, dot, gap.
+    props.insert("draw:dots1", 2);
+    props.insert("draw:dots2", 0);
+    QCOMPARE(VisioStyle::fromPropertyList(props).dashPattern.size(), 4);
+
+    // A hairline's dashes are measured against a visible width.
+    props.insert("svg:stroke-width", 0.0);
+    QVERIFY(VisioStyle::fromPropertyList(props).dashPattern.at(0) > 0.01);
 
     RVNGPropertyList none;
     none.insert("draw:stroke", "none");
@@ -314,10 +354,16 @@ void TestVisioUtils::generalPathParser()
     QCOMPARE(QPointF(triangle.elementAt(3)), QPointF(0, 0));
     QCOMPARE(triangle.boundingRect(), QRectF(0, 0, 10, 10));
 
-    // C is skipped together with its numbers.
-    QPainterPath skipped = VisioUtils::parseSvgPath(QStringLiteral("M0 0 C 1 2 3 4 5 6 L 7 8"));
-    QCOMPARE(skipped.elementCount(), 2);
-    QCOMPARE(QPointF(skipped.elementAt(1)), QPointF(7, 8));
+    // Curves as arrowhead outlines use them: c relative to the segment start,
+    // s mirroring the last control point, v vertical; after z, m starts from
+    // the closed subpath's first point.
+    QPainterPath curves = VisioUtils::parseSvgPath(
+        QStringLiteral("M0 0 C 1 2 3 4 5 6 s 1 1 2 0 v 3 z m1 1 h1"));
+    QCOMPARE(QPointF(curves.elementAt(3)), QPointF(5, 6));
+    QCOMPARE(QPointF(curves.elementAt(4)), QPointF(7, 8)); // mirrored (3, 4) about (5, 6)
+    QCOMPARE(QPointF(curves.elementAt(6)), QPointF(7, 6));
+    QCOMPARE(QPointF(curves.elementAt(7)), QPointF(7, 9));
+    QCOMPARE(QPointF(curves.elementAt(curves.elementCount() - 2)), QPointF(1, 1));
 
     // Relative move with following pairs as relative lines; signs and dots separate numbers.
     QPainterPath relative = VisioUtils::parseSvgPath(QStringLiteral("m1 1 2 2h3"));

@@ -2,9 +2,13 @@
 #include "PageSliceBuilder.h"
 #include "SelectableTextItem.h"
 #include "VisioDocumentModel.h"
+#include "VisioRenderer.h"
 #include "VisioSceneBuilder.h"
 
 #include <QFocusEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QTextLayout>
 #include <QFontMetricsF>
 #include <QGraphicsItemGroup>
 #include <QGraphicsPathItem>
@@ -124,7 +128,9 @@ private slots:
     void equalZValuesStackShapeImageText();
     void pens();
     void dashesHaveTheirDrawnLength();
-    void gradientBrushes();
+    void gradientFills();
+    void hatchAndHairlines();
+    void richTextRuns();
     void arrowheadFollowsTheLineEnd();
     void textPlacement();
     void textItemDropsSelectionOnFocusOut();
@@ -327,51 +333,138 @@ void TestSceneBuilder::dashesHaveTheirDrawnLength()
     QCOMPARE(image.pixel(130, y), qRgb(255, 255, 255));
 }
 
-void TestSceneBuilder::gradientBrushes()
+// Gradients put the start colour outside (top edge, both edges of an axial
+// one, a radial one's rim) and the end colour at the end edge or centre.
+void TestSceneBuilder::gradientFills()
 {
-    const QPainterPath box = rectPath(0, 0, 100, 50);
+    auto render = [](VisioStyle::GradientType type, double angle, QPointF centre) {
+        VisioShape shape = solidBox(QRectF(0, 0, 2, 1), Qt::black);
+        shape.style.fillType = VisioStyle::GradientFill;
+        shape.style.strokeType = VisioStyle::NoStroke;
+        shape.style.gradientType = type;
+        shape.style.gradientAngle = angle;
+        shape.style.gradientCenter = centre;
+        shape.style.gradientStops = {{0.0, Qt::red}, {1.0, Qt::blue}};
+        VisioPage page = letterPage(2, 1);
+        page.shapes = {shape};
+        return renderPage(buildOne(page));
+    };
+    auto isRed = [](QRgb c) { return qRed(c) > 200 && qBlue(c) < 60; };
+    auto isBlue = [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 60; };
+    const QPointF middle(0.5, 0.5);
+
+    QImage image = render(VisioStyle::LinearGradient, 0, middle); // top to bottom
+    QVERIFY(isRed(image.pixel(96, 1)));
+    QVERIFY(isBlue(image.pixel(96, 94)));
+    image = render(VisioStyle::LinearGradient, 90, middle); // left to right
+    QVERIFY(isRed(image.pixel(1, 48)));
+    QVERIFY(isBlue(image.pixel(190, 48)));
+    image = render(VisioStyle::AxialGradient, 0, middle);
+    QVERIFY(isRed(image.pixel(96, 1)));
+    QVERIFY(isBlue(image.pixel(96, 48)));
+    QVERIFY(isRed(image.pixel(96, 94)));
+    image = render(VisioStyle::RadialGradient, 0, middle);
+    QVERIFY(isBlue(image.pixel(96, 48)));
+    QVERIFY(isRed(image.pixel(1, 1)));
+    image = render(VisioStyle::RadialGradient, 0, QPointF(0, 0)); // from a corner
+    QVERIFY(isBlue(image.pixel(1, 1)));
+    QVERIFY(isRed(image.pixel(190, 94)));
+    image = render(VisioStyle::RectangularGradient, 0, middle);
+    QVERIFY(isBlue(image.pixel(96, 48)));
+    QVERIFY(isRed(image.pixel(1, 48)));
+    QVERIFY(isRed(image.pixel(96, 1)));
+    // Halfway to a long side is halfway in colour, as far as to a short one.
+    const QRgb towardsTop = image.pixel(96, 24), towardsLeft = image.pixel(48, 48);
+    QVERIFY(std::abs(qRed(towardsTop) - qRed(towardsLeft)) < 16);
+
+    // Flat outlines carry no gradient; unfilled wins over any fill type.
     VisioStyle style;
     style.filled = true;
     style.fillType = VisioStyle::GradientFill;
     style.gradientStops = {{0.0, Qt::red}, {1.0, Qt::blue}};
-
-    QBrush brush = VisioSceneBuilder::createBrush(style, box);
-    QCOMPARE(brush.style(), Qt::LinearGradientPattern);
-    auto *linear = static_cast<const QLinearGradient *>(brush.gradient());
-    QCOMPARE(linear->coordinateMode(), QGradient::LogicalMode);
-    QCOMPARE(linear->stops(), style.gradientStops);
-    QVERIFY(std::abs(linear->start().x() - 50) < 1e-9);
-    QVERIFY(std::abs(linear->start().y() + 30.9017) < 1e-4);
-    QVERIFY(std::abs(linear->finalStop().y() - 80.9017) < 1e-4);
-
-    style.gradientAngle = 90; // left to right
-    brush = VisioSceneBuilder::createBrush(style, box);
-    linear = static_cast<const QLinearGradient *>(brush.gradient());
-    QVERIFY(std::abs(linear->start().x() + 5.9017) < 1e-4);
-    QVERIFY(std::abs(linear->start().y() - 25) < 1e-9);
-    QVERIFY(std::abs(linear->finalStop().x() - 105.9017) < 1e-4);
-
-    style.gradientType = VisioStyle::RadialGradient;
-    brush = VisioSceneBuilder::createBrush(style, box);
-    QCOMPARE(brush.style(), Qt::RadialGradientPattern);
-    auto *radial = static_cast<const QRadialGradient *>(brush.gradient());
-    QCOMPARE(radial->center(), QPointF(50, 25));
-    QCOMPARE(radial->focalPoint(), QPointF(50, 25));
-    QCOMPARE(radial->radius(), 50.0);
-    QCOMPARE(radial->coordinateMode(), QGradient::LogicalMode);
-
-    style.gradientType = VisioStyle::RectangularGradient;
-    style.gradientCenter = QPointF(0, 1);
-    brush = VisioSceneBuilder::createBrush(style, box);
-    radial = static_cast<const QRadialGradient *>(brush.gradient());
-    QCOMPARE(radial->center(), QPointF(0, 50));
-    QCOMPARE(radial->radius(), 100.0);
-
-    // Flat outlines carry no gradient; unfilled wins over any fill type.
     QCOMPARE(VisioSceneBuilder::createBrush(style, linePath({0, 10}, {100, 10})).style(),
              Qt::NoBrush);
     style.filled = false;
-    QCOMPARE(VisioSceneBuilder::createBrush(style, box).style(), Qt::NoBrush);
+    QCOMPARE(VisioSceneBuilder::createBrush(style, rectPath(0, 0, 100, 50)).style(), Qt::NoBrush);
+}
+
+namespace {
+
+QImage renderScaled(const Built &b, double scale)
+{
+    const QRectF r = b.rects.at(0);
+    QImage image(qMax(1, qRound(r.width() * scale)), qMax(1, qRound(r.height() * scale)),
+                 QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    b.scene->render(&painter, QRectF(QPointF(0, 0), image.size()), r, Qt::IgnoreAspectRatio);
+    return image;
+}
+
+// Centres of the dark runs down one column.
+QList<double> darkRunsDown(const QImage &image, int x)
+{
+    QList<double> centres;
+    int start = -1;
+    for (int y = 0; y <= image.height(); ++y) {
+        const bool dark = y < image.height() && qGray(image.pixel(x, y)) < 160;
+        if (dark && start < 0)
+            start = y;
+        if (!dark && start >= 0) {
+            centres.append((start + y - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+} // namespace
+
+// Hatching is spaced in page units, so zooming in spreads its lines; lines
+// thinner than a pixel stay visible when zoomed out.
+void TestSceneBuilder::hatchAndHairlines()
+{
+    VisioShape hatched = solidBox(QRectF(0, 0, 2, 2), Qt::transparent);
+    hatched.style.fillType = VisioStyle::HatchFill;
+    hatched.style.strokeType = VisioStyle::NoStroke;
+    hatched.style.hatchColor = Qt::black;
+    hatched.style.hatchDistance = 0.1;
+    hatched.style.hatchRotation = 0; // horizontal lines
+    VisioPage page = letterPage(2, 2);
+    page.shapes = {hatched};
+    Built built = buildOne(page);
+    for (double zoom : {1.0, 2.0}) {
+        const QList<double> runs = darkRunsDown(renderScaled(built, zoom), int(96 * zoom));
+        QVERIFY2(runs.size() >= 15, qPrintable(QString::number(runs.size())));
+        const double spacing = (runs.last() - runs.first()) / (runs.size() - 1);
+        QVERIFY2(std::abs(spacing - 9.6 * zoom) < 0.5, qPrintable(QString::number(spacing)));
+    }
+
+    // A 0.001 in line at 25 %: a quarter of a hundredth of a pixel wide,
+    // drawn as a full pixel; dotted, it keeps its gaps.
+    VisioShape thin;
+    thin.path = linePath(QPointF(0, 1), QPointF(8, 1));
+    thin.style.strokeWidth = 0.001;
+    VisioShape dotted = thin;
+    dotted.path = linePath(QPointF(0, 3), QPointF(8, 3));
+    dotted.style.strokeWidth = 0.04;
+    dotted.style.strokeType = VisioStyle::DashStroke;
+    dotted.style.dashPattern = {0.16, 0.16};
+    page = letterPage(8, 4);
+    page.shapes = {thin, dotted};
+    const QImage small = renderScaled(buildOne(page), 0.25);
+    int ink = 0; // a full pixel's worth, however it falls across rows
+    for (int y = 20; y < 28; ++y)
+        ink += 255 - qGray(small.pixel(100, y));
+    QVERIFY2(ink > 200, qPrintable(QString::number(ink)));
+    int inked = 0, gaps = 0;
+    for (int x = 2; x < 190; ++x) {
+        const bool dark = qGray(small.pixel(x, 72)) < 160;
+        inked += dark;
+        gaps += !dark;
+    }
+    QVERIFY2(inked > 40 && gaps > 40, qPrintable(QStringLiteral("%1 %2").arg(inked).arg(gaps)));
 }
 
 void TestSceneBuilder::arrowheadFollowsTheLineEnd()
@@ -392,14 +485,25 @@ void TestSceneBuilder::arrowheadFollowsTheLineEnd()
     QCOMPARE(arrow->zValue(), 1.0);
     QCOMPARE(arrow->pen().style(), Qt::NoPen);
     QCOMPARE(arrow->brush().color(), QColor(Qt::darkGreen));
-    // Turned by 90 degrees: 9.6 tall, 9.6 long, its apex ahead of the tip.
+    // Turned by 90 degrees: 9.6 tall, 9.6 long, its apex on the line's end.
     QRectF r = arrow->path().boundingRect();
     QVERIFY(std::abs(r.height() - 9.6) < 1e-6);
     QVERIFY(std::abs(r.width() - 9.6) < 1e-6);
-    QVERIFY(std::abs(r.center().x() - 192) < 1e-6);
+    QVERIFY(std::abs(r.right() - 192) < 1e-6);
     QVERIFY(std::abs(r.center().y() - 96) < 1e-6);
-    QVERIFY(arrow->path().contains(QPointF(196, 96)));
-    QVERIFY(!arrow->path().contains(QPointF(195, 92)));
+    QVERIFY(arrow->path().contains(QPointF(190, 96)));
+    QVERIFY(!arrow->path().contains(QPointF(193, 96)));
+
+    // A start marker points back, its apex on the line's start.
+    shape.style.hasStartMarker = true;
+    shape.style.markerStartPath = shape.style.markerEndPath;
+    shape.style.markerStartWidth = 0.1;
+    item.reset(VisioSceneBuilder::createShapeItem(shape, dpi));
+    QCOMPARE(item->childItems().size(), 2);
+    r = static_cast<QGraphicsPathItem *>(item->childItems().last())->path().boundingRect();
+    QVERIFY(std::abs(r.left()) < 1e-6);
+    QVERIFY(std::abs(r.right() - 9.6) < 1e-6);
+    shape.style.hasStartMarker = false;
 
     // Upwards: not turned, apex up.
     shape.path = linePath(QPointF(1, 2), QPointF(1, 1));
@@ -409,8 +513,9 @@ void TestSceneBuilder::arrowheadFollowsTheLineEnd()
     r = arrow->path().boundingRect();
     QVERIFY(std::abs(r.width() - 9.6) < 1e-6);
     QVERIFY(std::abs(r.center().x() - 96) < 1e-6);
-    QVERIFY(arrow->path().contains(QPointF(96, 92)));
-    QVERIFY(!arrow->path().contains(QPointF(92.5, 92.5)));
+    QVERIFY(std::abs(r.top() - 96) < 1e-6);
+    QVERIFY(arrow->path().contains(QPointF(96, 100)));
+    QVERIFY(!arrow->path().contains(QPointF(92.5, 97)));
     // No stroke: the arrowhead is black.
     QCOMPARE(arrow->brush().color(), QColor(Qt::black));
 
@@ -450,12 +555,15 @@ void TestSceneBuilder::textPlacement()
     QCOMPARE(item->boundingRect(), QRectF(QPointF(0, 0), item->document()->size()));
     QCOMPARE(item->toPlainText(), QStringLiteral("Centred"));
 
-    // A zero-height box: bottom alignment ends at twice the line height.
+    // A zero-height box is the line the text is anchored to: bottom-aligned
+    // text stands on it, centred text sits across it.
     text.bounds = QRectF(1, 2, 2, 0);
     text.alignment = Qt::AlignLeft | Qt::AlignBottom;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
-    const double h = 2 * QFontMetricsF(text.font).height();
-    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - (192 + h)) < 1e-9);
+    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - 192) < 1e-9);
+    text.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() / 2 - 192) < 1e-9);
 
     // Top alignment, padding as block margins.
     text.bounds = QRectF(1, 2, 2, 1);
@@ -466,14 +574,17 @@ void TestSceneBuilder::textPlacement()
     const QTextBlockFormat block = item->document()->firstBlock().blockFormat();
     QVERIFY(qFuzzyCompare(block.leftMargin(), 9.6));
 
-    // Rotation about the box centre, without vertical placement.
+    // A rotated box turns about its centre, with the text centred inside it:
+    // the text's middle stays on the box centre.
     text.padding = QMarginsF();
     text.alignment = Qt::AlignHCenter | Qt::AlignVCenter;
     text.rotation = 30;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
     QCOMPARE(item->rotation(), 30.0);
-    QCOMPARE(item->transformOriginPoint(), QPointF(96, 48));
-    QCOMPARE(item->pos(), QPointF(96, 192));
+    const QPointF textMiddle = item->mapToScene(
+        QPointF(96, item->document()->size().height() / 2));
+    QVERIFY(QLineF(textMiddle, QPointF(192, 240)).length() < 1e-6);
+    QVERIFY(item->mapToScene(QPointF(192, 0)).y() > 240); // turned clockwise
     text.rotation = 1e-13;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
     QCOMPARE(item->rotation(), 0.0);
@@ -546,10 +657,51 @@ void TestSceneBuilder::imageItems()
     QVERIFY(std::abs(item->sceneBoundingRect().width() - 96000) < 1);
 }
 
+// Spans keep their own format inside a block; Calibri is laid out with a
+// font of its widths.
+void TestSceneBuilder::richTextRuns()
+{
+    VisioText text;
+    text.text = "MMMM MMMM";
+    text.bounds = QRectF(0, 0, 4, 1);
+    text.alignment = Qt::AlignLeft | Qt::AlignTop;
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(24);
+    QFont bold = font;
+    bold.setBold(true);
+    text.font = bold;
+    text.runs = {{0, 4, bold, Qt::black, Qt::transparent}, {4, 5, font, Qt::black, Qt::transparent}};
+    VisioPage page = letterPage(4, 1);
+    page.texts = {text};
+    Built built = buildOne(page);
+    const QImage image = renderPage(built);
+    auto *item = childrenOfType<SelectableTextItem>(built.groups.first()).first();
+    QCOMPARE(item->toPlainText(), text.text);
+    const QTextLine line = item->document()->firstBlock().layout()->lineAt(0);
+    auto inkBetween = [&](double from, double to) {
+        int ink = 0;
+        for (int x = int(from); x < int(to); ++x)
+            for (int y = 0; y < 96; ++y)
+                ink += 255 - qGray(image.pixel(x, y));
+        return ink;
+    };
+    const int boldInk = inkBetween(line.cursorToX(0), line.cursorToX(4));
+    const int thinInk = inkBetween(line.cursorToX(5), line.cursorToX(9));
+    QVERIFY2(boldInk > thinInk * 1.2, qPrintable(QStringLiteral("%1 %2").arg(boldInk).arg(thinInk)));
+
+    if (!QFontDatabase::families().contains(QStringLiteral("Carlito")))
+        QSKIP("Carlito is not installed");
+    const QFont calibri(VisioRenderer::substituteFontFamily(QStringLiteral("Calibri")), 12);
+    QCOMPARE(QFontInfo(calibri).family(), QStringLiteral("Carlito"));
+}
+
 void TestSceneBuilder::renderedPixels()
 {
     VisioPage page = letterPage(4, 3);
     page.shapes.append(solidBox(QRectF(0.5, 0.5, 2, 1), Qt::red, 0));
+    page.shapes.first().style.hasShadow = true;
+    page.shapes.first().style.shadowColor = Qt::blue;
+    page.shapes.first().style.shadowOffset = QPointF(0.125, 0.125);
     VisioShape arrowLine;
     arrowLine.path = linePath(QPointF(0.5, 2.5), QPointF(3, 2.5));
     arrowLine.style.strokeWidth = 0.01;
@@ -573,15 +725,19 @@ void TestSceneBuilder::renderedPixels()
     QCOMPARE(image.pixel(380, 280), qRgb(255, 255, 255));
     // Inside the red box, away from the centred text.
     QCOMPARE(image.pixel(56, 56), qRgb(255, 0, 0));
+    // Its shadow shows below and to the right of it, not to its left.
+    QCOMPARE(image.pixel(244, 148), qRgb(0, 0, 255));
+    QCOMPARE(image.pixel(56, 148), qRgb(255, 255, 255));
     // The text is drawn over the box: dark pixels in the box's middle band.
     int dark = 0;
     for (int x = 60; x < 230; ++x)
         for (int y = 85; y < 110; ++y)
             dark += isDark(image.pixel(x, y));
     QVERIFY2(dark > 100, qPrintable(QString::number(dark)));
-    // The arrowhead is 19.2 px wide centred on the line end at (288, 240).
-    QVERIFY(isDark(image.pixel(292, 240)));
-    QVERIFY(isDark(image.pixel(282, 246)));
+    // The arrowhead is 19.2 px wide, its apex on the line end at (288, 240).
+    QVERIFY(isDark(image.pixel(284, 240)));
+    QVERIFY(isDark(image.pixel(272, 246)));
+    QCOMPARE(image.pixel(292, 240), qRgb(255, 255, 255));
     QCOMPARE(image.pixel(296, 233), qRgb(255, 255, 255));
     QCOMPARE(image.pixel(300, 240), qRgb(255, 255, 255));
 }
