@@ -7,15 +7,26 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 #include <vector>
 
 namespace BenchSupport {
+
+// Warnings about odd records would bury the figures; errors still show.
+inline void showOnlyErrors()
+{
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
+        if (type >= QtCriticalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(msg));
+    });
+}
 
 inline double median(std::vector<double> values)
 {

@@ -126,11 +126,7 @@ int runOne(int pages, int shapes, int runs, const QString &keepDir)
 int main(int argc, char *argv[])
 {
     OffscreenArguments arguments(argc, argv);
-    // The import and the scene trace every model teardown; keep the report readable.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &msg) {
-        if (type >= QtCriticalMsg)
-            std::fprintf(stderr, "%s\n", qPrintable(msg));
-    });
+    BenchSupport::showOnlyErrors();
     QApplication app(arguments.argc(), arguments.argv());
 
     QCommandLineParser parser;
