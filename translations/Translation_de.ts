@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>Geben Sie einen Namen für das Lesezeichen ein:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>Lesezeichen nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>Die Lesezeichendatei „%1“ konnte nicht gelesen werden: %2
+
+Sie wurde nicht verändert, und kein Lesezeichen wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>Lesezeichen nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>Die Lesezeichendatei „%1“ konnte nicht geschrieben werden: %2
+
+Ihre bisherigen Lesezeichen sind unverändert.</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>Ein anderes Fenster ändert gerade die Lesezeichen. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>Lesezeichendatei beschädigt</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>Die Lesezeichendatei war beschädigt und konnte nicht gelesen werden. Sie wurde als „%1“ aufbewahrt, und neue Lesezeichen beginnen mit einer leeren Liste.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>Dateien öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>Wird noch geöffnet</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>Die Zeichnung wird noch gelesen. Versuchen Sie es erneut, sobald sie geöffnet ist.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Wird gedruckt …</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>Das Dokument konnte nicht an den Drucker %1 gesendet werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>PDF wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>Es gibt nichts zu exportieren, oder es fehlt ein Zielordner.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: Eine gleichnamige Datei ist im Weg.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>%1 von %2 Bildern konnten nicht gespeichert werden. %3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,60 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>drawing</source>
         <translation>Zeichnung</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>Die Bilder der Zeichnung als PNG-Dateien in DIR/NAME/ speichern, benannt als NAME_P001_I01.png (Seite, dann Bild), und jede geschriebene Datei ausgeben. Endet mit dem Status 3, wenn die Zeichnung keine Bilder enthält.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images erwartet genau eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images schreibt jedes Bild unverändert: --pages, --dpi und --paper gelten hier nicht.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>Exportordner auswählen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>Der Ordner existiert nicht oder ist nicht beschreibbar!</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>Bilder werden extrahiert …</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Bilder exportieren</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>Dieses Dokument enthält keine Bilder.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>Extraktion abgebrochen. %n Bild wurde in %1 gespeichert.</numerusform>
+            <numerusform>Extraktion abgebrochen. %n Bilder wurden in %1 gespeichert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Export fehlgeschlagen</translation>
     </message>
 </context>
 <context>
@@ -452,18 +659,6 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <translation>Keine Seiten zu schreiben.</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>Die PDF-Ausgabe kann nicht begonnen werden.</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>Seite %1 der PDF-Ausgabe kann nicht begonnen werden.</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>Die PDF-Ausgabe kann nicht abgeschlossen werden.</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>Seite %1 ist für %2 dpi zu groß: höchstens %3 Pixel je Seite und %4 Megapixel. Wählen Sie einen kleineren Wert für --dpi.</translation>
     </message>
@@ -478,6 +673,44 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Die SVG-Ausgabe für Seite %1 kann nicht begonnen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Keine Seiten zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>%1 kann nicht geschrieben werden: Die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>%1 kann nicht geschrieben werden: Die PDF-Ausgabe konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>%1 kann nicht geschrieben werden: Seite %2 konnte nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>%1 kann nicht geschrieben werden: Die PDF-Ausgabe konnte nicht abgeschlossen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -511,6 +744,18 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
             <numerusform>Der Seitenbereich wählt keine Seite aus: Die Zeichnung hat %n Seite.</numerusform>
             <numerusform>Der Seitenbereich wählt keine Seite aus: Die Zeichnung hat %n Seiten.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>Das Layout der Zeichnung konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>„%1“ ist kein beschreibbarer Ordner.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>Die Zeichnung enthält keine Bilder.</translation>
     </message>
 </context>
 </TS>

@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>Escriba un nombre para el marcador:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renombrar</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>Marcadores no disponibles</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>No se pudo leer el archivo de marcadores «%1»: %2
+
+No se ha modificado y no se ha cambiado ningún marcador.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>Marcadores no guardados</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>No se pudo escribir el archivo de marcadores «%1»: %2
+
+Sus marcadores anteriores no han cambiado.</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>Otra ventana está modificando los marcadores en este momento. Vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>Archivo de marcadores dañado</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>El archivo de marcadores estaba dañado y no se pudo leer. Se ha conservado como «%1», y los nuevos marcadores empiezan con una lista vacía.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>Abrir archivos</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>Todavía se está abriendo</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>El dibujo todavía se está leyendo. Vuelva a intentarlo cuando esté abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Abriendo %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimiendo…</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>Error al imprimir</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>No se pudo enviar el documento a la impresora %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>No se puede escribir %1.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>Guardando PDF…</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>No hay nada que exportar o no hay ninguna carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>No se puede crear la carpeta %1: ya existe un archivo con ese nombre.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>No se pudieron guardar %1 de %2 imágenes. %3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,60 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>drawing</source>
         <translation>dibujo</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>Guarda las imágenes del dibujo como archivos PNG en DIR/NAME/, con nombres NAME_P001_I01.png (página y luego imagen), y muestra cada archivo escrito. Termina con el código 3 si el dibujo no tiene imágenes.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images admite exactamente un dibujo.</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images escribe cada imagen tal cual: --pages, --dpi y --paper no se aplican.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>Seleccionar carpeta de exportación</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>¡La carpeta no existe o no se puede escribir en ella!</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>Extrayendo imágenes…</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Exportar imágenes</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>Este documento no contiene imágenes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>Extracción cancelada. %n imagen guardada en %1.</numerusform>
+            <numerusform>Extracción cancelada. %n imágenes guardadas en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Error al exportar</translation>
     </message>
 </context>
 <context>
@@ -452,18 +659,6 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <translation>No hay páginas que escribir.</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>No se puede iniciar la salida PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>No se puede iniciar la página %1 de la salida PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>No se puede terminar la salida PDF.</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>La página %1 es demasiado grande para %2 dpi: como máximo %3 píxeles por lado y %4 megapíxeles. Elija un --dpi menor.</translation>
     </message>
@@ -478,6 +673,44 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>No se puede iniciar la salida SVG de la página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>No hay páginas que escribir.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>No se puede escribir %1: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>No se puede escribir %1: el archivo está protegido contra escritura.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>No se puede escribir %1: no se pudo iniciar la salida PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>No se puede escribir %1: no se pudo iniciar la página %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>No se puede escribir %1: no se pudo finalizar la salida PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -511,6 +744,18 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
             <numerusform>El intervalo no selecciona ninguna página: el dibujo tiene %n página.</numerusform>
             <numerusform>El intervalo no selecciona ninguna página: el dibujo tiene %n páginas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>No se pudo calcular la disposición del dibujo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>«%1» no es una carpeta en la que se pueda escribir.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>El dibujo no tiene imágenes.</translation>
     </message>
 </context>
 </TS>

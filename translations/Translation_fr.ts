@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>Saisissez un nom pour le signet :</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Signets</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>Signets indisponibles</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>Impossible de lire le fichier des signets « %1 » : %2
+
+Il n’a pas été modifié, et aucun signet n’a été changé.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>Signets non enregistrés</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>Impossible d’écrire le fichier des signets « %1 » : %2
+
+Vos signets précédents sont inchangés.</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>Une autre fenêtre est en train de modifier les signets. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>Fichier des signets endommagé</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>Le fichier des signets était endommagé et n’a pas pu être lu. Il a été conservé sous le nom « %1 », et les nouveaux signets repartent d’une liste vide.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>Ouvrir des fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>Ouverture en cours</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>Le dessin est encore en cours de lecture. Réessayez une fois qu’il sera ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Ouverture de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Impression…</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>Échec de l’impression</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>Impossible d’envoyer le document à l’imprimante %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossible d’écrire %1.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>Enregistrement du PDF…</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l’exportation</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>Il n’y a rien à exporter, ou aucun dossier de destination.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>Impossible de créer le dossier %1 : un fichier portant ce nom existe déjà.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>%1 images sur %2 n’ont pas pu être enregistrées. %3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,60 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>drawing</source>
         <translation>dessin</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>Enregistre les images du dessin en fichiers PNG dans DIR/NAME/, nommés NAME_P001_I01.png (page, puis image), et affiche chaque fichier écrit. Se termine avec le code 3 si le dessin ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images attend exactement un dessin.</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images écrit chaque image telle quelle : --pages, --dpi et --paper ne s’appliquent pas.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>Choisir le dossier d’exportation</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>Le dossier n’existe pas ou n’est pas accessible en écriture !</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>Extraction des images…</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Exporter les images</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>Ce document ne contient aucune image.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>Extraction annulée. %n image enregistrée dans %1.</numerusform>
+            <numerusform>Extraction annulée. %n images enregistrées dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Échec de l’exportation</translation>
     </message>
 </context>
 <context>
@@ -452,18 +659,6 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <translation>Aucune page à écrire.</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>Impossible de commencer la sortie PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>Impossible de commencer la page %1 de la sortie PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>Impossible de terminer la sortie PDF.</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>La page %1 est trop grande pour %2 dpi : %3 pixels de côté et %4 mégapixels au plus. Choisissez une valeur de --dpi plus faible.</translation>
     </message>
@@ -478,6 +673,44 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Impossible de commencer la sortie SVG de la page %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Aucune page à écrire.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Impossible d’écrire %1 : c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>Impossible d’écrire %1 : le fichier est protégé en écriture.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>Impossible d’écrire %1 : la sortie PDF n’a pas pu être démarrée.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>Impossible d’écrire %1 : la page %2 n’a pas pu être commencée.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>Impossible d’écrire %1 : la sortie PDF n’a pas pu être terminée.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -511,6 +744,18 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
             <numerusform>La plage ne sélectionne aucune page : le dessin compte %n page.</numerusform>
             <numerusform>La plage ne sélectionne aucune page : le dessin compte %n pages.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>La mise en page du dessin a échoué.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>« %1 » n’est pas un dossier accessible en écriture.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>Le dessin ne contient aucune image.</translation>
     </message>
 </context>
 </TS>

@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>Digita un nome per il segnalibro:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Segnalibri</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>Segnalibri non disponibili</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>Impossibile leggere il file dei segnalibri &quot;%1&quot;: %2
+
+Il file non è stato modificato e nessun segnalibro è stato cambiato.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>Segnalibri non salvati</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>Impossibile scrivere il file dei segnalibri &quot;%1&quot;: %2
+
+I segnalibri precedenti non sono stati modificati.</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>Un’altra finestra sta modificando i segnalibri in questo momento. Riprova.</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>File dei segnalibri danneggiato</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>Il file dei segnalibri era danneggiato e non è stato possibile leggerlo. È stato conservato come &quot;%1&quot; e i nuovi segnalibri partono da un elenco vuoto.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>Apri file</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>Apertura in corso</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>Il disegno è ancora in fase di lettura. Riprova quando sarà aperto.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Apertura di %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Stampa in corso...</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>Stampa non riuscita</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>Impossibile inviare il documento alla stampante %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>Salvataggio del PDF...</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Esportazione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>Non c’è nulla da esportare, oppure manca una cartella di destinazione.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>Impossibile creare la cartella %1: esiste già un file con quel nome.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>Impossibile salvare %1 immagini su %2. %3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,60 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>drawing</source>
         <translation>disegno</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>Salva le immagini del disegno come file PNG in DIR/NAME/, con nomi NAME_P001_I01.png (pagina, poi immagine), e stampa ogni file scritto. Esce con codice 3 se il disegno non contiene immagini.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images richiede esattamente un disegno.</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images scrive ogni immagine così com’è: --pages, --dpi e --paper non si applicano.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>Seleziona la cartella di esportazione</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>La cartella non esiste o non è scrivibile!</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>Estrazione delle immagini...</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Esporta immagini</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>Questo documento non contiene immagini.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>Estrazione annullata. %n immagine salvata in %1.</numerusform>
+            <numerusform>Estrazione annullata. %n immagini salvate in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Esportazione non riuscita</translation>
     </message>
 </context>
 <context>
@@ -452,18 +659,6 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <translation>Nessuna pagina da scrivere.</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>Impossibile avviare l’output PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>Impossibile avviare la pagina %1 dell’output PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>Impossibile completare l’output PDF.</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>La pagina %1 è troppo grande per %2 dpi: al massimo %3 pixel per lato e %4 megapixel. Scegli un valore di --dpi più basso.</translation>
     </message>
@@ -478,6 +673,44 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Impossibile avviare l’output SVG per la pagina %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Nessuna pagina da scrivere.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Impossibile scrivere %1: è una cartella.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>Impossibile scrivere %1: il file è protetto da scrittura.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>Impossibile scrivere %1: non è stato possibile avviare l’output PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>Impossibile scrivere %1: non è stato possibile avviare la pagina %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>Impossibile scrivere %1: non è stato possibile completare l’output PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -511,6 +744,18 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
             <numerusform>L’intervallo non seleziona alcuna pagina: il disegno ha %n pagina.</numerusform>
             <numerusform>L’intervallo non seleziona alcuna pagina: il disegno ha %n pagine.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>Impossibile impaginare il disegno.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>&quot;%1&quot; non è una cartella scrivibile.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>Il disegno non contiene immagini.</translation>
     </message>
 </context>
 </TS>

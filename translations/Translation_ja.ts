@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>ブックマークの名前を入力してください:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>ブックマーク</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>名前の変更</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>ブックマークを利用できません</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>ブックマークファイル「%1」を読み込めませんでした: %2
+
+ファイルはそのままにしてあり、ブックマークは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>ブックマークを保存できませんでした</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>ブックマークファイル「%1」に書き込めませんでした: %2
+
+以前のブックマークは変更されていません。</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>別のウィンドウがブックマークを変更しています。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>ブックマークファイルの破損</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>ブックマークファイルが破損していたため、読み込めませんでした。ファイルは「%1」として残してあり、新しいブックマークは空のリストから始まります。</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>ファイルを開く</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>まだ開いています</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>図面をまだ読み込んでいます。開き終わってからもう一度お試しください。</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 を開いています</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>印刷しています...</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>印刷に失敗しました</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>プリンター %1 に文書を送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>%1 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>PDF に書き出し</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF ファイル (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>PDF を保存しています...</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>書き出しに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>書き出すものがないか、書き出し先のフォルダーがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>フォルダー %1 を作成できません: 同じ名前のファイルがあります。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>フォルダー %1 を作成できません。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>%2 個中 %1 個の画像を保存できませんでした。%3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,59 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>drawing</source>
         <translation>図面</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>図面の画像を PNG ファイルとして DIR/NAME/ に NAME_P001_I01.png (ページ、画像の順の番号) という名前で保存し、書き出した各ファイルを出力します。図面に画像がない場合は終了コード 3 で終了します。</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images には図面を 1 つだけ指定してください。</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images は各画像をそのまま書き出します: --pages、--dpi、--paper は使用できません。</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>書き出し先のフォルダーを選択</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>フォルダーが存在しないか、書き込みできません！</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>画像を抽出しています...</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>画像の書き出し</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>この文書には画像が含まれていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>抽出を中止しました。%n 個の画像を %1 に保存しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>書き出しに失敗しました</translation>
     </message>
 </context>
 <context>
@@ -452,18 +658,6 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <translation>書き出すページがありません。</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>PDF 出力を開始できません。</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>PDF 出力の %1 ページ目を開始できません。</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>PDF 出力を完了できません。</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>%1 ページ目は %2 dpi では大きすぎます: 1 辺 %3 ピクセル、%4 メガピクセルまでです。--dpi を小さくしてください。</translation>
     </message>
@@ -478,6 +672,44 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>%1 ページ目の SVG 出力を開始できません。</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>書き出すページがありません。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>%1 に書き込めません: フォルダーです。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>%1 に書き込めません: ファイルが書き込み禁止です。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>%1 に書き込めません: PDF 出力を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>%1 に書き込めません: %2 ページ目を開始できませんでした。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>%1 に書き込めません: PDF 出力を完了できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -510,6 +742,18 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <translation>
             <numerusform>ページ範囲に該当するページがありません: 図面は %n ページです。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>図面をレイアウトできませんでした。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>「%1」は書き込み可能なフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>図面に画像がありません。</translation>
     </message>
 </context>
 </TS>

@@ -200,10 +200,163 @@
     </message>
 </context>
 <context>
+    <name>BookmarkDialog</name>
+    <message>
+        <source>Type a name for the bookmark:</source>
+        <translation>Digite um nome para o marcador:</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkListDialog</name>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Marcadores</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>BookmarkStoreAlerts</name>
+    <message>
+        <source>Bookmarks Unavailable</source>
+        <translation>Marcadores indisponíveis</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be read: %2
+
+It has been left unchanged, and no bookmark was changed.</source>
+        <translation>Não foi possível ler o arquivo de marcadores &quot;%1&quot;: %2
+
+Ele foi mantido como estava, e nenhum marcador foi alterado.</translation>
+    </message>
+    <message>
+        <source>Bookmarks Not Saved</source>
+        <translation>Marcadores não salvos</translation>
+    </message>
+    <message>
+        <source>The bookmarks file &quot;%1&quot; could not be written: %2
+
+Your earlier bookmarks are unchanged.</source>
+        <translation>Não foi possível gravar o arquivo de marcadores &quot;%1&quot;: %2
+
+Seus marcadores anteriores não foram alterados.</translation>
+    </message>
+    <message>
+        <source>Another window is changing the bookmarks right now. Please try again.</source>
+        <translation>Outra janela está alterando os marcadores neste momento. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Bookmarks File Damaged</source>
+        <translation>Arquivo de marcadores danificado</translation>
+    </message>
+    <message>
+        <source>The bookmarks file was damaged and could not be read. It has been kept as &quot;%1&quot;, and new bookmarks start from an empty list.</source>
+        <translation>O arquivo de marcadores estava danificado e não pôde ser lido. Ele foi guardado como &quot;%1&quot;, e os novos marcadores começam com uma lista vazia.</translation>
+    </message>
+</context>
+<context>
     <name>BrowserTabBar</name>
     <message>
         <source>Open files</source>
         <translation>Abrir arquivos</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadController</name>
+    <message>
+        <source>Still Opening</source>
+        <translation>Ainda abrindo</translation>
+    </message>
+    <message>
+        <source>The drawing is still being read. Try again when it is open.</source>
+        <translation>O desenho ainda está sendo lido. Tente novamente quando ele estiver aberto.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentLoadingWidget</name>
+    <message>
+        <source>Opening %1</source>
+        <translation>Abrindo %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentPrinter</name>
+    <message>
+        <source>Printing...</source>
+        <translation>Imprimindo...</translation>
+    </message>
+    <message>
+        <source>Print Failed</source>
+        <translation>Falha na impressão</translation>
+    </message>
+    <message>
+        <source>The document could not be sent to the printer %1.</source>
+        <translation>Não foi possível enviar o documento para a impressora %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1.</source>
+        <translation>Não é possível gravar %1.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exportar para PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving PDF...</source>
+        <translation>Salvando PDF...</translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Falha na exportação</translation>
+    </message>
+</context>
+<context>
+    <name>EmbeddedImageExporter</name>
+    <message>
+        <source>There is nothing to export, or no folder to export to.</source>
+        <translation>Não há nada para exportar, ou não há pasta de destino.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: a file of that name is in the way.</source>
+        <translation>Não é possível criar a pasta %1: já existe um arquivo com esse nome.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1.</source>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures could not be saved. %3</source>
+        <translation>%1 de %2 imagens não puderam ser salvas. %3</translation>
     </message>
 </context>
 <context>
@@ -293,6 +446,60 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>drawing</source>
         <translation>desenho</translation>
+    </message>
+    <message>
+        <source>Save the drawing&apos;s pictures as PNG files in DIR/NAME/, named NAME_P001_I01.png (page, then picture), and print each file written. Exits with 3 when the drawing has no pictures.</source>
+        <translation>Salva as imagens do desenho como arquivos PNG em DIR/NAME/, com nomes NAME_P001_I01.png (página, depois imagem), e mostra cada arquivo gravado. Sai com o código 3 quando o desenho não tem imagens.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>--images takes exactly one drawing.</source>
+        <translation>--images recebe exatamente um desenho.</translation>
+    </message>
+    <message>
+        <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
+        <translation>--images grava cada imagem como ela é: --pages, --dpi e --paper não se aplicam.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageExtractionController</name>
+    <message>
+        <source>Select Export Directory</source>
+        <translation>Selecionar pasta de exportação</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Directory does not exist or is not writable!</source>
+        <translation>A pasta não existe ou não permite gravação!</translation>
+    </message>
+    <message>
+        <source>Extracting images...</source>
+        <translation>Extraindo imagens...</translation>
+    </message>
+    <message>
+        <source>Export Images</source>
+        <translation>Exportar imagens</translation>
+    </message>
+    <message>
+        <source>This document does not contain any images.</source>
+        <translation>Este documento não contém imagens.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Extraction cancelled. %n picture(s) saved in %1.</source>
+        <translation>
+            <numerusform>Extração cancelada. %n imagem salva em %1.</numerusform>
+            <numerusform>Extração cancelada. %n imagens salvas em %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export Failed</source>
+        <translation>Falha na exportação</translation>
     </message>
 </context>
 <context>
@@ -452,18 +659,6 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
         <translation>Nenhuma página para gravar.</translation>
     </message>
     <message>
-        <source>Cannot start the PDF output.</source>
-        <translation>Não é possível iniciar a saída PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot start page %1 of the PDF output.</source>
-        <translation>Não é possível iniciar a página %1 da saída PDF.</translation>
-    </message>
-    <message>
-        <source>Cannot finish the PDF output.</source>
-        <translation>Não é possível concluir a saída PDF.</translation>
-    </message>
-    <message>
         <source>Page %1 is too large for %2 dpi: at most %3 pixels a side and %4 megapixels. Choose a lower --dpi.</source>
         <translation>A página %1 é grande demais para %2 dpi: no máximo %3 pixels por lado e %4 megapixels. Escolha um --dpi menor.</translation>
     </message>
@@ -478,6 +673,44 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Não é possível iniciar a saída SVG da página %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfDocumentWriter</name>
+    <message>
+        <source>No pages to write.</source>
+        <translation>Nenhuma página para gravar.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Não é possível gravar %1: é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the file is write-protected.</source>
+        <translation>Não é possível gravar %1: o arquivo está protegido contra gravação.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be started.</source>
+        <translation>Não é possível gravar %1: não foi possível iniciar a saída PDF.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: page %2 could not be started.</source>
+        <translation>Não é possível gravar %1: não foi possível iniciar a página %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: the PDF output could not be finished.</source>
+        <translation>Não é possível gravar %1: não foi possível concluir a saída PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>QProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -511,6 +744,18 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
             <numerusform>O intervalo não seleciona nenhuma página: o desenho tem %n página.</numerusform>
             <numerusform>O intervalo não seleciona nenhuma página: o desenho tem %n páginas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The drawing could not be laid out.</source>
+        <translation>Não foi possível fazer o layout do desenho.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a folder that can be written.</source>
+        <translation>&quot;%1&quot; não é uma pasta com permissão de gravação.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pictures.</source>
+        <translation>O desenho não tem imagens.</translation>
     </message>
 </context>
 </TS>
