@@ -52,16 +52,20 @@ BookmarkDialog::BookmarkDialog(const QString &fileName, int page, QWidget *paren
     m_nameEdit->setText(QStringLiteral("%1_%2").arg(stem).arg(m_page));
 
     auto *cancelButton = new QPushButton(tr("Cancel"), card);
-    cancelButton->setFixedSize(68, 22);
+    cancelButton->setFixedHeight(22);
+    // Wider than 68 px only where a translation needs it.
+    cancelButton->setMinimumWidth(68);
     cancelButton->setAutoDefault(false);
     cancelButton->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: white; color: black; border: 1px solid #dcdcdc; border-radius: 4px; }"
+        "QPushButton { background-color: white; color: black; border: 1px solid #dcdcdc; border-radius: 4px; padding: 0 8px; }"
         "QPushButton:pressed { background-color: #f0f0f0; }"));
     m_addButton = new QPushButton(tr("Add"), card);
-    m_addButton->setFixedSize(68, 22);
+    m_addButton->setFixedHeight(22);
+    // Wider than 68 px only where a translation needs it.
+    m_addButton->setMinimumWidth(68);
     m_addButton->setDefault(true);
     m_addButton->setStyleSheet(QStringLiteral(
-        "QPushButton { background-color: rgb(59, 130, 247); color: white; border: none; border-radius: 4px; }"
+        "QPushButton { background-color: rgb(59, 130, 247); color: white; border: none; border-radius: 4px; padding: 0 8px; }"
         "QPushButton:pressed { background-color: rgb(47, 111, 227); }"
         "QPushButton:disabled { background-color: #93c5fd; }"));
 

@@ -22,14 +22,16 @@
 namespace {
 const QString kButtonStyle = QStringLiteral(
     "QPushButton { background-color: white; color: black; border: 1px solid #dcdcdc; "
-    "border-radius: 4px; font-family: 'Arial'; font-size: 12px; }"
+    "border-radius: 4px; font-family: 'Arial'; font-size: 12px; padding: 0 8px; }"
     "QPushButton:pressed { background-color: #f0f0f0; }"
     "QPushButton:disabled { color: #aaaaaa; border: 1px solid #eeeeee; }");
 
 QPushButton *makeButton(const QString &text, QWidget *parent)
 {
     auto *button = new QPushButton(text, parent);
-    button->setFixedSize(68, 22);
+    button->setFixedHeight(22);
+    // Wider than 68 px only where a translation needs it.
+    button->setMinimumWidth(68);
     button->setEnabled(false);
     button->setAutoDefault(false);
     button->setStyleSheet(kButtonStyle);
