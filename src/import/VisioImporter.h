@@ -2,7 +2,12 @@
 
 #include "VisioDocumentModel.h"
 
+#include <QByteArray>
 #include <QString>
+
+namespace librevenge {
+class RVNGInputStream;
+}
 
 // Reads one drawing into a document model, with no widget involved. The
 // caller turns the outcome into whatever the user sees.
@@ -24,4 +29,9 @@ public:
 
     // Writes the warning log line of each failed outcome.
     static Result importFile(const QString &filePath);
+    // The same from bytes already in memory; name is what the log and the
+    // model call the drawing.
+    static Result importData(const QByteArray &bytes, const QString &name);
+    // The stream is read from its start; name as for importData.
+    static Result importStream(librevenge::RVNGInputStream *stream, const QString &name);
 };

@@ -1,5 +1,7 @@
 #include "VisioPictureConversion.h"
 
+#include "EmfStructure.h"
+
 #include <emf2svg.h>
 
 #include <QDebug>
@@ -64,6 +66,10 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg)
         return false;
     if (emf.size() > kMaxEmfBytes) {
         qWarning() << "EMF too large for in-process conversion:" << emf.size() << "bytes, skipping";
+        return false;
+    }
+    if (!EmfStructure::isSound(emf)) {
+        qWarning() << "EMF records do not fit their picture, skipping";
         return false;
     }
 

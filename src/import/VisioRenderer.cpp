@@ -1,5 +1,6 @@
 #include "VisioRenderer.h"
 
+#include "ImportLimits.h"
 #include "VisioImage.h"
 #include "VisioPictureConversion.h"
 #include "VisioUtils.h"
@@ -103,6 +104,7 @@ void VisioRenderer::reset()
     currentState = RenderState();
     textState = TextState();
     stateStack.clear();
+    groupsBeyondDepth = 0;
     idCounter = 0;
     filledByLeft.clear();
     pageLayerNames.clear();
@@ -179,6 +181,10 @@ void VisioRenderer::defineEmbeddedFont(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 {
+    if (model.pages.size() >= ImportLimits::maxPages) {
+        endPage();
+        return;
+    }
     VisioPage newPage;
     newPage.name = extractString(props, "draw:name");
     newPage.pageSize = QSizeF(extractInches(props, "svg:width"), extractInches(props, "svg:height"));
@@ -231,13 +237,19 @@ void VisioRenderer::endEmbeddedGraphics() {}
 
 void VisioRenderer::openGroup(const librevenge::RVNGPropertyList &)
 {
+    if (stateStack.size() >= ImportLimits::maxGroupDepth) {
+        ++groupsBeyondDepth;
+        return;
+    }
     stateStack.push(currentState);
     currentState.zCounter = 0;
 }
 
 void VisioRenderer::closeGroup()
 {
-    if (!stateStack.isEmpty())
+    if (groupsBeyondDepth > 0)
+        --groupsBeyondDepth;
+    else if (!stateStack.isEmpty())
         currentState = stateStack.pop();
 }
 
@@ -255,7 +267,7 @@ void VisioRenderer::drawConnector(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
 {
-    if (!page())
+    if (!page() || page()->shapes.size() >= ImportLimits::maxItemsPerPage)
         return;
 
     QString id = extractString(props, "draw:id");
@@ -638,7 +650,8 @@ void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endTextObject()
 {
     VisioPage *current = page();
-    if (current && !textState.text.text.isEmpty())
+    if (current && !textState.text.text.isEmpty()
+        && current->texts.size() < ImportLimits::maxItemsPerPage)
         current->texts.append(std::move(textState.text));
     textState = TextState();
 }
@@ -663,7 +676,7 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
 
 void VisioRenderer::closeParagraph()
 {
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
@@ -710,6 +723,9 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
     if (s.isEmpty())
         return;
     VisioText &record = textState.text;
+    if (record.text.size() + textState.pendingSeparators.size() + s.size()
+        > ImportLimits::maxTextLength)
+        return;
     if (record.text.isEmpty() && textState.spanOpen) {
         record.font = textState.spanFont;
         record.color = textState.spanColor;
@@ -719,19 +735,26 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
     record.text += s;
 }
 
+void VisioRenderer::addPendingSeparator(QChar separator)
+{
+    if (textState.text.text.size() + textState.pendingSeparators.size()
+        < ImportLimits::maxTextLength)
+        textState.pendingSeparators += separator;
+}
+
 void VisioRenderer::insertTab()
 {
-    textState.pendingSeparators += QLatin1Char('\t');
+    addPendingSeparator(QLatin1Char('\t'));
 }
 
 void VisioRenderer::insertSpace()
 {
-    textState.pendingSeparators += QLatin1Char(' ');
+    addPendingSeparator(QLatin1Char(' '));
 }
 
 void VisioRenderer::insertLineBreak()
 {
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::insertField(const librevenge::RVNGPropertyList &) {}
@@ -749,7 +772,7 @@ void VisioRenderer::openListElement(const librevenge::RVNGPropertyList &) {}
 void VisioRenderer::closeListElement()
 {
     // A list element is a paragraph of a bulleted block.
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::defineParagraphStyle(const librevenge::RVNGPropertyList &) {}
@@ -801,7 +824,7 @@ void VisioRenderer::endTableObject()
 
 void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
 {
-    if (!page())
+    if (!page() || page()->images.size() >= ImportLimits::maxItemsPerPage)
         return;
 
     VisioImage record;

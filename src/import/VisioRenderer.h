@@ -135,6 +135,7 @@ private:
     VisioPage *page();
     int takeZIndex();
     void applyInnerPanelRule(VisioShape &shape);
+    void addPendingSeparator(QChar separator);
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -142,6 +143,8 @@ private:
     RenderState currentState;
     TextState textState;
     QStack<RenderState> stateStack;
+    // Groups opened past the depth limit, so that their closes pop nothing.
+    int groupsBeyondDepth = 0;
     qint64 idCounter = 0;
     // Bounds of the filled shapes of the current page by their left edge; the
     // inner-panel rule looks up the few that can hold a new shape.
