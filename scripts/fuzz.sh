@@ -32,7 +32,7 @@ cp tests/data/fuzz/picture/* "$seeds/fuzz_picture/" 2>/dev/null || true
 if [ -d "$fixtures" ]; then
     # Small drawings only: large seeds slow every run down.
     find "$fixtures" -maxdepth 1 -type f \( -name '*.vsd' -o -name '*.vsdx' -o -name '*.vdx' \) \
-        -size -256k -exec cp {} "$seeds/fuzz_document/" \;
+        -size -80k -exec cp {} "$seeds/fuzz_document/" \;
     # Stored (uncompressed) copies of the .vsdx files let mutations reach the
     # XML, and their pictures seed the picture converter.
     python3 - "$fixtures" "$seeds" <<'PY'
@@ -41,7 +41,7 @@ fixtures, seeds = pathlib.Path(sys.argv[1]), pathlib.Path(sys.argv[2])
 for path in sorted(fixtures.glob('*.vsdx')):
     try:
         with zipfile.ZipFile(path) as source:
-            if path.stat().st_size < 256 * 1024:
+            if path.stat().st_size < 80 * 1024:
                 with zipfile.ZipFile(seeds / 'fuzz_document' / ('stored-' + path.name), 'w',
                                      zipfile.ZIP_STORED) as stored:
                     for item in source.infolist():
@@ -67,7 +67,7 @@ for target in "${targets[@]}"; do
     mkdir -p "$corpus" "$artifacts"
     # A child process per run of inputs, so one finding does not end the session.
     options=(-fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1
-             -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -max_len=262144
+             -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 -max_len=131072
              -print_final_stats=1 -artifact_prefix="$artifacts/")
     [ "$target" = fuzz_document ] && options+=(-dict=fuzz/visio.dict)
     echo "fuzz.sh: $target for ${seconds}s, log in $build/$target.log"
