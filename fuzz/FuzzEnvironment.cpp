@@ -26,3 +26,9 @@ void FuzzEnvironment::setUp()
     // Failed imports log a warning each; the log rotates, so its size stays bounded.
     Log::initialize(QDir::temp().filePath(QStringLiteral("plandraw-fuzz-log")));
 }
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    FuzzEnvironment::setUp();
+    return 0;
+}

@@ -1,22 +1,14 @@
 // The EMF and WMF picture conversion alone.
 
-#include "FuzzEnvironment.h"
 #include "FuzzPipeline.h"
 
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***)
-{
-    FuzzEnvironment::setUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    if (size == 0 || size > size_t(INT32_MAX))
-        return 0;
-    FuzzPipeline::runPicture(
-        QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
+    if (size > 0 && size <= size_t(INT32_MAX))
+        FuzzPipeline::runPicture(
+            QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size)));
     return 0;
 }
