@@ -19,7 +19,7 @@ mapfile -t targets < <(ctest --test-dir "$build" -N -R "$pattern" | sed -n 's/^ 
 [ ${#targets[@]} -gt 0 ] || { echo "test-sanitizers: no tests match $pattern" >&2; exit 1; }
 cmake --build "$build" --parallel "$jobs" --target "${targets[@]}"
 
-export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:abort_on_error=0:allocator_may_return_null=1"
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0"
 ctest --test-dir "$build" --output-on-failure --no-tests=error --parallel "$jobs" -R "$pattern"
