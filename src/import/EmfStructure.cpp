@@ -9,6 +9,11 @@ namespace {
 constexpr quint32 kRecordHeader = 1;
 constexpr quint32 kRecordEof = 14;
 constexpr quint32 kRecordComment = 70;
+constexpr quint32 kRecordExtTextOutA = 83;
+constexpr quint32 kRecordExtTextOutW = 84;
+// Text given as glyph indices: libemf2svg maps them back to characters through
+// fontconfig and then shuts fontconfig down, under the fonts Qt still uses.
+constexpr quint32 kGlyphIndexOption = 0x10;
 constexpr quint32 kEmfSignature = 0x464D4520;   // " EMF"
 constexpr quint32 kEmfPlusSignature = 0x2B464D45; // "EMF+"
 constexpr qsizetype kHeaderMinSize = 88;
@@ -79,6 +84,9 @@ bool EmfStructure::isSound(const QByteArray &emf)
             return false;
         } else if (type == kRecordEof) {
             return true;
+        } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
+            if (recordSize >= 56 && (u32At(record, 52) & kGlyphIndexOption))
+                return false;
         } else if (type == kRecordComment) {
             if (recordSize < 12)
                 return false;

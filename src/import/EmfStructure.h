@@ -2,12 +2,14 @@
 
 #include <QByteArray>
 
-// Checks the record framing of an EMF picture before it reaches libemf2svg,
-// which trusts record sizes and reads past its buffer when they lie.
+// Checks an EMF picture before it reaches libemf2svg, which trusts record
+// sizes and reads past its buffer when they lie, and which must not see text
+// drawn by glyph index (it shuts down fontconfig under the application).
 class EmfStructure
 {
 public:
     // True when the header is sound and every record, and every EMF+ record
-    // inside a comment, lies within its container, up to the end-of-file record.
+    // inside a comment, lies within its container, up to the end-of-file
+    // record, and no text record gives glyph indices.
     static bool isSound(const QByteArray &emf);
 };
