@@ -9,6 +9,8 @@ namespace {
 constexpr quint32 kRecordHeader = 1;
 constexpr quint32 kRecordEof = 14;
 constexpr quint32 kRecordComment = 70;
+constexpr quint32 kRecordMonoBrush = 93;
+constexpr quint32 kRecordDibPatternBrush = 94;
 constexpr quint32 kRecordExtTextOutA = 83;
 constexpr quint32 kRecordExtTextOutW = 84;
 // Text given as glyph indices: libemf2svg maps them back to characters through
@@ -38,6 +40,20 @@ bool emfPlusRecordsFit(const char *data, qsizetype size)
         offset += recordSize;
     }
     return true;
+}
+
+// A pattern brush's bitmap header and bits, given as offset and size from
+// the record start, after its eight fixed words.
+bool brushBitmapFits(const char *record, qsizetype recordSize)
+{
+    if (recordSize < 32)
+        return false;
+    const quint64 headerOffset = u32At(record, 16);
+    const quint64 headerSize = u32At(record, 20);
+    const quint64 bitsOffset = u32At(record, 24);
+    const quint64 bitsSize = u32At(record, 28);
+    return headerOffset >= 32 && headerSize >= 40 && headerOffset + headerSize <= quint64(recordSize)
+           && bitsOffset >= 32 && bitsOffset + bitsSize <= quint64(recordSize);
 }
 
 bool headerIsSound(const char *data, qsizetype recordSize)
@@ -84,6 +100,9 @@ bool EmfStructure::isSound(const QByteArray &emf)
             return false;
         } else if (type == kRecordEof) {
             return true;
+        } else if (type == kRecordMonoBrush || type == kRecordDibPatternBrush) {
+            if (!brushBitmapFits(record, recordSize))
+                return false;
         } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
             if (recordSize >= 56 && (u32At(record, 52) & kGlyphIndexOption))
                 return false;
