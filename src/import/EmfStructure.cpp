@@ -25,7 +25,11 @@ quint32 u32At(const char *data, qsizetype offset)
     return qFromLittleEndian<quint32>(data + offset);
 }
 
+constexpr quint16 kEmfPlusObject = 0x4008;
+
 // The EMF+ records of a comment, each with a 12-byte header, fill it exactly.
+// An object record must carry data of a known object type: libemf2svg frees
+// an empty or unknown one twice.
 bool emfPlusRecordsFit(const char *data, qsizetype size)
 {
     qsizetype offset = 0;
@@ -37,6 +41,11 @@ bool emfPlusRecordsFit(const char *data, qsizetype size)
         if (recordSize < 12 || recordSize % 4 != 0 || recordSize > quint64(size - offset)
             || dataSize > recordSize - 12)
             return false;
+        if (qFromLittleEndian<quint16>(data + offset) == kEmfPlusObject) {
+            const int objectType = (qFromLittleEndian<quint16>(data + offset + 2) >> 8) & 0x7f;
+            if (dataSize == 0 || objectType < 1 || objectType > 9)
+                return false;
+        }
         offset += recordSize;
     }
     return true;
