@@ -113,7 +113,8 @@ bool EmfStructure::isSound(const QByteArray &emf)
             if (!brushBitmapFits(record, recordSize))
                 return false;
         } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
-            if (recordSize >= 56 && (u32At(record, 52) & kGlyphIndexOption))
+            // A record too short to hold its text options is read past its end.
+            if (recordSize < 56 || (u32At(record, 52) & kGlyphIndexOption))
                 return false;
         } else if (type == kRecordComment) {
             if (recordSize < 12)
