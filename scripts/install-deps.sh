@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that the build, the tests and the program need.
 # Safe to run again: packages that are already installed are skipped, and
 # nothing is downloaded when everything is there.
-# Usage: scripts/install-deps.sh [--gui]   (--gui adds a virtual X server)
+# Usage: scripts/install-deps.sh [--gui] [--fuzz]
+#   --gui adds a virtual X server, --fuzz clang with libFuzzer and the sanitizer runtimes
 set -euo pipefail
 
 packages=(
@@ -14,9 +15,12 @@ packages=(
     fonts-crosextra-carlito fonts-crosextra-caladea fonts-noto-cjk
     poppler-utils
 )
-if [ "${1:-}" = "--gui" ]; then
-    packages+=(xvfb xauth)
-fi
+for option in "$@"; do
+    case "$option" in
+        --gui) packages+=(xvfb xauth) ;;
+        --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    esac
+done
 
 if ! command -v dpkg-query >/dev/null 2>&1 || ! command -v apt-get >/dev/null 2>&1; then
     echo "install-deps: this script needs Debian's dpkg and apt-get (Debian 12)." >&2

@@ -1,5 +1,6 @@
 #include "VisioImporter.h"
 
+#include "ImportLimits.h"
 #include "VisioRenderer.h"
 
 #include "Log.h"
@@ -17,9 +18,9 @@
 
 namespace {
 
-void logUnsupported(const QString &filePath)
+void logUnsupported(const QString &source)
 {
-    LogStream(Log::warn) << "Failed to load file:" << filePath
+    LogStream(Log::warn) << "Failed to load file:" << source
                          << "- Reason: Unsupported file format or corrupted document.";
 }
 
@@ -70,6 +71,65 @@ qint64 expectedReadBytes(const QString &filePath, qint64 fileSize)
     return 2 * fileSize;
 }
 
+// modelName names the drawing in the model, logName in the log. state, when
+// given, is the counting stream's: a cancel there ends the parse early.
+VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QString &modelName,
+                                 const QString &logName,
+                                 const std::shared_ptr<CountingInputStream::State> &state = {})
+{
+    const auto cancelled = [&state] { return state && state->cancelled.load(); };
+    VisioImporter::Result result;
+    result.outcome = VisioImporter::Unsupported;
+
+    bool supported = false;
+    try {
+        if (stream) {
+            stream->seek(0, librevenge::RVNG_SEEK_SET);
+            supported = libvisio::VisioDocument::isSupported(stream);
+        }
+    } catch (...) {
+        supported = false;
+    }
+    if (cancelled()) {
+        result.outcome = VisioImporter::Cancelled;
+        return result;
+    }
+    if (!supported) {
+        logUnsupported(logName);
+        return result;
+    }
+
+    VisioRenderer renderer(modelName);
+    if (state)
+        renderer.setCancelFlag(&state->cancelled);
+    bool parsed = false;
+    try {
+        stream->seek(0, librevenge::RVNG_SEEK_SET);
+        parsed = libvisio::VisioDocument::parse(stream, &renderer);
+    } catch (...) {
+        parsed = false;
+    }
+    if (cancelled()) {
+        result.outcome = VisioImporter::Cancelled;
+        return result;
+    }
+    if (!parsed) {
+        LogStream(Log::warn) << "Parsing failed for file:" << logName
+                             << "- Reason: libvisio engine internal error during parsing.";
+        result.outcome = VisioImporter::ParseFailed;
+        return result;
+    }
+
+    result.model = renderer.takeDocumentModel();
+    if (result.model.pages.isEmpty()) {
+        LogStream(Log::warn) << "Parsing completed, but the document model is empty:" << logName;
+        result.outcome = VisioImporter::Empty;
+        return result;
+    }
+    result.outcome = VisioImporter::Loaded;
+    return result;
+}
+
 } // namespace
 
 VisioImporter::Result VisioImporter::importFile(const QString &filePath)
@@ -80,66 +140,47 @@ VisioImporter::Result VisioImporter::importFile(const QString &filePath)
 VisioImporter::Result VisioImporter::importFile(
     const QString &filePath, const std::shared_ptr<CountingInputStream::State> &state)
 {
-    const auto cancelled = [&state] { return state && state->cancelled.load(); };
-    Result result;
-    result.outcome = Unsupported;
-
     // librevenge's file stream is not meant for directories or missing files.
     const QFileInfo info(filePath);
-    if (filePath.isEmpty() || !info.exists() || !info.isFile() || !info.isReadable()) {
+    if (filePath.isEmpty() || !info.exists() || !info.isFile() || !info.isReadable()
+        || info.size() > ImportLimits::maxInputBytes) {
         logUnsupported(filePath);
-        return result;
+        return Result();
     }
 
-    VisioRenderer renderer(info.fileName());
-    if (state)
-        renderer.setCancelFlag(&state->cancelled);
     const QByteArray encodedPath = filePath.toUtf8();
-
-    bool supported = false;
     std::unique_ptr<CountingInputStream> stream;
     try {
         stream = std::make_unique<CountingInputStream>(
             std::make_unique<librevenge::RVNGFileStream>(encodedPath.constData()), state);
-        supported = libvisio::VisioDocument::isSupported(stream.get());
     } catch (...) {
-        supported = false;
-    }
-    if (cancelled()) {
-        result.outcome = Cancelled;
-        return result;
-    }
-    if (!supported) {
         logUnsupported(filePath);
-        return result;
+        return Result();
     }
     if (state)
         state->expectedBytes = expectedReadBytes(filePath, info.size());
+    return importFrom(stream.get(), info.fileName(), filePath, state);
+}
 
-    bool parsed = false;
+VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const QString &name)
+{
+    if (bytes.isEmpty() || bytes.size() > ImportLimits::maxInputBytes) {
+        logUnsupported(name);
+        return Result();
+    }
+    std::unique_ptr<librevenge::RVNGStringStream> stream;
     try {
-        stream->seek(0, librevenge::RVNG_SEEK_SET);
-        parsed = libvisio::VisioDocument::parse(stream.get(), &renderer);
+        stream = std::make_unique<librevenge::RVNGStringStream>(
+            reinterpret_cast<const unsigned char *>(bytes.constData()), unsigned(bytes.size()));
     } catch (...) {
-        parsed = false;
+        logUnsupported(name);
+        return Result();
     }
-    if (cancelled()) {
-        result.outcome = Cancelled;
-        return result;
-    }
-    if (!parsed) {
-        LogStream(Log::warn) << "Parsing failed for file:" << filePath
-                             << "- Reason: libvisio engine internal error during parsing.";
-        result.outcome = ParseFailed;
-        return result;
-    }
+    return importFrom(stream.get(), name, name);
+}
 
-    result.model = renderer.takeDocumentModel();
-    if (result.model.pages.isEmpty()) {
-        LogStream(Log::warn) << "Parsing completed, but the document model is empty:" << filePath;
-        result.outcome = Empty;
-        return result;
-    }
-    result.outcome = Loaded;
-    return result;
+VisioImporter::Result VisioImporter::importStream(librevenge::RVNGInputStream *stream,
+                                                  const QString &name)
+{
+    return importFrom(stream, name, name);
 }

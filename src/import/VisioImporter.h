@@ -3,9 +3,14 @@
 #include "CountingInputStream.h"
 #include "VisioDocumentModel.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
+
+namespace librevenge {
+class RVNGInputStream;
+}
 
 // Reads one drawing into a document model, with no widget involved. The
 // caller turns the outcome into whatever the user sees.
@@ -32,4 +37,9 @@ public:
     // may watch for progress and use to cancel.
     static Result importFile(const QString &filePath,
                              const std::shared_ptr<CountingInputStream::State> &state);
+    // The same from bytes already in memory; name is what the log and the
+    // model call the drawing.
+    static Result importData(const QByteArray &bytes, const QString &name);
+    // The stream is read from its start; name as for importData.
+    static Result importStream(librevenge::RVNGInputStream *stream, const QString &name);
 };

@@ -1,5 +1,6 @@
 #include "VisioPictureConversion.h"
 
+#include "EmfStructure.h"
 #include "VisioImage.h"
 
 #include <emf2svg.h>
@@ -141,6 +142,9 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg, QString *error)
         return fail(QStringLiteral("no EMF data"));
     if (emf.size() > kMaxEmfBytes)
         return fail(QStringLiteral("EMF of %1 bytes is too large to convert").arg(emf.size()));
+    // libemf2svg and libuemf trust record sizes and offsets; refuse what they would misread.
+    if (!EmfStructure::isSound(emf))
+        return fail(QStringLiteral("its records do not fit their picture"));
 
     // Also the private, writable copy that libemf2svg wants.
     QByteArray input = sanitizeEmf(emf);

@@ -1,5 +1,6 @@
 #include "VisioRenderer.h"
 
+#include "ImportLimits.h"
 #include "VisioImage.h"
 #include "VisioPictureConversion.h"
 #include "VisioPictureLoader.h"
@@ -124,6 +125,7 @@ void VisioRenderer::reset()
     currentState = RenderState();
     textState = TextState();
     stateStack.clear();
+    groupsBeyondDepth = 0;
     idCounter = 0;
     pageLayerNames.clear();
 }
@@ -208,6 +210,10 @@ void VisioRenderer::defineEmbeddedFont(const librevenge::RVNGPropertyList &) {}
 
 void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
 {
+    if (model.pages.size() >= ImportLimits::maxPages) {
+        endPage();
+        return;
+    }
     VisioPage newPage;
     newPage.name = extractString(props, "draw:name");
     newPage.pageSize = QSizeF(extractInches(props, "svg:width"), extractInches(props, "svg:height"));
@@ -258,13 +264,19 @@ void VisioRenderer::endEmbeddedGraphics() {}
 
 void VisioRenderer::openGroup(const librevenge::RVNGPropertyList &)
 {
+    if (stateStack.size() >= ImportLimits::maxGroupDepth) {
+        ++groupsBeyondDepth;
+        return;
+    }
     stateStack.push(currentState);
     currentState.zCounter = 0;
 }
 
 void VisioRenderer::closeGroup()
 {
-    if (!stateStack.isEmpty())
+    if (groupsBeyondDepth > 0)
+        --groupsBeyondDepth;
+    else if (!stateStack.isEmpty())
         currentState = stateStack.pop();
 }
 
@@ -283,7 +295,7 @@ void VisioRenderer::drawConnector(const librevenge::RVNGPropertyList &) {}
 void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
 {
     stopIfCancelled();
-    if (!page())
+    if (!page() || page()->shapes.size() >= ImportLimits::maxItemsPerPage)
         return;
 
     QString id = extractString(props, "draw:id");
@@ -659,7 +671,8 @@ void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endTextObject()
 {
     VisioPage *current = page();
-    if (current && !textState.text.text.isEmpty())
+    if (current && !textState.text.text.isEmpty()
+        && current->texts.size() < ImportLimits::maxItemsPerPage)
         current->texts.append(std::move(textState.text));
     textState = TextState();
 }
@@ -707,7 +720,7 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
 
 void VisioRenderer::closeParagraph()
 {
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::openSpan(const librevenge::RVNGPropertyList &props)
@@ -781,6 +794,9 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
     if (s.isEmpty())
         return;
     VisioText &record = textState.text;
+    if (record.text.size() + textState.pendingSeparators.size() + s.size()
+        > ImportLimits::maxTextLength)
+        return;
     if (record.text.isEmpty() && textState.spanOpen) {
         record.font = textState.spanFont;
         record.color = textState.spanColor;
@@ -816,19 +832,26 @@ void VisioRenderer::insertText(const librevenge::RVNGString &text)
     runs.append(run);
 }
 
+void VisioRenderer::addPendingSeparator(QChar separator)
+{
+    if (textState.text.text.size() + textState.pendingSeparators.size()
+        < ImportLimits::maxTextLength)
+        textState.pendingSeparators += separator;
+}
+
 void VisioRenderer::insertTab()
 {
-    textState.pendingSeparators += QLatin1Char('\t');
+    addPendingSeparator(QLatin1Char('\t'));
 }
 
 void VisioRenderer::insertSpace()
 {
-    textState.pendingSeparators += QLatin1Char(' ');
+    addPendingSeparator(QLatin1Char(' '));
 }
 
 void VisioRenderer::insertLineBreak()
 {
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::insertField(const librevenge::RVNGPropertyList &) {}
@@ -846,7 +869,7 @@ void VisioRenderer::openListElement(const librevenge::RVNGPropertyList &) {}
 void VisioRenderer::closeListElement()
 {
     // A list element is a paragraph of a bulleted block.
-    textState.pendingSeparators += QLatin1Char('\n');
+    addPendingSeparator(QLatin1Char('\n'));
 }
 
 void VisioRenderer::defineParagraphStyle(const librevenge::RVNGPropertyList &) {}
@@ -899,7 +922,7 @@ void VisioRenderer::endTableObject()
 void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
 {
     stopIfCancelled();
-    if (!page())
+    if (!page() || page()->images.size() >= ImportLimits::maxItemsPerPage)
         return;
 
     VisioImage record;

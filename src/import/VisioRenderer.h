@@ -143,6 +143,7 @@ private:
     VisioPage *page();
     void stopIfCancelled() const;
     int takeZIndex();
+    void addPendingSeparator(QChar separator);
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -150,6 +151,8 @@ private:
     RenderState currentState;
     TextState textState;
     QStack<RenderState> stateStack;
+    // Groups opened past the depth limit, so that their closes pop nothing.
+    int groupsBeyondDepth = 0;
     qint64 idCounter = 0;
     // The current page's layer names: files may give every shape a layer of
     // its own, too many to search the page's list each time.

@@ -227,6 +227,18 @@ void TestVisioImporter::fixturesLoad()
         QCOMPARE(textCount, texts);
         QCOMPARE(imageCount, images);
     }
+    // The same bytes from memory, as the fuzzer feeds them, make the same drawing.
+    QFile file(fixture(name));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const VisioImporter::Result fromMemory = VisioImporter::importData(file.readAll(), name);
+    QCOMPARE(fromMemory.outcome, VisioImporter::Loaded);
+    QCOMPARE(fromMemory.model.fileName, name);
+    QCOMPARE(fromMemory.model.pages.size(), result.model.pages.size());
+    for (qsizetype i = 0; i < result.model.pages.size(); ++i) {
+        QCOMPARE(fromMemory.model.pages[i].shapes.size(), result.model.pages[i].shapes.size());
+        QCOMPARE(fromMemory.model.pages[i].texts.size(), result.model.pages[i].texts.size());
+        QCOMPARE(fromMemory.model.pages[i].images.size(), result.model.pages[i].images.size());
+    }
 }
 
 void TestVisioImporter::fixtureContents()

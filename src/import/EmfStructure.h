@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+
+// Checks an EMF picture before it reaches libemf2svg, which trusts record
+// sizes and reads past its buffer when they lie, and which must not see text
+// drawn by glyph index (it shuts down fontconfig under the application).
+class EmfStructure
+{
+public:
+    // True when the header is sound and every record, and every EMF+ record
+    // inside a comment, lies within its container, up to the end-of-file
+    // record, pattern brushes keep their bitmaps inside their records, and no
+    // text record gives glyph indices.
+    static bool isSound(const QByteArray &emf);
+};

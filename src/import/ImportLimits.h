@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Ceilings on what one drawing may make the import hold. Each is far beyond
+// any real drawing, so they only stop damaged or hostile files from turning
+// into gigabytes of model or minutes of work. The viewer and the fuzzing
+// harness share them.
+namespace ImportLimits {
+
+// Largest file the import reads at all.
+constexpr qint64 maxInputBytes = qint64(512) * 1024 * 1024;
+// Pages beyond this one are dropped.
+constexpr int maxPages = 2000;
+// Shapes, texts and pictures of one page, each counted on its own.
+constexpr int maxItemsPerPage = 200000;
+// Deeper groups share the state of the group at this depth.
+constexpr int maxGroupDepth = 256;
+// Characters of one text object; the rest is dropped.
+constexpr int maxTextLength = 1000000;
+
+} // namespace ImportLimits
