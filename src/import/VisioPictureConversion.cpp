@@ -142,14 +142,15 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg, QString *error)
         return fail(QStringLiteral("no EMF data"));
     if (emf.size() > kMaxEmfBytes)
         return fail(QStringLiteral("EMF of %1 bytes is too large to convert").arg(emf.size()));
-    // libemf2svg and libuemf trust record sizes and offsets; refuse what they would misread.
-    if (!EmfStructure::isSound(emf))
-        return fail(QStringLiteral("its records do not fit their picture"));
 
     // Also the private, writable copy that libemf2svg wants.
     QByteArray input = sanitizeEmf(emf);
     if (input.isEmpty())
         return fail(QStringLiteral("not an EMF picture, or its header is damaged"));
+    // libemf2svg and libuemf trust the sizes and offsets inside records; refuse
+    // what they would misread. The chain itself was cut to fit above.
+    if (!EmfStructure::isSound(input))
+        return fail(QStringLiteral("its records do not fit their picture"));
     generatorOptions options{};
     options.nameSpace = nullptr;
     options.verbose = false;
