@@ -429,9 +429,11 @@ void TestShellMainWindow::commandLinePathsOpenInOrder()
 
     dispatcher.processStartupFiles();
     QCOMPARE(m_tabs->count(), 0); // not before the event loop runs
-    QTRY_COMPARE(m_tabs->count(), 3);
-    QCOMPARE(tabTitles(), (QStringList{QStringLiteral("beta.vdx"), QStringLiteral("alpha.vdx"),
-                                       QStringLiteral("gamma.vdx")}));
+    // Tabs come one per event-loop turn and the empty file's tab goes when
+    // its load fails, so only the final list is compared.
+    QTRY_COMPARE(tabTitles(), (QStringList{QStringLiteral("beta.vdx"), QStringLiteral("alpha.vdx"),
+                                           QStringLiteral("gamma.vdx")}));
+    QVERIFY(waitForLoads());
     QCOMPARE(m_alerts.size(), 2);
     QCOMPARE(m_tabs->currentIndex(), 2);
 }
