@@ -3,6 +3,8 @@
 #include "ImportLimits.h"
 #include "VisioImage.h"
 #include "VisioImporter.h"
+#include "VisioPictureLoader.h"
+#include "VisioVectorPicture.h"
 #include "VisioSceneBuilder.h"
 
 #include <QGraphicsItemGroup>
@@ -49,8 +51,15 @@ bool FuzzPipeline::runDocument(const QByteArray &bytes)
 
 bool FuzzPipeline::runPicture(const QByteArray &bytes)
 {
+    // The viewer's own path: EMF and WMF become vector pictures, then paint.
     const QString format = looksLikeWmf(bytes) ? QStringLiteral("wmf") : QStringLiteral("x-emf");
-    QImage image;
+    VisioImage record;
+    if (!VisioPictureLoader::load(bytes, format, QSizeF(1, 1), record) || !record.vector)
+        return false;
     // A small target keeps the time in the conversion, not in filling pixels.
-    return VisioImage::loadFromBase64(bytes, format, image, QSize(64, 48));
+    QImage image(64, 48, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    record.vector->render(&painter, QRectF(image.rect()));
+    return true;
 }

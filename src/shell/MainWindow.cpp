@@ -9,14 +9,11 @@
 #include "DocumentTabWidget.h"
 #include "ImageExtractionController.h"
 #include "Log.h"
-#include "LogCategories.h"
 #include "LogStream.h"
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
 #include "ShellResources.h"
-#include "VisioImporter.h"
-#include "VisioSceneBuilder.h"
 
 #include <QAction>
 #include <QDebug>
@@ -25,14 +22,10 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGraphicsScene>
 #include <QMimeData>
 #include <QUrl>
 
-#include <exception>
-
 namespace {
-constexpr double kSceneDpi = 96.0;
 
 bool hasVisioSuffix(const QString &path)
 {
@@ -126,30 +119,6 @@ bool MainWindow::loadVisioFile(const QString &path)
     if (tab)
         m_bookmarks->rememberDocumentPath(tab, path);
     return tab != nullptr;
-}
-
-void MainWindow::openDocument(const VisioDocumentModel &model)
-{
-    QList<QRectF> pageRects;
-    QList<QGraphicsItemGroup *> pageGroups;
-    QGraphicsScene *scene = VisioSceneBuilder::buildScene(model, &pageRects, &pageGroups, kSceneDpi);
-    if (!scene)
-        return;
-
-    // The tab's view owns the scene from here; it goes when the tab is closed.
-    auto *tab = new DocumentTabWidget(nullptr);
-    tab->initDocumentView(model.fileName, scene, pageRects, pageGroups);
-    tab->view()->setDocumentTitle(model.title);
-
-    const int index = ui->tabWidget->addTab(tab, model.fileName);
-    ui->tabWidget->setTabToolTip(index, model.fileName);
-    ui->tabWidget->setCurrentWidget(tab);
-
-    // Files dropped onto a document open like files dropped on the start page.
-    tab->view()->installEventFilter(this);
-    tab->view()->viewport()->installEventFilter(this);
-
-    qCDebug(lcShell) << "mainWindow width: " << width();
 }
 
 void MainWindow::onAllTabClosed()

@@ -6,7 +6,6 @@ class BookmarkController;
 class DocumentLoadController;
 class DocumentTabWidget;
 class MenuBarController;
-struct VisioDocumentModel;
 
 namespace Ui {
 class MainWindow;
@@ -27,11 +26,9 @@ public:
     // background. A failure later raises its own alert and takes the tab away.
     // Returns whether a tab was opened.
     bool loadVisioFile(const QString &path);
-    void openDocument(const VisioDocumentModel &model);
 
     DocumentTabWidget *currentTabWidget() const;
-    // Every widget under the toolbar; buttons whose features are not there
-    // yet stay disabled.
+    // Every widget under the toolbar.
     void setToolbarWidgetsEnabled(bool enabled);
 
 public slots:
