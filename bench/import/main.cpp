@@ -148,7 +148,7 @@ int main(int argc, char *argv[])
 
     const int runs = std::clamp(parser.value(runsOption).toInt(), 1, 50);
     if (parser.isSet(pagesOption) || parser.isSet(shapesOption)) {
-        const int pages = std::clamp(parser.value(pagesOption).toInt(), 1, 1000);
+        const int pages = std::clamp(parser.value(pagesOption).toInt(), 1, 2000);
         const int shapes = std::clamp(parser.value(shapesOption).toInt(), 1, 100000);
         return runOne(pages, shapes, runs, parser.value(keepOption));
     }

@@ -104,6 +104,8 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
         return true;
     delete m_staging;
     m_staging = nullptr;
+    qDeleteAll(m_placeholders);
+    m_placeholders.clear();
     releaseModel();
     emit finished();
     return false;
@@ -112,8 +114,10 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
 void PageSliceBuilder::finishPage()
 {
     QGraphicsItemGroup *group = m_groups.at(m_page);
-    delete m_placeholders.at(m_page);
-    m_placeholders[m_page] = nullptr;
+    // Deleting an indexed item makes the scene's next index update walk the
+    // whole index; one page at a time, that grows with the square of the
+    // page count. Hidden now, they all go at once when the last page is in.
+    m_placeholders.at(m_page)->setVisible(false);
     // childItems() lists by stacking order, so equal z values keep theirs.
     const QList<QGraphicsItem *> items = m_staging->childItems();
     for (QGraphicsItem *item : items)
