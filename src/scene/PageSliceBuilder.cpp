@@ -84,10 +84,11 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
         m_page = pageCount();
         return false;
     }
-    if (m_page >= pageCount())
+    if (m_page >= pageCount() && !m_staging)
         return false;
     QElapsedTimer clock;
     clock.start();
+    const int firstPage = m_page;
     while (m_page < pageCount()) {
         const VisioPage &page = m_model.pages.at(m_page);
         const int total = VisioSceneBuilder::pageRecordCount(page);
@@ -100,7 +101,9 @@ bool PageSliceBuilder::buildSlice(int budgetMs)
         if (clock.elapsed() >= budgetMs)
             break;
     }
-    if (m_page < pageCount())
+    // Clearing up waits for a turn of its own, so that it never adds to a
+    // slice that has already used its time.
+    if (m_page < pageCount() || m_page > firstPage)
         return true;
     delete m_staging;
     m_staging = nullptr;
