@@ -153,8 +153,8 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
     m_thumbnailList->clear();
     m_thumbnailList->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
     m_thumbnails.clear();
+    m_blankIcons.clear();
     m_scene = scene;
-    m_nextPending = 0;
 
     m_thumbnails.reserve(pageRects.size());
     for (int i = 0; i < pageRects.size(); ++i) {
@@ -172,17 +172,23 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
         thumbnail.rendered = !scene || thumbnail.size.isEmpty();
         m_thumbnails.append(thumbnail);
 
-        auto *item = new QListWidgetItem(thumbnailIcon(paintThumbnail(thumbnail, false)),
-                                         QString::number(i + 1));
+        auto *item = new QListWidgetItem(blankIcon(thumbnail), QString::number(i + 1));
         item->setData(Qt::UserRole, i);
         item->setTextAlignment(Qt::AlignCenter);
         m_thumbnailList->addItem(item);
     }
     m_pendingCount = int(std::count_if(m_thumbnails.cbegin(), m_thumbnails.cend(),
                                        [](const Thumbnail &t) { return !t.rendered; }));
-    m_checkVisible = true;
     if (m_pendingCount > 0)
         m_renderTimer->start();
+}
+
+QIcon ThumbnailPanel::blankIcon(const Thumbnail &thumbnail)
+{
+    QIcon &icon = m_blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
+    if (icon.isNull())
+        icon = thumbnailIcon(paintThumbnail(thumbnail, false));
+    return icon;
 }
 
 QPixmap ThumbnailPanel::paintThumbnail(const Thumbnail &thumbnail, bool withContent) const
@@ -244,6 +250,83 @@ void ThumbnailPanel::renderThumbnail(int row)
         item->setIcon(thumbnailIcon(paintThumbnail(thumbnail, true)));
 }
 
+void ThumbnailPanel::forgetThumbnail(int row)
+{
+    Thumbnail &thumbnail = m_thumbnails[row];
+    thumbnail.rendered = false;
+    ++m_pendingCount;
+    if (QListWidgetItem *item = m_thumbnailList->item(row))
+        item->setIcon(blankIcon(thumbnail));
+}
+
+void ThumbnailPanel::forgetFarthestThumbnail(int firstVisible, int lastVisible)
+{
+    int kept = 0;
+    int farthest = -1;
+    int farthestDistance = -1;
+    for (int row = 0; row < m_thumbnails.size(); ++row) {
+        const Thumbnail &thumbnail = m_thumbnails.at(row);
+        if (!thumbnail.rendered || thumbnail.size.isEmpty())
+            continue;
+        ++kept;
+        const int distance = row < firstVisible ? firstVisible - row
+                             : row > lastVisible ? row - lastVisible
+                                                 : 0;
+        if (distance > farthestDistance) {
+            farthestDistance = distance;
+            farthest = row;
+        }
+    }
+    // Never one that would be painted again at once.
+    if (kept > MaxKeptThumbnails && farthestDistance > PaintAheadRows)
+        forgetThumbnail(farthest);
+}
+
+std::pair<int, int> ThumbnailPanel::visibleRows() const
+{
+    const int count = m_thumbnailList->count();
+    const QRect area = m_thumbnailList->viewport()->rect();
+    if (count == 0 || area.isEmpty())
+        return {-1, -1};
+    // Rows are laid out in reading order, so their tops never go up: the
+    // first row reaching into view is found by halving.
+    int low = 0;
+    int high = count;
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (m_thumbnailList->visualItemRect(m_thumbnailList->item(middle)).bottom() < area.top())
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low >= count)
+        return {-1, -1};
+    int last = low;
+    while (last + 1 < count
+           && m_thumbnailList->visualItemRect(m_thumbnailList->item(last + 1)).top() <= area.bottom())
+        ++last;
+    return {low, last};
+}
+
+int ThumbnailPanel::nextRowToPaint(int firstVisible, int lastVisible) const
+{
+    auto pending = [this](int row) {
+        return row >= 0 && row < m_thumbnails.size() && !m_thumbnails.at(row).rendered;
+    };
+    for (int row = firstVisible; row <= lastVisible; ++row) {
+        if (pending(row))
+            return row;
+    }
+    // Then outwards, the rows just past the view first.
+    for (int step = 1; step <= PaintAheadRows; ++step) {
+        if (pending(lastVisible + step))
+            return lastVisible + step;
+        if (pending(firstVisible - step))
+            return firstVisible - step;
+    }
+    return -1;
+}
+
 void ThumbnailPanel::renderTick()
 {
     if (!m_scene) {
@@ -253,34 +336,20 @@ void ThumbnailPanel::renderTick()
     }
     // Nobody sees a closed panel; painting large pages for it would only hold
     // the window. It looks again now and then, and when it is resized or shown.
-    if (m_thumbnailList->viewport()->visibleRegion().isEmpty()) {
+    if (!m_thumbnailList->isVisible() || m_thumbnailList->viewport()->visibleRegion().isEmpty()) {
         m_renderTimer->setInterval(HiddenPanelPollMs);
         return;
     }
     m_renderTimer->setInterval(0);
-    bool paintedVisible = false;
-    if (m_checkVisible) {
-        m_checkVisible = false;
-        const QRect visibleArea = m_thumbnailList->viewport()->rect();
-        if (m_thumbnailList->isVisible() && !visibleArea.isEmpty()) {
-            for (int row = 0; row < m_thumbnails.size(); ++row) {
-                if (m_thumbnails.at(row).rendered)
-                    continue;
-                const QRect itemArea = m_thumbnailList->visualItemRect(m_thumbnailList->item(row));
-                if (itemArea.intersects(visibleArea)) {
-                    renderThumbnail(row);
-                    paintedVisible = true;
-                }
-            }
-        }
-    }
-    if (!paintedVisible) {
-        while (m_nextPending < m_thumbnails.size() && m_thumbnails.at(m_nextPending).rendered)
-            ++m_nextPending;
-        renderThumbnail(m_nextPending);
-    }
-    if (m_pendingCount <= 0)
+    const auto [first, last] = visibleRows();
+    const int row = first < 0 ? -1 : nextRowToPaint(first, last);
+    if (row < 0) {
+        // Everything near the view is painted; scrolling starts it again.
         m_renderTimer->stop();
+        return;
+    }
+    renderThumbnail(row);
+    forgetFarthestThumbnail(first, last);
 }
 
 void ThumbnailPanel::refreshThumbnail(int index)
@@ -292,10 +361,7 @@ void ThumbnailPanel::refreshThumbnail(int index)
         return;
     thumbnail.rendered = false;
     ++m_pendingCount;
-    m_nextPending = std::min(m_nextPending, index);
-    m_checkVisible = true;
-    if (!m_renderTimer->isActive())
-        m_renderTimer->start();
+    requestVisibleCheck();
 }
 
 void ThumbnailPanel::renderAllThumbnails()
@@ -309,7 +375,8 @@ void ThumbnailPanel::renderAllThumbnails()
 
 void ThumbnailPanel::requestVisibleCheck()
 {
-    m_checkVisible = true;
+    if (m_pendingCount > 0 && m_scene)
+        m_renderTimer->start(0);
 }
 
 bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
@@ -317,8 +384,6 @@ bool ThumbnailPanel::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_thumbnailList->viewport()
         && (event->type() == QEvent::Resize || event->type() == QEvent::Show)) {
         requestVisibleCheck();
-        if (m_pendingCount > 0 && m_scene)
-            m_renderTimer->start(0);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -2,12 +2,16 @@
 
 #include "SearchResult.h"
 
+#include <QIcon>
 #include <QList>
 #include <QPointer>
 #include <QRectF>
 #include <QSize>
 #include <QTransform>
 #include <QWidget>
+
+#include <map>
+#include <utility>
 
 class QGraphicsItemGroup;
 class QGraphicsScene;
@@ -20,14 +24,20 @@ class QTimer;
 
 // The side panel of a document tab: page thumbnails, or the search results.
 //
-// Thumbnails appear at once as blank pages and are painted lazily, visible
-// ones first, then one page per idle slice; each is painted once and kept.
+// Thumbnails appear at once as blank pages and are painted lazily, one per
+// idle slice: the visible ones first, then their neighbours. Only a bounded
+// number is kept, so that a drawing of thousands of pages costs no more
+// memory than a short one; the ones farthest from view go blank again.
 class ThumbnailPanel : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int ThumbnailSide = 140;
+    // Rows either side of the visible ones painted ahead of scrolling.
+    static constexpr int PaintAheadRows = 40;
+    // Painted thumbnails kept at most.
+    static constexpr int MaxKeptThumbnails = 200;
 
     explicit ThumbnailPanel(QWidget *parent = nullptr);
     ~ThumbnailPanel() override;
@@ -50,7 +60,7 @@ public:
     int pendingThumbnailCount() const;
     // The page's content changed: its thumbnail is painted again, lazily.
     void refreshThumbnail(int index);
-    // Paints every pending thumbnail now.
+    // Paints every pending thumbnail now, and keeps them all.
     void renderAllThumbnails();
 
     // Largest size within ThumbnailSide x ThumbnailSide with the page's aspect.
@@ -78,7 +88,13 @@ private:
     };
 
     QPixmap paintThumbnail(const Thumbnail &thumbnail, bool withContent) const;
+    QIcon blankIcon(const Thumbnail &thumbnail);
     void renderThumbnail(int row);
+    void forgetThumbnail(int row);
+    void forgetFarthestThumbnail(int firstVisible, int lastVisible);
+    // First and last row in view, or {-1, -1}.
+    std::pair<int, int> visibleRows() const;
+    int nextRowToPaint(int firstVisible, int lastVisible) const;
     void renderTick();
     void requestVisibleCheck();
 
@@ -88,8 +104,8 @@ private:
 
     QPointer<QGraphicsScene> m_scene;
     QList<Thumbnail> m_thumbnails;
+    // One blank page per thumbnail size, shared by every row that shows it.
+    std::map<std::pair<int, int>, QIcon> m_blankIcons;
     QTimer *m_renderTimer = nullptr;
-    int m_nextPending = 0;
     int m_pendingCount = 0;
-    bool m_checkVisible = false;
 };
