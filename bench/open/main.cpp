@@ -6,6 +6,7 @@
 //
 //   plandraw-bench-open [-r RUNS]        20 x 500 and 4 x 3000
 //   plandraw-bench-open -p 20 -s 500     one size
+//   plandraw-bench-open -t ...           with the side panel of thumbnails open
 
 #include "BenchSupport.h"
 #include "VdxGenerator.h"
@@ -89,7 +90,7 @@ struct OpenTimes
     double longestFreezeCpu = 0;
 };
 
-OpenTimes openOnce(const QString &path)
+OpenTimes openOnce(const QString &path, bool withPanel)
 {
     OpenTimes times;
     MainWindow window(nullptr);
@@ -109,6 +110,8 @@ OpenTimes openOnce(const QString &path)
     QObject::connect(loader, &DocumentLoadController::tabOpened, &window,
                      [&](DocumentTabWidget *opened) {
                          tab = opened;
+                         if (withPanel)
+                             opened->openThumbnailPanel();
                          if (opened->loadingWidget())
                              tabPaint.watch(opened->loadingWidget());
                      });
@@ -143,14 +146,15 @@ OpenTimes openOnce(const QString &path)
     heartbeat.start();
     window.openFile(path);
     // Until every page is built and page 1 is on screen, then a little more,
-    // so that the paints that follow the last page count too. A real event
+    // so that the paints that follow the last page count too (and, with the
+    // side panel open, the thumbnails painted in idle time). A real event
     // loop: spinning processEvents() would take a core from the parse.
     QEventLoop loop;
     QTimer check;
     check.setInterval(20);
     QObject::connect(&check, &QTimer::timeout, &loop, [&] {
         if (times.allBuilt >= 0 && pagePaint.paintedAt() >= 0
-            && clock.nsecsElapsed() / 1e6 > times.allBuilt + 300)
+            && clock.nsecsElapsed() / 1e6 > times.allBuilt + (withPanel ? 1500 : 300))
             done = true;
         if (done || clock.elapsed() > 600000)
             loop.quit();
@@ -164,7 +168,7 @@ OpenTimes openOnce(const QString &path)
     return times;
 }
 
-int runSize(int pages, int shapes, int runs)
+int runSize(int pages, int shapes, int runs, bool withPanel)
 {
     QTemporaryDir dir;
     const QString path = QDir(dir.path()).filePath(QStringLiteral("open-%1x%2.vdx").arg(pages).arg(shapes));
@@ -176,7 +180,7 @@ int runSize(int pages, int shapes, int runs)
     for (int run = 0; run < runs; ++run) {
         double fc = 0;
         const double f = parseFloor(path, &fc);
-        const OpenTimes t = openOnce(path);
+        const OpenTimes t = openOnce(path, withPanel);
         if (f < 0 || t.firstPagePainted < 0 || t.allBuilt < 0) {
             std::fprintf(stderr, "plandraw-bench-open: %s did not open\n", qPrintable(path));
             return 1;
@@ -224,17 +228,19 @@ int main(int argc, char *argv[])
     const QCommandLineOption runsOption({QStringLiteral("r"), QStringLiteral("runs")},
                                         QStringLiteral("Runs per size (default 3)."),
                                         QStringLiteral("R"), QStringLiteral("3"));
-    parser.addOptions({pagesOption, shapesOption, runsOption});
+    const QCommandLineOption panelOption({QStringLiteral("t"), QStringLiteral("thumbnails")},
+                                         QStringLiteral("Open the side panel of thumbnails."));
+    parser.addOptions({pagesOption, shapesOption, runsOption, panelOption});
     parser.process(app);
 
     const int runs = std::clamp(parser.value(runsOption).toInt(), 1, 50);
     if (parser.isSet(pagesOption) || parser.isSet(shapesOption)) {
         const int pages = std::clamp(parser.value(pagesOption).toInt(), 1, 2000);
         const int shapes = std::clamp(parser.value(shapesOption).toInt(), 1, 100000);
-        return runSize(pages, shapes, runs);
+        return runSize(pages, shapes, runs, parser.isSet(panelOption));
     }
     int status = 0;
     for (const auto &size : {std::pair{20, 500}, std::pair{4, 3000}})
-        status |= runSize(size.first, size.second, runs);
+        status |= runSize(size.first, size.second, runs, parser.isSet(panelOption));
     return status;
 }
