@@ -19,6 +19,9 @@ BrowserTabBar::BrowserTabBar(QWidget *parent)
     // Moves without a pressed button must arrive for the hover effect.
     setMouseTracking(true);
     setExpanding(true);
+    // Long file names otherwise run past both edges of a narrow tab. The
+    // middle goes, so that names sharing a prefix stay apart by their ends.
+    setElideMode(Qt::ElideMiddle);
 }
 
 QSize BrowserTabBar::sharedTabSize(const QSize &baseHint, int barWidth, int tabCount)

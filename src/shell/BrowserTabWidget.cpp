@@ -17,6 +17,8 @@ BrowserTabWidget::pane {
     background: transparent;
 }
 QTabBar {
+    /* The bar elides with its own font: it must be the tabs' font. */
+    font-size: 12px;
     background: #e6e6e6;
     qproperty-drawBase: 0;
     border: none;
