@@ -1,5 +1,6 @@
 #include "DocumentLoadJob.h"
 
+#include "FreedMemory.h"
 #include "Log.h"
 #include "LogStream.h"
 
@@ -60,7 +61,10 @@ void DocumentLoadJob::start(QThreadPool *pool)
     const QString path = m_filePath;
     const std::shared_ptr<CountingInputStream::State> state = m_state;
     m_watcher->setFuture(QtConcurrent::run(target, [path, state] {
-        return importOffThread(path, state);
+        VisioImporter::Result result = importOffThread(path, state);
+        // What libvisio and the conversions built up is freed by now.
+        FreedMemory::returnToSystem();
+        return result;
     }));
     m_progressTimer->start();
 }

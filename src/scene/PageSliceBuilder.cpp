@@ -1,5 +1,6 @@
 #include "PageSliceBuilder.h"
 
+#include "FreedMemory.h"
 #include "VisioSceneBuilder.h"
 
 #include <QElapsedTimer>
@@ -134,7 +135,12 @@ void PageSliceBuilder::finishPage()
 void PageSliceBuilder::releaseModel()
 {
     // Freeing tens of thousands of records takes a while; the pool does it.
-    const QFuture<void> freed = QtConcurrent::run([](VisioDocumentModel) {}, std::move(m_model));
+    const QFuture<void> freed = QtConcurrent::run(
+        [](VisioDocumentModel model) {
+            model = VisioDocumentModel();
+            FreedMemory::returnToSystem();
+        },
+        std::move(m_model));
     Q_UNUSED(freed)
     m_model = VisioDocumentModel();
 }
