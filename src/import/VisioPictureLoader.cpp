@@ -13,12 +13,9 @@ bool VisioPictureLoader::load(const QByteArray &data, const QString &format, con
         QByteArray svg;
         if (!loadEmfSvgData(data, svg, error))
             return false;
-        auto picture = VisioVectorPicture::fromSvg(svg);
-        if (!picture) {
-            if (error)
-                *error = QStringLiteral("its SVG cannot be read");
+        auto picture = VisioVectorPicture::fromSvg(svg, error);
+        if (!picture)
             return false;
-        }
         record.vector = picture;
         return true;
     }

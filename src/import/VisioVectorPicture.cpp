@@ -2,6 +2,7 @@
 
 #include "VisioPictureConversion.h"
 #include "VisioSvgRepair.h"
+#include "VectorPaintCost.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
@@ -9,17 +10,37 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <algorithm>
+
 VisioVectorPicture::~VisioVectorPicture() = default;
 
-QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromSvg(const QByteArray &svg)
+namespace {
+
+bool acceptCost(const VectorPaintCost &cost, QString *error)
+{
+    if (!cost.isTooCostly())
+        return true;
+    if (error)
+        *error = QStringLiteral("drawing it would take too long (paths reach %1 times past it)")
+                     .arg(qRound(std::min(cost.reach, 1.0e9)));
+    return false;
+}
+
+} // namespace
+
+QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromSvg(const QByteArray &svg,
+                                                                     QString *error)
 {
     QSharedPointer<VisioVectorPicture> picture(new VisioVectorPicture);
     const QByteArray repaired = VisioSvgRepair::repair(svg, &picture->m_runs);
     for (const VisioSvgRepair::TextRun &run : std::as_const(picture->m_runs))
         picture->m_texts.append(run.text);
     picture->m_svg = std::make_unique<QSvgRenderer>(repaired);
-    if (!picture->m_svg->isValid())
+    if (!picture->m_svg->isValid()) {
+        if (error)
+            *error = QStringLiteral("its SVG cannot be read");
         return {};
+    }
     // Documents may load on a worker thread; the scene that paints and
     // finally deletes the renderer lives on the application's thread.
     if (QCoreApplication *app = QCoreApplication::instance())
@@ -27,13 +48,18 @@ QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromSvg(const QByte
     const QSize own = picture->m_svg->defaultSize();
     picture->m_bounds = own.isEmpty() ? QRectF(QPointF(), picture->m_svg->viewBoxF().size())
                                       : QRectF(QPointF(), QSizeF(own));
+    if (!acceptCost(VectorPaintCost::measure(*picture->m_svg, picture->m_bounds), error))
+        return {};
     return picture;
 }
 
 QSharedPointer<const VisioVectorPicture> VisioVectorPicture::fromPicture(const QPicture &picture,
                                                                          const QRectF &bounds,
-                                                                         const QStringList &texts)
+                                                                         const QStringList &texts,
+                                                                         QString *error)
 {
+    if (!acceptCost(VectorPaintCost::measure(picture, bounds), error))
+        return {};
     QSharedPointer<VisioVectorPicture> result(new VisioVectorPicture);
     result->m_picture = picture;
     result->m_bounds = bounds;

@@ -24,12 +24,16 @@ class VisioVectorPicture
 public:
     ~VisioVectorPicture();
 
-    // Repairs the SVG first. Null when it still cannot be parsed.
-    static QSharedPointer<const VisioVectorPicture> fromSvg(const QByteArray &svg);
-    // bounds: the part of the picture's coordinates that is shown.
+    // Repairs the SVG first. Null when it still cannot be parsed, or when
+    // drawing it would hold the window for seconds; error then says why.
+    static QSharedPointer<const VisioVectorPicture> fromSvg(const QByteArray &svg,
+                                                            QString *error = nullptr);
+    // bounds: the part of the picture's coordinates that is shown. Null when
+    // drawing it would hold the window for seconds.
     static QSharedPointer<const VisioVectorPicture> fromPicture(const QPicture &picture,
                                                                 const QRectF &bounds,
-                                                                const QStringList &texts);
+                                                                const QStringList &texts,
+                                                                QString *error = nullptr);
 
     // The picture's own size in its units (pixels for SVG).
     QSizeF size() const { return m_bounds.size(); }

@@ -118,7 +118,7 @@ public:
             fail(error, QStringLiteral("the metafile draws nothing"));
             return {};
         }
-        return VisioVectorPicture::fromPicture(m_picture, bounds, m_texts);
+        return VisioVectorPicture::fromPicture(m_picture, bounds, m_texts, error);
     }
 
 private:

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QPainter>
+#include <QPicture>
 #include <QSvgRenderer>
 #include <QtTest>
 
@@ -49,6 +50,7 @@ class TestPictures : public QObject
 private slots:
     void largeEmfStaysVector();
     void repairedSvgRenders();
+    void farReachingPathsAreRefused();
     void wmfDrawsShapesAndText();
     void embeddedObjects();
     void hostileInput_data();
@@ -104,6 +106,42 @@ void TestPictures::repairedSvgRenders()
     // Truncated output is closed off instead of refused.
     QVERIFY(QSvgRenderer(VisioSvgRepair::repair(broken.left(broken.indexOf("<text")) + "</svg>"))
                 .isValid());
+}
+
+void TestPictures::farReachingPathsAreRefused()
+{
+    // A zigzag of n points over a picture of 220 x 27, spanning `span` either
+    // way: filling one that reaches a hundred times past the picture took Qt
+    // seconds at any size.
+    const auto zigzag = [](int n, double span) {
+        QByteArray d = "M 0,0";
+        for (int i = 0; i < n; ++i)
+            d += " L " + QByteArray::number(i % 2 ? span : -span) + ","
+                 + QByteArray::number((i * 7) % 23 ? span / 2 : -span / 3);
+        return d + " Z";
+    };
+    const auto svg = [](const QByteArray &path) {
+        return "<svg xmlns='http://www.w3.org/2000/svg' width='220' height='27'>"
+               "<g transform='matrix(16 0 0 16 0 0)'><path d='" + path
+               + "' fill='#929292' stroke='#929292'/></g></svg>";
+    };
+    QString error;
+    QVERIFY(!VisioVectorPicture::fromSvg(svg(zigzag(1500, 32768)), &error));
+    QVERIFY2(error.contains(QStringLiteral("too long")), qPrintable(error));
+    // As many points near the picture, or a few reaching far, draw quickly.
+    QVERIFY(VisioVectorPicture::fromSvg(svg(zigzag(1500, 12))));
+    QVERIFY(VisioVectorPicture::fromSvg(svg(zigzag(4, 32768))));
+
+    // Played metafiles are measured the same way.
+    QPicture picture;
+    QPainter painter(&picture);
+    QPolygonF far;
+    for (int i = 0; i < 1500; ++i)
+        far << QPointF(i % 2 ? 500000 : -500000, (i * 7) % 23 ? 300000 : -200000);
+    painter.drawPolygon(far);
+    painter.end();
+    QVERIFY(!VisioVectorPicture::fromPicture(picture, QRectF(0, 0, 220, 27), {}, &error));
+    QVERIFY(VisioVectorPicture::fromPicture(picture, QRectF(-500000, -200000, 1e6, 5e5), {}));
 }
 
 void TestPictures::wmfDrawsShapesAndText()
