@@ -3,6 +3,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -61,8 +62,10 @@ bool brushBitmapFits(const char *record, qsizetype recordSize)
     const quint64 headerSize = u32At(record, 20);
     const quint64 bitsOffset = u32At(record, 24);
     const quint64 bitsSize = u32At(record, 28);
+    // The converter also copies and compares bits-size bytes from the header on.
     return headerOffset >= 32 && headerSize >= 40 && headerOffset + headerSize <= quint64(recordSize)
-           && bitsOffset >= 32 && bitsOffset + bitsSize <= quint64(recordSize);
+           && bitsOffset >= 32 && bitsOffset + bitsSize <= quint64(recordSize)
+           && headerOffset + bitsSize <= quint64(recordSize);
 }
 
 bool headerIsSound(const char *data, qsizetype recordSize)
@@ -94,6 +97,7 @@ bool EmfStructure::isSound(const QByteArray &emf)
     const char *data = emf.constData();
     const qsizetype size = emf.size();
     qsizetype offset = 0;
+    quint32 smallestBrushBits = std::numeric_limits<quint32>::max();
     while (offset < size) {
         if (size - offset < 8)
             return false;
@@ -112,6 +116,12 @@ bool EmfStructure::isSound(const QByteArray &emf)
         } else if (type == kRecordMonoBrush || type == kRecordDibPatternBrush) {
             if (!brushBitmapFits(record, recordSize))
                 return false;
+            // Each new brush bitmap is compared, at its own size, with the
+            // copy kept of every earlier one: a larger one reads past those.
+            const quint32 bitsSize = u32At(record, 28);
+            if (bitsSize > smallestBrushBits)
+                return false;
+            smallestBrushBits = bitsSize;
         } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
             // A record too short to hold its text options is read past its end.
             if (recordSize < 56 || (u32At(record, 52) & kGlyphIndexOption))

@@ -10,7 +10,8 @@ class EmfStructure
 public:
     // True when the header is sound and every record, and every EMF+ record
     // inside a comment, lies within its container, up to the end-of-file
-    // record, pattern brushes keep their bitmaps inside their records, and no
-    // text record gives glyph indices.
+    // record, pattern brushes keep their bitmaps inside their records and
+    // none has more bitmap bytes than an earlier one, and no text record
+    // gives glyph indices.
     static bool isSound(const QByteArray &emf);
 };

@@ -222,6 +222,23 @@ void TestPictures::hostileInput_data()
     QTest::newRow("EMF of negative size") << "emf" << negative << true;
     QByteArray truncated = emf(50, 50).left(120);
     QTest::newRow("EMF cut inside a record") << "emf" << truncated << true;
+    // Two 8 x 8 pattern brushes alike in their first 192 bytes, the second
+    // claiming more bits: the converter compares it with the first's copy at
+    // the second's size.
+    QByteArray brushes;
+    for (quint32 bits : {192u, 4096u}) {
+        QByteArray brush;
+        for (quint32 v : {3u, 0u, 32u, 40u, 72u, bits, 40u, 8u, 8u})
+            u32(brush, v); // handle, usage, header and bits; BITMAPINFOHEADER
+        u16(brush, 1);
+        u16(brush, 24);
+        for (quint32 v : {0u, 192u, 0u, 0u, 0u, 0u})
+            u32(brush, v);
+        brush.append(QByteArray(int(bits), '\x55'));
+        emfRecord(brushes, 94, brush); // EMR_CREATEDIBPATTERNBRUSHPT
+    }
+    QTest::newRow("EMF brushes growing past their copies")
+        << "emf" << emf(50, 50, QString(), 0, 0, brushes) << false;
     QTest::newRow("WMF with a record size of 0") << "wmf" << wmf("Zero", true) << false;
     QTest::newRow("ink that is not WMF") << "wmf" << QByteArray(300, '\x07') << false;
     QByteArray native;

@@ -36,9 +36,9 @@ inline void emfRecord(QByteArray &out, quint32 type, const QByteArray &body)
 // given text (if any) at the top right, and a comment padding it to at least
 // minSize bytes. records overrides the header's record count when not 0.
 inline QByteArray emf(int w, int h, const QString &text = QString(), int minSize = 0,
-                      quint32 records = 0)
+                      quint32 records = 0, const QByteArray &extraRecords = QByteArray())
 {
-    QByteArray body;
+    QByteArray body = extraRecords;
     // EMR_CREATEBRUSHINDIRECT (39): handle 1, solid blue.
     QByteArray brush;
     u32(brush, 1);
