@@ -3,7 +3,10 @@
 // Helpers shared by the benchmarks.
 
 #include "NullDrawingInterface.h"
+#include "VdxGenerator.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QString>
@@ -18,6 +21,46 @@
 #include <vector>
 
 namespace BenchSupport {
+
+// The options every benchmark takes: the size of the generated drawing
+// (-p pages, -s shapes per page) and how many runs to take the median of.
+class SizeOptions
+{
+public:
+    explicit SizeOptions(int defaultRuns)
+        : m_runs({QStringLiteral("r"), QStringLiteral("runs")},
+                 QStringLiteral("Runs per measurement (default %1).").arg(defaultRuns),
+                 QStringLiteral("R"), QString::number(defaultRuns))
+    {
+    }
+
+    void addTo(QCommandLineParser &parser) const { parser.addOptions({m_pages, m_shapes, m_runs}); }
+    int runs(const QCommandLineParser &parser) const
+    {
+        return std::clamp(parser.value(m_runs).toInt(), 1, 50);
+    }
+    // False: measure the usual sizes.
+    bool sizeGiven(const QCommandLineParser &parser) const
+    {
+        return parser.isSet(m_pages) || parser.isSet(m_shapes);
+    }
+    int pages(const QCommandLineParser &parser) const
+    {
+        return std::clamp(parser.value(m_pages).toInt(), 1, VdxGenerator::MaxPages);
+    }
+    int shapes(const QCommandLineParser &parser) const
+    {
+        return std::clamp(parser.value(m_shapes).toInt(), 1, VdxGenerator::MaxShapesPerPage);
+    }
+
+private:
+    QCommandLineOption m_pages{{QStringLiteral("p"), QStringLiteral("pages")},
+                               QStringLiteral("Pages of the generated drawing."),
+                               QStringLiteral("N")};
+    QCommandLineOption m_shapes{{QStringLiteral("s"), QStringLiteral("shapes")},
+                                QStringLiteral("Shapes per page."), QStringLiteral("M")};
+    QCommandLineOption m_runs;
+};
 
 // Warnings about odd records would bury the figures; errors still show.
 inline void showOnlyErrors()

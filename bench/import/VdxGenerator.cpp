@@ -127,8 +127,8 @@ void appendArrow(QByteArray &out, int id, double x1, double x2, double y)
 
 QByteArray VdxGenerator::generate(int pageCount, int shapesPerPage)
 {
-    pageCount = std::clamp(pageCount, 1, 2000);
-    shapesPerPage = std::clamp(shapesPerPage, 1, 100000);
+    pageCount = std::clamp(pageCount, 1, MaxPages);
+    shapesPerPage = std::clamp(shapesPerPage, 1, MaxShapesPerPage);
     // Shapes come in runs of four (three boxes, one arrow) laid out on a grid
     // of box cells; the arrows join neighbouring boxes of one row.
     const int boxes = shapesPerPage - shapesPerPage / 4;

@@ -9,6 +9,10 @@
 class VdxGenerator
 {
 public:
+    // Larger requests are cut to these; 2,000 pages is the import's own cap.
+    static constexpr int MaxPages = 2000;
+    static constexpr int MaxShapesPerPage = 100000;
+
     static QByteArray generate(int pageCount, int shapesPerPage);
     static bool writeFile(const QString &path, int pageCount, int shapesPerPage);
 };

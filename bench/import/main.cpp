@@ -132,26 +132,18 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Import and scene-build benchmark."));
     parser.addHelpOption();
-    const QCommandLineOption pagesOption({QStringLiteral("p"), QStringLiteral("pages")},
-                                         QStringLiteral("Pages of the generated drawing."),
-                                         QStringLiteral("N"));
-    const QCommandLineOption shapesOption({QStringLiteral("s"), QStringLiteral("shapes")},
-                                          QStringLiteral("Shapes per page."), QStringLiteral("M"));
-    const QCommandLineOption runsOption({QStringLiteral("r"), QStringLiteral("runs")},
-                                        QStringLiteral("Runs per measurement (default 5)."),
-                                        QStringLiteral("R"), QStringLiteral("5"));
+    const BenchSupport::SizeOptions sizeOptions(5);
+    sizeOptions.addTo(parser);
     const QCommandLineOption keepOption(QStringLiteral("keep"),
                                         QStringLiteral("Write the generated drawing into DIR and keep it."),
                                         QStringLiteral("DIR"));
-    parser.addOptions({pagesOption, shapesOption, runsOption, keepOption});
+    parser.addOption(keepOption);
     parser.process(app);
 
-    const int runs = std::clamp(parser.value(runsOption).toInt(), 1, 50);
-    if (parser.isSet(pagesOption) || parser.isSet(shapesOption)) {
-        const int pages = std::clamp(parser.value(pagesOption).toInt(), 1, 2000);
-        const int shapes = std::clamp(parser.value(shapesOption).toInt(), 1, 100000);
-        return runOne(pages, shapes, runs, parser.value(keepOption));
-    }
+    const int runs = sizeOptions.runs(parser);
+    if (sizeOptions.sizeGiven(parser))
+        return runOne(sizeOptions.pages(parser), sizeOptions.shapes(parser), runs,
+                      parser.value(keepOption));
 
     // Each drawing in a process of its own, so that peak memory is its own.
     const QList<QPair<int, int>> sizes = {{20, 500}, {4, 3000}};

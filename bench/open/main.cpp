@@ -220,25 +220,16 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Background opening benchmark."));
     parser.addHelpOption();
-    const QCommandLineOption pagesOption({QStringLiteral("p"), QStringLiteral("pages")},
-                                         QStringLiteral("Pages of the generated drawing."),
-                                         QStringLiteral("N"));
-    const QCommandLineOption shapesOption({QStringLiteral("s"), QStringLiteral("shapes")},
-                                          QStringLiteral("Shapes per page."), QStringLiteral("M"));
-    const QCommandLineOption runsOption({QStringLiteral("r"), QStringLiteral("runs")},
-                                        QStringLiteral("Runs per size (default 3)."),
-                                        QStringLiteral("R"), QStringLiteral("3"));
+    const BenchSupport::SizeOptions sizeOptions(3);
+    sizeOptions.addTo(parser);
     const QCommandLineOption panelOption({QStringLiteral("t"), QStringLiteral("thumbnails")},
                                          QStringLiteral("Open the side panel of thumbnails."));
-    parser.addOptions({pagesOption, shapesOption, runsOption, panelOption});
+    parser.addOption(panelOption);
     parser.process(app);
 
-    const int runs = std::clamp(parser.value(runsOption).toInt(), 1, 50);
-    if (parser.isSet(pagesOption) || parser.isSet(shapesOption)) {
-        const int pages = std::clamp(parser.value(pagesOption).toInt(), 1, 2000);
-        const int shapes = std::clamp(parser.value(shapesOption).toInt(), 1, 100000);
-        return runSize(pages, shapes, runs, parser.isSet(panelOption));
-    }
+    const int runs = sizeOptions.runs(parser);
+    if (sizeOptions.sizeGiven(parser))
+        return runSize(sizeOptions.pages(parser), sizeOptions.shapes(parser), runs, parser.isSet(panelOption));
     int status = 0;
     for (const auto &size : {std::pair{20, 500}, std::pair{4, 3000}})
         status |= runSize(size.first, size.second, runs, parser.isSet(panelOption));
