@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -153,10 +155,12 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
     m_thumbnailList->clear();
     m_thumbnailList->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
     m_thumbnails.clear();
-    m_blankIcons.clear();
     m_scene = scene;
 
     m_thumbnails.reserve(pageRects.size());
+    // Blank pages of one size share one picture: a drawing of thousands of
+    // pages would otherwise hold a pixmap per page before any is painted.
+    std::map<std::pair<int, int>, QIcon> blankIcons;
     for (int i = 0; i < pageRects.size(); ++i) {
         const QRectF rect = pageRects.at(i);
         Thumbnail thumbnail;
@@ -172,7 +176,10 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
         thumbnail.rendered = !scene || thumbnail.size.isEmpty();
         m_thumbnails.append(thumbnail);
 
-        auto *item = new QListWidgetItem(blankIcon(thumbnail), QString::number(i + 1));
+        QIcon &blank = blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
+        if (blank.isNull())
+            blank = thumbnailIcon(paintThumbnail(thumbnail, false));
+        auto *item = new QListWidgetItem(blank, QString::number(i + 1));
         item->setData(Qt::UserRole, i);
         item->setTextAlignment(Qt::AlignCenter);
         m_thumbnailList->addItem(item);
@@ -181,14 +188,6 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
                                        [](const Thumbnail &t) { return !t.rendered; }));
     if (m_pendingCount > 0)
         m_renderTimer->start();
-}
-
-QIcon ThumbnailPanel::blankIcon(const Thumbnail &thumbnail)
-{
-    QIcon &icon = m_blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
-    if (icon.isNull())
-        icon = thumbnailIcon(paintThumbnail(thumbnail, false));
-    return icon;
 }
 
 QPixmap ThumbnailPanel::paintThumbnail(const Thumbnail &thumbnail, bool withContent) const
@@ -248,38 +247,6 @@ void ThumbnailPanel::renderThumbnail(int row)
     --m_pendingCount;
     if (QListWidgetItem *item = m_thumbnailList->item(row))
         item->setIcon(thumbnailIcon(paintThumbnail(thumbnail, true)));
-}
-
-void ThumbnailPanel::forgetThumbnail(int row)
-{
-    Thumbnail &thumbnail = m_thumbnails[row];
-    thumbnail.rendered = false;
-    ++m_pendingCount;
-    if (QListWidgetItem *item = m_thumbnailList->item(row))
-        item->setIcon(blankIcon(thumbnail));
-}
-
-void ThumbnailPanel::forgetFarthestThumbnail(int firstVisible, int lastVisible)
-{
-    int kept = 0;
-    int farthest = -1;
-    int farthestDistance = -1;
-    for (int row = 0; row < m_thumbnails.size(); ++row) {
-        const Thumbnail &thumbnail = m_thumbnails.at(row);
-        if (!thumbnail.rendered || thumbnail.size.isEmpty())
-            continue;
-        ++kept;
-        const int distance = row < firstVisible ? firstVisible - row
-                             : row > lastVisible ? row - lastVisible
-                                                 : 0;
-        if (distance > farthestDistance) {
-            farthestDistance = distance;
-            farthest = row;
-        }
-    }
-    // Never one that would be painted again at once.
-    if (kept > MaxKeptThumbnails && farthestDistance > PaintAheadRows)
-        forgetThumbnail(farthest);
 }
 
 std::pair<int, int> ThumbnailPanel::visibleRows() const
@@ -349,7 +316,6 @@ void ThumbnailPanel::renderTick()
         return;
     }
     renderThumbnail(row);
-    forgetFarthestThumbnail(first, last);
 }
 
 void ThumbnailPanel::refreshThumbnail(int index)

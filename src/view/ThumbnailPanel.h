@@ -2,7 +2,6 @@
 
 #include "SearchResult.h"
 
-#include <QIcon>
 #include <QList>
 #include <QPointer>
 #include <QRectF>
@@ -10,7 +9,6 @@
 #include <QTransform>
 #include <QWidget>
 
-#include <map>
 #include <utility>
 
 class QGraphicsItemGroup;
@@ -25,9 +23,9 @@ class QTimer;
 // The side panel of a document tab: page thumbnails, or the search results.
 //
 // Thumbnails appear at once as blank pages and are painted lazily, one per
-// idle slice: the visible ones first, then their neighbours. Only a bounded
-// number is kept, so that a drawing of thousands of pages costs no more
-// memory than a short one; the ones farthest from view go blank again.
+// idle slice: the visible ones first, then their neighbours. Pages far from
+// the view wait until the list is scrolled to them, so a drawing of
+// thousands of pages does not paint them all; each is painted once and kept.
 class ThumbnailPanel : public QWidget
 {
     Q_OBJECT
@@ -36,8 +34,6 @@ public:
     static constexpr int ThumbnailSide = 140;
     // Rows either side of the visible ones painted ahead of scrolling.
     static constexpr int PaintAheadRows = 40;
-    // Painted thumbnails kept at most.
-    static constexpr int MaxKeptThumbnails = 200;
 
     explicit ThumbnailPanel(QWidget *parent = nullptr);
     ~ThumbnailPanel() override;
@@ -88,10 +84,7 @@ private:
     };
 
     QPixmap paintThumbnail(const Thumbnail &thumbnail, bool withContent) const;
-    QIcon blankIcon(const Thumbnail &thumbnail);
     void renderThumbnail(int row);
-    void forgetThumbnail(int row);
-    void forgetFarthestThumbnail(int firstVisible, int lastVisible);
     // First and last row in view, or {-1, -1}.
     std::pair<int, int> visibleRows() const;
     int nextRowToPaint(int firstVisible, int lastVisible) const;
@@ -104,8 +97,6 @@ private:
 
     QPointer<QGraphicsScene> m_scene;
     QList<Thumbnail> m_thumbnails;
-    // One blank page per thumbnail size, shared by every row that shows it.
-    std::map<std::pair<int, int>, QIcon> m_blankIcons;
     QTimer *m_renderTimer = nullptr;
     int m_pendingCount = 0;
 };
