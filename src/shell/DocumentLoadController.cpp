@@ -3,6 +3,8 @@
 #include "BrowserTabWidget.h"
 #include "DocumentLoadJob.h"
 #include "DocumentTabWidget.h"
+#include "Log.h"
+#include "LogStream.h"
 #include "NativeMessageBox.h"
 #include "PageSliceBuilder.h"
 
@@ -54,6 +56,13 @@ DocumentTabWidget *DocumentLoadController::open(const QString &path)
 {
     if (!m_tabs)
         return nullptr;
+    // A missing file or a folder gets no tab that would only vanish again.
+    const OpenFailure::Reason problem = OpenFailure::checkAccess(path);
+    if (problem != OpenFailure::None) {
+        LogStream(Log::warn) << "Failed to load file:" << path << "- Reason:" << OpenFailure::logText(problem);
+        emit loadFailed(path, problem);
+        return nullptr;
+    }
     const QString fileName = QFileInfo(path).fileName();
     auto *tab = new DocumentTabWidget(nullptr);
     tab->showLoading(fileName);
@@ -110,10 +119,12 @@ void DocumentLoadController::onImported(DocumentTabWidget *tab, DocumentLoadJob 
         break;
     case VisioImporter::Unsupported:
     case VisioImporter::ParseFailed:
-        closeTab(tab);
-        emit loadFailed(path);
-        return;
     case VisioImporter::Empty:
+        // A drawing without pages is as unreadable to the user as a damaged
+        // one; a tab that came and went without a word would leave them guessing.
+        closeTab(tab);
+        emit loadFailed(path, OpenFailure::fromOutcome(path, result.outcome));
+        return;
     case VisioImporter::Cancelled:
         closeTab(tab);
         return;

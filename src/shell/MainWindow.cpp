@@ -108,9 +108,13 @@ void MainWindow::openFile(const QString &path)
     loadVisioFile(path);
 }
 
-void MainWindow::showOpenFailed()
+void MainWindow::showOpenFailed(const QString &path, OpenFailure::Reason reason)
 {
-    NativeMessageBox::error(this, tr("Open Failed"), tr("Unsupported file format or corrupted document."));
+    // Several files may fail at once: each alert says which one it is about.
+    const QString name = QFileInfo(path).fileName();
+    NativeMessageBox::error(this, tr("Open Failed"),
+                            tr("Unsupported file format or corrupted document.") + QStringLiteral("\n\n")
+                                + tr("%1: %2").arg(name.isEmpty() ? path : name, OpenFailure::describe(reason)));
 }
 
 bool MainWindow::loadVisioFile(const QString &path)

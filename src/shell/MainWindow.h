@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenFailure.h"
+
 #include <QMainWindow>
 
 class BookmarkController;
@@ -72,7 +74,7 @@ private:
     void onSearchEditingFinished();
     void onAllTabClosed();
     void syncToggleButtons();
-    void showOpenFailed();
+    void showOpenFailed(const QString &path, OpenFailure::Reason reason);
     void updateWindowTitle();
 
     Ui::MainWindow *ui = nullptr;

@@ -227,11 +227,20 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("withOpenDocument");
+    QTest::addColumn<QString>("reason");
+    const QList<std::pair<const char *, const char *>> kinds = {
+        {"empty", "empty.vsdx: The file is empty."},
+        {"garbage", "garbage.vsd: It is not a Visio drawing."},
+        {"truncated", "truncated.vdx: The drawing has no pages."},
+        {"missing", "no-such-file.vsd: The file was not found."},
+        {"folder", "folder.vsdx: It is a folder, not a drawing."},
+        {"device", "null: It is not a file but a device or a pipe."},
+    };
     for (bool open : {false, true}) {
-        const char *suffix = open ? " (with a document open)" : " (empty window)";
-        QTest::newRow(qPrintable(QStringLiteral("zero-byte vsdx") + suffix)) << "empty" << open;
-        QTest::newRow(qPrintable(QStringLiteral("garbage vsd") + suffix)) << "garbage" << open;
-        QTest::newRow(qPrintable(QStringLiteral("missing path") + suffix)) << "missing" << open;
+        for (const auto &[kind, reason] : kinds) {
+            QTest::newRow(qPrintable(QString::fromLatin1(kind) + (open ? " (with a document open)" : "")))
+                << kind << open << reason;
+        }
     }
 }
 
@@ -239,12 +248,23 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
 {
     QFETCH(QString, kind);
     QFETCH(bool, withOpenDocument);
+    QFETCH(QString, reason);
 
     QString path;
     if (kind == QLatin1String("empty")) {
         path = writeFile(QStringLiteral("empty.vsdx"), QByteArray());
     } else if (kind == QLatin1String("garbage")) {
         path = writeFile(QStringLiteral("garbage.vsd"), QByteArray("this is not a drawing\n").repeated(50));
+    } else if (kind == QLatin1String("truncated")) {
+        // Cut before the first page, as a save in progress leaves it.
+        QFile sample(kSample);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        path = writeFile(QStringLiteral("truncated.vdx"), sample.readAll().left(1200));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.vsdx")));
+        path = m_dir.filePath(QStringLiteral("folder.vsdx"));
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/null");
     } else {
         path = m_dir.filePath(QStringLiteral("no-such-file.vsd"));
     }
@@ -260,10 +280,11 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
     m_window->openFile(path);
     QVERIFY(waitForLoads());
 
+    // The alert keeps its text and says which file and why.
     QCOMPARE(m_alerts.size(), 1);
     QCOMPARE(m_alerts[0].icon, NativeMessageBox::Critical);
     QCOMPARE(m_alerts[0].title, QStringLiteral("Open Failed"));
-    QCOMPARE(m_alerts[0].text, QStringLiteral("Unsupported file format or corrupted document."));
+    QCOMPARE(m_alerts[0].text, "Unsupported file format or corrupted document.\n\n" + reason);
     QCOMPARE(m_stack->currentWidget()->objectName(), stackBefore);
     QCOMPARE(tabTitles(), tabsBefore);
     QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled(), toolbarBefore);
@@ -435,6 +456,12 @@ void TestShellMainWindow::commandLinePathsOpenInOrder()
                                            QStringLiteral("gamma.vdx")}));
     QVERIFY(waitForLoads());
     QCOMPARE(m_alerts.size(), 2);
+    // Each alert names its own file.
+    QStringList named;
+    for (const Alert &alert : std::as_const(m_alerts))
+        named << alert.text.section(QStringLiteral("\n\n"), 1).section(QLatin1Char(':'), 0, 0);
+    named.sort();
+    QCOMPARE(named, (QStringList{QStringLiteral("empty.vsdx"), QStringLiteral("missing.vsdx")}));
     QCOMPARE(m_tabs->currentIndex(), 2);
 }
 
@@ -568,7 +595,7 @@ void TestShellMainWindow::outputWaitsForEveryPage()
 }
 
 QTEST_MAIN(TestShellMainWindow)
-#include "test_shell_mainwindow.moc"
+#include "tst_mainwindow.moc"
 
 void TestShellMainWindow::bookmarksAddAndJumpThroughTheTabs()
 {

@@ -292,4 +292,4 @@ void TestShellMenus::aboutShowsTheClocksYear()
 }
 
 QTEST_MAIN(TestShellMenus)
-#include "test_shell_menus.moc"
+#include "tst_menus.moc"
