@@ -65,6 +65,7 @@ DocumentTabWidget *DocumentLoadController::open(const QString &path)
     }
     const QString fileName = QFileInfo(path).fileName();
     auto *tab = new DocumentTabWidget(nullptr);
+    tab->setFilePath(QFileInfo(path).absoluteFilePath());
     tab->showLoading(fileName);
     const int index = m_tabs->addTab(tab, busyIcon(0.0, 0), fileName);
     m_tabs->setTabToolTip(index, fileName);
@@ -138,6 +139,7 @@ void DocumentLoadController::onImported(DocumentTabWidget *tab, DocumentLoadJob 
     QGraphicsScene *scene = builder->createScene(&pageRects, &pageGroups);
     tab->initDocumentView(result.model.fileName, scene, pageRects, pageGroups);
     tab->view()->setDocumentTitle(result.model.title);
+    emit imported(tab);
 
     connect(builder, &PageSliceBuilder::pageBuilt, tab, [this, tab](int index) {
         tab->pageBuilt(index);

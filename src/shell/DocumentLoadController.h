@@ -37,6 +37,8 @@ public:
 
 signals:
     void tabOpened(DocumentTabWidget *tab);
+    // The drawing was read; its pages are still being built.
+    void imported(DocumentTabWidget *tab);
     void pageBuilt(DocumentTabWidget *tab, int index);
     // Every page of the tab's document is built.
     void documentReady(DocumentTabWidget *tab);

@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "AppConfig.h"
+#include "AppMenu.h"
 #include "BookmarkController.h"
 #include "BrowserTabWidget.h"
 #include "DocumentLoadController.h"
@@ -13,6 +14,8 @@
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
 #include "ShellResources.h"
 
 #include <QAction>
@@ -82,6 +85,11 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_loader, &DocumentLoadController::loadFailed, this, &MainWindow::showOpenFailed);
     m_bookmarks = new BookmarkController(this, ui->tabWidget, m_loader);
     m_menuBar = new MenuBarController(this, ui->toolbarWidget, ui->tabWidget, ui->searchBox, ui->btnOpenFile);
+
+    m_recent = new RecentFilesMenu(m_menuBar->appMenu()->recentMenu(), new RecentFiles(nullptr, this), this);
+    connect(m_recent, &RecentFilesMenu::openRequested, this, &MainWindow::loadVisioFile);
+    connect(m_loader, &DocumentLoadController::imported, m_recent->recentFiles(),
+            [this](DocumentTabWidget *tab) { m_recent->recentFiles()->add(tab->filePath()); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
     updateWindowTitle();
 }

@@ -6,6 +6,7 @@
 
 class BookmarkController;
 class DocumentLoadController;
+class RecentFilesMenu;
 class DocumentTabWidget;
 class MenuBarController;
 
@@ -81,4 +82,5 @@ private:
     MenuBarController *m_menuBar = nullptr;
     BookmarkController *m_bookmarks = nullptr;
     DocumentLoadController *m_loader = nullptr;
+    RecentFilesMenu *m_recent = nullptr;
 };

@@ -31,6 +31,10 @@ public:
                           const QList<QRectF> &pageRects,
                           const QList<QGraphicsItemGroup *> &pageGroups);
 
+    // Where the drawing was read from, absolute; empty for one made in memory.
+    void setFilePath(const QString &path) { m_filePath = path; }
+    QString filePath() const { return m_filePath; }
+
     // While the drawing is read, the tab shows the loading page instead of
     // the document; initDocumentView() ends that.
     void showLoading(const QString &fileName);
@@ -86,5 +90,6 @@ private:
     ThumbnailPanel *m_thumbnailPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
     QString m_searchQuery;
+    QString m_filePath;
     DocumentLoadingWidget *m_loading = nullptr;
 };
