@@ -150,9 +150,11 @@ QMenu *AppMenu::createViewMenu()
         none,
         none,
         {QKeySequence(Qt::Key_F11)},
+        {QKeySequence(Qt::Key_F5)},
     };
     for (int item = 0; item < ViewItemCount; ++item) {
-        if (item == ViewSinglePage || item == ViewZoomIn || item == ViewRotateLeft || item == ViewFullScreen)
+        if (item == ViewSinglePage || item == ViewZoomIn || item == ViewRotateLeft || item == ViewFullScreen
+            || item == ViewReload)
             m_viewMenu->addSeparator();
         QAction *action = m_viewMenu->addAction(QString());
         action->setShortcuts(keys.at(item));
@@ -354,7 +356,8 @@ void AppMenu::retranslationUi()
                                    tr("Rotate Right"),
                                    tr("Rotate Current Page Left"),
                                    tr("Rotate Current Page Right"),
-                                   tr("Full Screen")};
+                                   tr("Full Screen"),
+                                   tr("Reload")};
         for (int i = 0; i < m_viewActions.size(); ++i)
             m_viewActions.at(i)->setText(texts.at(i));
     }

@@ -49,6 +49,7 @@ public:
         ViewRotatePageLeft,
         ViewRotatePageRight,
         ViewFullScreen,
+        ViewReload,
         ViewItemCount
     };
     enum WindowItem { WindowNextTab, WindowPreviousTab, WindowItemCount };

@@ -6,6 +6,7 @@
 #include "BookmarkController.h"
 #include "BrowserTabWidget.h"
 #include "DocumentLoadController.h"
+#include "DocumentReloadController.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
 #include "ImageExtractionController.h"
@@ -90,6 +91,9 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_recent, &RecentFilesMenu::openRequested, this, &MainWindow::loadVisioFile);
     connect(m_loader, &DocumentLoadController::imported, m_recent->recentFiles(),
             [this](DocumentTabWidget *tab) { m_recent->recentFiles()->add(tab->filePath()); });
+    m_reload = new DocumentReloadController(ui->tabWidget, m_loader, this);
+    connect(m_menuBar->appMenu()->viewAction(AppMenu::ViewReload), &QAction::triggered, m_reload,
+            [this] { m_reload->reload(currentTabWidget()); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
     updateWindowTitle();
 }

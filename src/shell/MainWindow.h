@@ -6,6 +6,7 @@
 
 class BookmarkController;
 class DocumentLoadController;
+class DocumentReloadController;
 class RecentFilesMenu;
 class DocumentTabWidget;
 class MenuBarController;
@@ -82,5 +83,6 @@ private:
     MenuBarController *m_menuBar = nullptr;
     BookmarkController *m_bookmarks = nullptr;
     DocumentLoadController *m_loader = nullptr;
+    DocumentReloadController *m_reload = nullptr;
     RecentFilesMenu *m_recent = nullptr;
 };

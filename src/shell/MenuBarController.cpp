@@ -93,7 +93,8 @@ MenuBarController::MenuBarController(QMainWindow *window, QWidget *toolbar, Brow
     connect(m_appMenu->windowAction(AppMenu::WindowPreviousTab), &QAction::triggered, this,
             [this] { stepTab(-1); });
     // Items that need an open tab.
-    m_tabActions = {actionWithData(file, AppMenu::FileCloseTab), actionWithData(file, AppMenu::FileCloseAllTabs)};
+    m_tabActions = {actionWithData(file, AppMenu::FileCloseTab), actionWithData(file, AppMenu::FileCloseAllTabs),
+                    m_appMenu->viewAction(AppMenu::ViewReload)};
     for (int item = 0; item < AppMenu::WindowItemCount; ++item)
         m_tabActions.append(m_appMenu->windowAction(AppMenu::WindowItem(item)));
     m_tabActions.removeAll(nullptr);

@@ -123,7 +123,7 @@ void TestShellMenus::menusTitlesItemsAndKeys()
              QStringList({"Side Panel|F9", "-", "Single Page|", "Two Columns|", "-", "Zoom In|Ctrl++",
                           "Zoom Out|Ctrl+-", "Actual Size|Ctrl+0", "Fit Width|", "Fit Page|", "-",
                           "Rotate Left|Ctrl+L", "Rotate Right|Ctrl+R", "Rotate Current Page Left|",
-                          "Rotate Current Page Right|", "-", "Full Screen|F11"}));
+                          "Rotate Current Page Right|", "-", "Full Screen|F11", "-", "Reload|F5"}));
     QCOMPARE(describe(menuTitled(*m_window, "&Bookmarks")),
              QStringList({"Add Bookmarks|Ctrl+D", "Manage Bookmarks|Ctrl+Shift+B"}));
     QCOMPARE(describe(menuTitled(*m_window, "&Window")),
@@ -145,6 +145,7 @@ void TestShellMenus::menusTitlesItemsAndKeys()
     QVERIFY(!itemNamed(menuTitled(*m_window, "&View"), "Zoom In")->isEnabled());
     for (const char *item : {"Close Tab", "Close All Tabs"})
         QVERIFY(!itemNamed(menuTitled(*m_window, "&File"), item)->isEnabled());
+    QVERIFY(!itemNamed(menuTitled(*m_window, "&View"), "Reload")->isEnabled());
     m_window->setToolbarWidgetsEnabled(true);
     QVERIFY(itemNamed(menuTitled(*m_window, "&View"), "Zoom In")->isEnabled());
     QVERIFY(itemNamed(menuTitled(*m_window, "&File"), "Print...")->isEnabled());
