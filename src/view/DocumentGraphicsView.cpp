@@ -171,6 +171,7 @@ void DocumentGraphicsView::setScene(QGraphicsScene *newScene)
         m_pageRects.clear();
         m_layoutRects.clear();
         m_currentPage = 0;
+        m_arranged = false;
         QGraphicsView::setScene(newScene);
         if (newScene) {
             connect(newScene, &QObject::destroyed, this, [this] {
@@ -191,6 +192,7 @@ DocumentGraphicsView::ViewState DocumentGraphicsView::viewState() const
     state.zoomMode = m_zoomMode;
     state.zoomFactor = m_zoomFactor;
     state.rotations = m_pageRotations;
+    state.arranged = m_arranged;
     const QRectF page = m_layoutRects.value(m_currentPage);
     state.centreInPage = mapToScene(viewport()->rect().center()) - page.topLeft();
     return state;
@@ -215,7 +217,8 @@ void DocumentGraphicsView::restoreViewState(const ViewState &state)
     // Scrolling below must not move the current page.
     m_isNavigating = true;
     m_navigationTimer->start();
-    updatePageLayout();
+    if (state.arranged)
+        updatePageLayout();
     m_zoomMode = state.zoomMode;
     if (m_zoomMode == FitPage)
         autoFitPage();
@@ -554,6 +557,7 @@ void DocumentGraphicsView::updatePageLayout()
 {
     if (m_pageGroups.isEmpty())
         return;
+    m_arranged = true;
     double maxLeft = 0.0;
     double maxRight = 0.0;
     preparePageItems(&maxLeft, &maxRight);

@@ -41,6 +41,9 @@ public:
         ZoomMode zoomMode = ActualSize;
         double zoomFactor = 1.0;
         QList<int> rotations;
+        // Whether the view has laid the pages out or they stand where the
+        // scene builder put them.
+        bool arranged = false;
         // The viewport centre, from the current page's top left.
         QPointF centreInPage;
     };
@@ -168,6 +171,7 @@ private:
     int m_searchMatchIndex = -1;
     int m_currentPage = 0;
     int m_outputDepth = 0;
+    bool m_arranged = false;
     double m_zoomFactor = 1.0;
     QString m_fileName;
     QString m_documentTitle;
