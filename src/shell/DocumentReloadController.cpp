@@ -1,6 +1,5 @@
 #include "DocumentReloadController.h"
 
-#include "BrowserTabWidget.h"
 #include "DocumentLoadController.h"
 #include "DocumentLoadJob.h"
 #include "DocumentTabWidget.h"
@@ -10,15 +9,15 @@
 #include <QGraphicsScene>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 // How often a finished reload looks again while the tab prints or saves.
 constexpr int SwapRetryMs = 250;
 } // namespace
 
-DocumentReloadController::DocumentReloadController(BrowserTabWidget *tabs, DocumentLoadController *loader,
-                                                   QObject *parent)
+DocumentReloadController::DocumentReloadController(DocumentLoadController *loader, QObject *parent)
     : QObject(parent)
-    , m_tabs(tabs)
     , m_watcher(new DrawingFileWatcher(this))
 {
     connect(loader, &DocumentLoadController::tabOpened, this, &DocumentReloadController::track);
@@ -38,7 +37,7 @@ DocumentReloadController::~DocumentReloadController()
 {
     // Tabs that outlive the controller must not call back into it.
     for (auto it = m_sessions.begin(); it != m_sessions.end(); ++it) {
-        disconnect(it.key(), nullptr, this, nullptr);
+        disconnect(it->tab, nullptr, this, nullptr);
         cancel(*it);
     }
 }
@@ -48,6 +47,7 @@ void DocumentReloadController::track(DocumentTabWidget *tab)
     if (!tab || tab->filePath().isEmpty() || m_sessions.contains(tab))
         return;
     Session &session = m_sessions[tab];
+    session.tab = tab;
     session.path = tab->filePath();
     // Taken before the first read ends, so that a change meanwhile shows.
     session.shown = DrawingFileWatcher::signatureOf(session.path);
@@ -62,7 +62,7 @@ void DocumentReloadController::track(DocumentTabWidget *tab)
 void DocumentReloadController::forget(QObject *tab)
 {
     // The tab's children (job, builder, pending scene) go with it.
-    auto it = m_sessions.find(static_cast<DocumentTabWidget *>(tab));
+    auto it = m_sessions.find(tab);
     if (it == m_sessions.end())
         return;
     m_watcher->unwatch(it->path);
@@ -74,7 +74,7 @@ QList<DocumentTabWidget *> DocumentReloadController::tabsShowing(const QString &
     QList<DocumentTabWidget *> tabs;
     for (auto it = m_sessions.cbegin(); it != m_sessions.cend(); ++it) {
         if (it->path == path)
-            tabs.append(it.key());
+            tabs.append(it->tab);
     }
     return tabs;
 }

@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QRectF>
 
-class BrowserTabWidget;
 class DocumentLoadController;
 class DocumentLoadJob;
 class DocumentTabWidget;
@@ -30,7 +29,8 @@ class DocumentReloadController : public QObject
     Q_OBJECT
 
 public:
-    DocumentReloadController(BrowserTabWidget *tabs, DocumentLoadController *loader, QObject *parent = nullptr);
+    // Follows every tab the loader opens.
+    explicit DocumentReloadController(DocumentLoadController *loader, QObject *parent = nullptr);
     ~DocumentReloadController() override;
 
     DrawingFileWatcher *watcher() const { return m_watcher; }
@@ -47,6 +47,7 @@ signals:
 private:
     struct Session
     {
+        DocumentTabWidget *tab = nullptr;
         QString path;
         // The file as it was when the version shown was read.
         DrawingFileWatcher::Signature shown;
@@ -72,7 +73,8 @@ private:
     void cancel(Session &session);
     QList<DocumentTabWidget *> tabsShowing(const QString &path) const;
 
-    QPointer<BrowserTabWidget> m_tabs;
     DrawingFileWatcher *m_watcher = nullptr;
-    QHash<DocumentTabWidget *, Session> m_sessions;
+    // Keyed by the tab as a QObject, which is all it still is when it
+    // reports its destruction.
+    QHash<const QObject *, Session> m_sessions;
 };

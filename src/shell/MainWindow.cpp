@@ -91,7 +91,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_recent, &RecentFilesMenu::openRequested, this, &MainWindow::loadVisioFile);
     connect(m_loader, &DocumentLoadController::imported, m_recent->recentFiles(),
             [this](DocumentTabWidget *tab) { m_recent->recentFiles()->add(tab->filePath()); });
-    m_reload = new DocumentReloadController(ui->tabWidget, m_loader, this);
+    m_reload = new DocumentReloadController(m_loader, this);
     connect(m_menuBar->appMenu()->viewAction(AppMenu::ViewReload), &QAction::triggered, m_reload,
             [this] { m_reload->reload(currentTabWidget()); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);

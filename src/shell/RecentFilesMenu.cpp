@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 namespace {
 const char *const kPathProperty = "recentPath";
 
