@@ -10,6 +10,7 @@
 #include "VdxGenerator.h"
 
 #include <QFile>
+#include <QFileSystemWatcher>
 #include <QGraphicsScene>
 #include <QPushButton>
 #include <QScrollBar>
@@ -61,6 +62,7 @@ private slots:
     void changesSettleBeforeOneReload();
     void replacedAndRecreatedFilesAreFollowed();
     void noSwapWhileTheSceneIsBeingWritten();
+    void changesTheSystemDoesNotReportAreFound();
 
 private:
     bool write(const QByteArray &bytes) const
@@ -267,6 +269,17 @@ void TestReload::noSwapWhileTheSceneIsBeingWritten()
     });
     QCOMPARE(result.outcome, EmbeddedImageExporter::Exported);
     QVERIFY(builtAndWaiting);
+    QVERIFY(reloaded.wait(5000));
+    QCOMPARE(searchHits(QStringLiteral("Revised")), 1);
+}
+
+void TestReload::changesTheSystemDoesNotReportAreFound()
+{
+    // As on a network share, where changes from other machines go unreported.
+    m_reload->watcher()->findChild<QFileSystemWatcher *>()->blockSignals(true);
+    m_reload->watcher()->setPollInterval(100);
+    QSignalSpy reloaded(m_reload, &DocumentReloadController::reloaded);
+    QVERIFY(write(revised()));
     QVERIFY(reloaded.wait(5000));
     QCOMPARE(searchHits(QStringLiteral("Revised")), 1);
 }
