@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>Tab schließen</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Alle Tabs schließen</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
     <message>
         <source>Export Failed</source>
         <translation>Export fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>%1 konnte nicht erneut gelesen werden. %2 Der Tab zeigt die zuvor gelesene Fassung.</translation>
     </message>
 </context>
 <context>
@@ -636,12 +655,55 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>Visio-Dateien (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>Die Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>Es ist ein Ordner, keine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>Es ist keine Datei, sondern ein Gerät oder eine Pipe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Sie haben keine Berechtigung, die Datei zu lesen.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Die Datei ist zu groß zum Öffnen.</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>Es ist keine Visio-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>Die Zeichnung ist beschädigt und konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>Die Zeichnung hat keine Seiten.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +773,36 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>Fehlende Zeichnungen entfernen</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

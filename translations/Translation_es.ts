@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>Cerrar pestaña</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir recientes</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Cerrar todas las pestañas</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ Sus marcadores anteriores no han cambiado.</translation>
     <message>
         <source>Export Failed</source>
         <translation>Error al exportar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>No se pudo volver a leer %1. %2 La pestaña muestra la versión leída antes.</translation>
     </message>
 </context>
 <context>
@@ -636,12 +655,55 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>Archivos de Visio (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>No se encontró el archivo.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>Es una carpeta, no un dibujo.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>No es un archivo, sino un dispositivo o una tubería.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>No tiene permiso para leerlo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>El archivo es demasiado grande para abrirlo.</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>No es un dibujo de Visio.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>El dibujo está dañado y no se pudo leer.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>El dibujo no tiene páginas.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +773,36 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>Quitar los dibujos que faltan</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Borrar la lista</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (no encontrado)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Quitar de la lista</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

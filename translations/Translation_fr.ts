@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>Fermer l&apos;onglet</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Ouvrir un fichier récent</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fermer tous les onglets</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ Vos signets précédents sont inchangés.</translation>
     <message>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>Impossible de relire %1. %2 L&apos;onglet affiche la version lue auparavant.</translation>
     </message>
 </context>
 <context>
@@ -636,12 +655,55 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>Fichiers Visio (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>Le fichier est introuvable.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>C&apos;est un dossier, pas un dessin.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>Ce n&apos;est pas un fichier, mais un périphérique ou un tube.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Vous n&apos;avez pas l&apos;autorisation de le lire.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Le fichier est trop volumineux pour être ouvert.</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>Ce n&apos;est pas un dessin Visio.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>Le dessin est endommagé et n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>Le dessin ne contient aucune page.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +773,36 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>Retirer les dessins introuvables</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (introuvable)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Retirer de la liste</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>Chiudi scheda</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Apri recenti</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Chiudi tutte le schede</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Ricarica</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ I segnalibri precedenti non sono stati modificati.</translation>
     <message>
         <source>Export Failed</source>
         <translation>Esportazione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>Impossibile rileggere %1. %2 La scheda mostra la versione letta in precedenza.</translation>
     </message>
 </context>
 <context>
@@ -636,12 +655,55 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>File Visio (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>Il file non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>È una cartella, non un disegno.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>Non è un file ma un dispositivo o una pipe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Non hai il permesso di leggerlo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>Il file è troppo grande per essere aperto.</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>Non è un disegno Visio.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>Il disegno è danneggiato e non è stato possibile leggerlo.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>Il disegno non ha pagine.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +773,36 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>Rimuovi i disegni mancanti</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Cancella elenco</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (non trovato)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Rimuovi dall&apos;elenco</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>タブを閉じる</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>最近使ったファイルを開く</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>すべてのタブを閉じる</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>再読み込み</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ Your earlier bookmarks are unchanged.</source>
     <message>
         <source>Export Failed</source>
         <translation>書き出しに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>%1 を再度読み込めませんでした。%2 タブには前に読み込んだ版が表示されています。</translation>
     </message>
 </context>
 <context>
@@ -635,12 +654,55 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>Visio ファイル (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>ファイルが見つかりません。</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>これはフォルダーで、図面ではありません。</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>ファイルではなく、デバイスまたはパイプです。</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>読み取る権限がありません。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>ファイルが大きすぎて開けません。</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>Visio の図面ではありません。</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>図面が破損しているため読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>図面にページがありません。</translation>
     </message>
 </context>
 <context>
@@ -710,6 +772,36 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>見つからない図面を削除</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>履歴を消去</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (見つかりません)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>一覧から削除</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>再試行</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

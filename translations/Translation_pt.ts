@@ -198,6 +198,18 @@
         <source>Close Tab</source>
         <translation>Fechar aba</translation>
     </message>
+    <message>
+        <source>Open Recent</source>
+        <translation>Abrir recentes</translation>
+    </message>
+    <message>
+        <source>Close All Tabs</source>
+        <translation>Fechar todas as abas</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recarregar</translation>
+    </message>
 </context>
 <context>
     <name>BookmarkDialog</name>
@@ -334,6 +346,13 @@ Seus marcadores anteriores não foram alterados.</translation>
     <message>
         <source>Export Failed</source>
         <translation>Falha na exportação</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentReloadController</name>
+    <message>
+        <source>%1 could not be read again. %2 The tab shows the version read before.</source>
+        <translation>Não foi possível ler %1 novamente. %2 A aba mostra a versão lida antes.</translation>
     </message>
 </context>
 <context>
@@ -636,12 +655,55 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
         <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
         <translation>Arquivos do Visio (*.vsd *.vsdx *.vdx)</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>NativeMessageBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OpenFailure</name>
+    <message>
+        <source>The file was not found.</source>
+        <translation>O arquivo não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>It is a folder, not a drawing.</source>
+        <translation>É uma pasta, não um desenho.</translation>
+    </message>
+    <message>
+        <source>It is not a file but a device or a pipe.</source>
+        <translation>Não é um arquivo, mas um dispositivo ou um pipe.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to read it.</source>
+        <translation>Você não tem permissão para lê-lo.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file is too large to open.</source>
+        <translation>O arquivo é grande demais para ser aberto.</translation>
+    </message>
+    <message>
+        <source>It is not a Visio drawing.</source>
+        <translation>Não é um desenho do Visio.</translation>
+    </message>
+    <message>
+        <source>The drawing is damaged and could not be read.</source>
+        <translation>O desenho está danificado e não pôde ser lido.</translation>
+    </message>
+    <message>
+        <source>The drawing has no pages.</source>
+        <translation>O desenho não tem páginas.</translation>
     </message>
 </context>
 <context>
@@ -711,6 +773,36 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>RecentFilesMenu</name>
+    <message>
+        <source>Remove Missing Drawings</source>
+        <translation>Remover desenhos ausentes</translation>
+    </message>
+    <message>
+        <source>Clear Recent</source>
+        <translation>Limpar lista</translation>
+    </message>
+    <message>
+        <source>%1 (not found)</source>
+        <translation>%1 (não encontrado)</translation>
+    </message>
+    <message>
+        <source>Remove from List</source>
+        <translation>Remover da lista</translation>
+    </message>
+</context>
+<context>
+    <name>ReloadBar</name>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar novamente</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>

@@ -6,10 +6,16 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 const QString kLanguageKey = QStringLiteral("language");
 const QString kLastOpenPathKey = QStringLiteral("LastOpenPath");
 const QString kLastSavePathKey = QStringLiteral("LastSavePath");
+const QString kRecentFilesKey = QStringLiteral("RecentFiles");
+const QString kRecentPathKey = QStringLiteral("path");
+// Entry numbers past this are not looked at, whatever a damaged file says.
+constexpr int kMaxRecentEntryNumber = 100;
 constexpr int kDefaultLanguage = 1; // English
 } // namespace
 
@@ -68,5 +74,41 @@ QString AppConfig::getLastSavePath() const
 void AppConfig::setLastSavePath(const QString &path)
 {
     m_settings->setValue(kLastSavePathKey, path);
+    m_settings->sync();
+}
+
+QStringList AppConfig::getRecentFiles() const
+{
+    // One entry per group, read by the groups present rather than by the
+    // stored count: a damaged count or entry loses only itself.
+    QList<int> numbers;
+    m_settings->beginGroup(kRecentFilesKey);
+    const QStringList groups = m_settings->childGroups();
+    for (const QString &group : groups) {
+        bool ok = false;
+        const int number = group.toInt(&ok);
+        if (ok && number >= 1 && number <= kMaxRecentEntryNumber)
+            numbers.append(number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    QStringList paths;
+    for (int number : std::as_const(numbers)) {
+        const QVariant value = m_settings->value(QString::number(number) + QLatin1Char('/') + kRecentPathKey);
+        if (value.typeId() == QMetaType::QString)
+            paths.append(value.toString());
+    }
+    m_settings->endGroup();
+    return paths;
+}
+
+void AppConfig::setRecentFiles(const QStringList &paths)
+{
+    m_settings->remove(kRecentFilesKey);
+    m_settings->beginWriteArray(kRecentFilesKey, int(paths.size()));
+    for (int i = 0; i < paths.size(); ++i) {
+        m_settings->setArrayIndex(i);
+        m_settings->setValue(kRecentPathKey, paths.at(i));
+    }
+    m_settings->endArray();
     m_settings->sync();
 }

@@ -2,11 +2,12 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QSettings;
 
-// The user's settings: interface language and the last open and save folders.
-// Every setter writes through to disk at once.
+// The user's settings: interface language, the last open and save folders
+// and the recently opened drawings. Every setter writes through to disk at once.
 class AppConfig : public QObject
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ public:
     void setLastOpenPath(const QString &path);
     QString getLastSavePath() const;
     void setLastSavePath(const QString &path);
+    // As stored, newest first; entries that are not text are left out.
+    QStringList getRecentFiles() const;
+    void setRecentFiles(const QStringList &paths);
 
 private:
     static AppConfig *m_instance;

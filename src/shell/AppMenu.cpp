@@ -67,6 +67,12 @@ QMenu *AppMenu::createFileMenu()
 {
     m_fileMenu = new QMenu(nullptr);
     m_open = addItem(m_fileMenu, FileOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    m_recentMenu = new QMenu(m_fileMenu);
+    m_fileMenu->addMenu(m_recentMenu);
+    m_fileMenu->addSeparator();
+    m_closeTab = addItem(m_fileMenu, FileCloseTab);
+    m_closeTab->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+    m_closeAllTabs = addItem(m_fileMenu, FileCloseAllTabs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W));
     m_fileMenu->addSeparator();
     m_saveAs = addItem(m_fileMenu, FileSaveAs, QKeySequence(Qt::CTRL | Qt::Key_S));
     m_extractImages = addItem(m_fileMenu, FileExtractImages, QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -144,9 +150,11 @@ QMenu *AppMenu::createViewMenu()
         none,
         none,
         {QKeySequence(Qt::Key_F11)},
+        {QKeySequence(Qt::Key_F5)},
     };
     for (int item = 0; item < ViewItemCount; ++item) {
-        if (item == ViewSinglePage || item == ViewZoomIn || item == ViewRotateLeft || item == ViewFullScreen)
+        if (item == ViewSinglePage || item == ViewZoomIn || item == ViewRotateLeft || item == ViewFullScreen
+            || item == ViewReload)
             m_viewMenu->addSeparator();
         QAction *action = m_viewMenu->addAction(QString());
         action->setShortcuts(keys.at(item));
@@ -181,10 +189,7 @@ QMenu *AppMenu::createWindowMenu()
     previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
                             QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-    m_windowMenu->addSeparator();
-    QAction *close = m_windowMenu->addAction(QString());
-    close->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    m_windowActions = {next, previous, close};
+    m_windowActions = {next, previous};
     retranslationUi();
     return m_windowMenu;
 }
@@ -322,6 +327,9 @@ void AppMenu::retranslationUi()
     if (m_fileMenu) {
         m_fileMenu->setTitle(tr("&File"));
         m_open->setText(tr("Open..."));
+        m_recentMenu->setTitle(tr("Open Recent"));
+        m_closeTab->setText(tr("Close Tab"));
+        m_closeAllTabs->setText(tr("Close All Tabs"));
         m_saveAs->setText(tr("Save as..."));
         m_extractImages->setText(tr("Extract Images..."));
         m_print->setText(tr("Print..."));
@@ -348,7 +356,8 @@ void AppMenu::retranslationUi()
                                    tr("Rotate Right"),
                                    tr("Rotate Current Page Left"),
                                    tr("Rotate Current Page Right"),
-                                   tr("Full Screen")};
+                                   tr("Full Screen"),
+                                   tr("Reload")};
         for (int i = 0; i < m_viewActions.size(); ++i)
             m_viewActions.at(i)->setText(texts.at(i));
     }
@@ -359,7 +368,7 @@ void AppMenu::retranslationUi()
     }
     if (m_windowMenu) {
         m_windowMenu->setTitle(tr("&Window"));
-        const QStringList texts = {tr("Next Tab"), tr("Previous Tab"), tr("Close Tab")};
+        const QStringList texts = {tr("Next Tab"), tr("Previous Tab")};
         for (int i = 0; i < m_windowActions.size(); ++i)
             m_windowActions.at(i)->setText(texts.at(i));
     }

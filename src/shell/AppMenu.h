@@ -17,7 +17,15 @@ class AppMenu : public QObject
 
 public:
     // Action data of the File, Bookmarks and Help items.
-    enum FileItem { FileOpen = 2, FileSaveAs = 5, FileExtractImages = 6, FilePrint = 7, FileQuit = 10 };
+    enum FileItem {
+        FileOpen = 2,
+        FileSaveAs = 5,
+        FileExtractImages = 6,
+        FilePrint = 7,
+        FileQuit = 10,
+        FileCloseTab = 11,
+        FileCloseAllTabs = 12
+    };
     enum BookmarksItem { BookmarksAdd = 8, BookmarksManage = 9 };
     enum SystemItem {
         SystemUserGuide = 1,
@@ -41,9 +49,10 @@ public:
         ViewRotatePageLeft,
         ViewRotatePageRight,
         ViewFullScreen,
+        ViewReload,
         ViewItemCount
     };
-    enum WindowItem { WindowNextTab, WindowPreviousTab, WindowCloseTab, WindowItemCount };
+    enum WindowItem { WindowNextTab, WindowPreviousTab, WindowItemCount };
 
     explicit AppMenu(QObject *parent = nullptr);
     ~AppMenu() override;
@@ -60,6 +69,8 @@ public:
 
     QMenu *getLanguageMenu() const;
     QAction *findAction() const { return m_find; }
+    // File > Open Recent, empty; whoever keeps the list fills it.
+    QMenu *recentMenu() const { return m_recentMenu; }
     QAction *viewAction(ViewItem item) const { return m_viewActions.value(item); }
     QAction *windowAction(WindowItem item) const { return m_windowActions.value(item); }
 
@@ -76,6 +87,7 @@ private:
 
     QMenu *m_defaultMenu = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
     QMenu *m_editMenu = nullptr;
     QMenu *m_viewMenu = nullptr;
     QMenu *m_bookmarksMenu = nullptr;
@@ -88,6 +100,8 @@ private:
     QAction *m_feedback = nullptr;
     QAction *m_showLog = nullptr;
     QAction *m_open = nullptr;
+    QAction *m_closeTab = nullptr;
+    QAction *m_closeAllTabs = nullptr;
     QAction *m_saveAs = nullptr;
     QAction *m_extractImages = nullptr;
     QAction *m_print = nullptr;

@@ -3,6 +3,8 @@
 #include "BrowserTabWidget.h"
 #include "DocumentLoadJob.h"
 #include "DocumentTabWidget.h"
+#include "Log.h"
+#include "LogStream.h"
 #include "NativeMessageBox.h"
 #include "PageSliceBuilder.h"
 
@@ -54,8 +56,16 @@ DocumentTabWidget *DocumentLoadController::open(const QString &path)
 {
     if (!m_tabs)
         return nullptr;
+    // A missing file or a folder gets no tab that would only vanish again.
+    const OpenFailure::Reason problem = OpenFailure::checkAccess(path);
+    if (problem != OpenFailure::None) {
+        LogStream(Log::warn) << "Failed to load file:" << path << "- Reason:" << OpenFailure::logText(problem);
+        emit loadFailed(path, problem);
+        return nullptr;
+    }
     const QString fileName = QFileInfo(path).fileName();
     auto *tab = new DocumentTabWidget(nullptr);
+    tab->setFilePath(QFileInfo(path).absoluteFilePath());
     tab->showLoading(fileName);
     const int index = m_tabs->addTab(tab, busyIcon(0.0, 0), fileName);
     m_tabs->setTabToolTip(index, fileName);
@@ -110,10 +120,12 @@ void DocumentLoadController::onImported(DocumentTabWidget *tab, DocumentLoadJob 
         break;
     case VisioImporter::Unsupported:
     case VisioImporter::ParseFailed:
-        closeTab(tab);
-        emit loadFailed(path);
-        return;
     case VisioImporter::Empty:
+        // A drawing without pages is as unreadable to the user as a damaged
+        // one; a tab that came and went without a word would leave them guessing.
+        closeTab(tab);
+        emit loadFailed(path, OpenFailure::fromOutcome(path, result.outcome));
+        return;
     case VisioImporter::Cancelled:
         closeTab(tab);
         return;
@@ -127,6 +139,7 @@ void DocumentLoadController::onImported(DocumentTabWidget *tab, DocumentLoadJob 
     QGraphicsScene *scene = builder->createScene(&pageRects, &pageGroups);
     tab->initDocumentView(result.model.fileName, scene, pageRects, pageGroups);
     tab->view()->setDocumentTitle(result.model.title);
+    emit imported(tab);
 
     connect(builder, &PageSliceBuilder::pageBuilt, tab, [this, tab](int index) {
         tab->pageBuilt(index);

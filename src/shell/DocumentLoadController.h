@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OpenFailure.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -23,7 +25,8 @@ public:
 
     explicit DocumentLoadController(BrowserTabWidget *tabs, QObject *parent = nullptr);
 
-    // The new current tab, still loading.
+    // The new current tab, still loading; none when the file cannot be read
+    // at all, which loadFailed() reports at once.
     DocumentTabWidget *open(const QString &path);
     // Files still being read or built.
     int pendingCount() const;
@@ -34,11 +37,13 @@ public:
 
 signals:
     void tabOpened(DocumentTabWidget *tab);
+    // The drawing was read; its pages are still being built.
+    void imported(DocumentTabWidget *tab);
     void pageBuilt(DocumentTabWidget *tab, int index);
     // Every page of the tab's document is built.
     void documentReady(DocumentTabWidget *tab);
-    // Unsupported or damaged; its tab is gone. Logged by the import.
-    void loadFailed(const QString &path);
+    // Its tab, if it had one, is gone. Logged by the import.
+    void loadFailed(const QString &path, OpenFailure::Reason reason);
 
 private:
     void onImported(DocumentTabWidget *tab, DocumentLoadJob *job);

@@ -2,9 +2,11 @@
 #include "ui_MainWindow.h"
 
 #include "AppConfig.h"
+#include "AppMenu.h"
 #include "BookmarkController.h"
 #include "BrowserTabWidget.h"
 #include "DocumentLoadController.h"
+#include "DocumentReloadController.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
 #include "ImageExtractionController.h"
@@ -13,6 +15,8 @@
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
 #include "ProductConstants.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
 #include "ShellResources.h"
 
 #include <QAction>
@@ -82,6 +86,14 @@ MainWindow::MainWindow(QWidget *parent)
     connect(m_loader, &DocumentLoadController::loadFailed, this, &MainWindow::showOpenFailed);
     m_bookmarks = new BookmarkController(this, ui->tabWidget, m_loader);
     m_menuBar = new MenuBarController(this, ui->toolbarWidget, ui->tabWidget, ui->searchBox, ui->btnOpenFile);
+
+    m_recent = new RecentFilesMenu(m_menuBar->appMenu()->recentMenu(), new RecentFiles(nullptr, this), this);
+    connect(m_recent, &RecentFilesMenu::openRequested, this, &MainWindow::loadVisioFile);
+    connect(m_loader, &DocumentLoadController::imported, m_recent->recentFiles(),
+            [this](DocumentTabWidget *tab) { m_recent->recentFiles()->add(tab->filePath()); });
+    m_reload = new DocumentReloadController(m_loader, this);
+    connect(m_menuBar->appMenu()->viewAction(AppMenu::ViewReload), &QAction::triggered, m_reload,
+            [this] { m_reload->reload(currentTabWidget()); });
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::updateWindowTitle);
     updateWindowTitle();
 }
@@ -108,9 +120,13 @@ void MainWindow::openFile(const QString &path)
     loadVisioFile(path);
 }
 
-void MainWindow::showOpenFailed()
+void MainWindow::showOpenFailed(const QString &path, OpenFailure::Reason reason)
 {
-    NativeMessageBox::error(this, tr("Open Failed"), tr("Unsupported file format or corrupted document."));
+    // Several files may fail at once: each alert says which one it is about.
+    const QString name = QFileInfo(path).fileName();
+    NativeMessageBox::error(this, tr("Open Failed"),
+                            tr("Unsupported file format or corrupted document.") + QStringLiteral("\n\n")
+                                + tr("%1: %2").arg(name.isEmpty() ? path : name, OpenFailure::describe(reason)));
 }
 
 bool MainWindow::loadVisioFile(const QString &path)

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "OpenFailure.h"
+
 #include <QMainWindow>
 
 class BookmarkController;
 class DocumentLoadController;
+class DocumentReloadController;
+class RecentFilesMenu;
 class DocumentTabWidget;
 class MenuBarController;
 
@@ -72,11 +76,13 @@ private:
     void onSearchEditingFinished();
     void onAllTabClosed();
     void syncToggleButtons();
-    void showOpenFailed();
+    void showOpenFailed(const QString &path, OpenFailure::Reason reason);
     void updateWindowTitle();
 
     Ui::MainWindow *ui = nullptr;
     MenuBarController *m_menuBar = nullptr;
     BookmarkController *m_bookmarks = nullptr;
     DocumentLoadController *m_loader = nullptr;
+    DocumentReloadController *m_reload = nullptr;
+    RecentFilesMenu *m_recent = nullptr;
 };

@@ -92,8 +92,12 @@ MenuBarController::MenuBarController(QMainWindow *window, QWidget *toolbar, Brow
     connect(m_appMenu->windowAction(AppMenu::WindowNextTab), &QAction::triggered, this, [this] { stepTab(1); });
     connect(m_appMenu->windowAction(AppMenu::WindowPreviousTab), &QAction::triggered, this,
             [this] { stepTab(-1); });
-    connect(m_appMenu->windowAction(AppMenu::WindowCloseTab), &QAction::triggered, this,
-            &MenuBarController::closeCurrentTab);
+    // Items that need an open tab.
+    m_tabActions = {actionWithData(file, AppMenu::FileCloseTab), actionWithData(file, AppMenu::FileCloseAllTabs),
+                    m_appMenu->viewAction(AppMenu::ViewReload)};
+    for (int item = 0; item < AppMenu::WindowItemCount; ++item)
+        m_tabActions.append(m_appMenu->windowAction(AppMenu::WindowItem(item)));
+    m_tabActions.removeAll(nullptr);
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MenuBarController::updateWindowMenu);
     connect(m_tabs, &QTabWidget::currentChanged, this, &MenuBarController::updateTabActions);
     connect(m_tabs, &BrowserTabWidget::allTabClosed, this, &MenuBarController::updateTabActions);
@@ -174,6 +178,12 @@ void MenuBarController::onFileMenu(QAction *action)
     case AppMenu::FilePrint:
         target = button("btnPrint");
         break;
+    case AppMenu::FileCloseTab:
+        closeCurrentTab();
+        return;
+    case AppMenu::FileCloseAllTabs:
+        closeAllTabs();
+        return;
     case AppMenu::FileQuit:
         m_window->close();
         return;
@@ -235,6 +245,12 @@ void MenuBarController::closeCurrentTab()
         emit m_tabs->tabCloseRequested(index);
 }
 
+void MenuBarController::closeAllTabs()
+{
+    for (int index = m_tabs->count() - 1; index >= 0; --index)
+        emit m_tabs->tabCloseRequested(index);
+}
+
 void MenuBarController::updateTabActions()
 {
     // The page keys act on the view: give it the keyboard unless the user is typing a search.
@@ -243,8 +259,8 @@ void MenuBarController::updateTabActions()
         tab->view()->setFocus(Qt::OtherFocusReason);
 
     const bool hasTabs = m_tabs->count() > 0;
-    for (int item = 0; item < AppMenu::WindowItemCount; ++item)
-        m_appMenu->windowAction(AppMenu::WindowItem(item))->setEnabled(hasTabs);
+    for (QAction *action : std::as_const(m_tabActions))
+        action->setEnabled(hasTabs);
 }
 
 void MenuBarController::updateWindowMenu()

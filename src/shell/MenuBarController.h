@@ -57,6 +57,7 @@ private:
     void focusSearchBox();
     void stepTab(int delta);
     void closeCurrentTab();
+    void closeAllTabs();
     void updateTabActions();
     bool stepSearch(int delta);
 
@@ -69,5 +70,6 @@ private:
     QMenu *m_windowMenu = nullptr;
     QActionGroup *m_tabEntries = nullptr;
     QList<ButtonBinding> m_bindings;
+    QList<QAction *> m_tabActions;
     QHash<QAbstractButton *, QKeySequence> m_buttonKeys;
 };

@@ -71,6 +71,23 @@ private:
     QList<bool> m_wasVisible;
 };
 
+// Counts an output that reads the scene for as long as it runs.
+class OutputInProgress
+{
+public:
+    explicit OutputInProgress(int &depth)
+        : m_depth(depth)
+    {
+        ++m_depth;
+    }
+    ~OutputInProgress() { --m_depth; }
+    OutputInProgress(const OutputInProgress &) = delete;
+    OutputInProgress &operator=(const OutputInProgress &) = delete;
+
+private:
+    int &m_depth;
+};
+
 // The text a search looks at: a text item's, or the words a picture draws.
 QString searchableText(QGraphicsItem *item)
 {
@@ -154,6 +171,7 @@ void DocumentGraphicsView::setScene(QGraphicsScene *newScene)
         m_pageRects.clear();
         m_layoutRects.clear();
         m_currentPage = 0;
+        m_arranged = false;
         QGraphicsView::setScene(newScene);
         if (newScene) {
             connect(newScene, &QObject::destroyed, this, [this] {
@@ -165,6 +183,60 @@ void DocumentGraphicsView::setScene(QGraphicsScene *newScene)
     }
     m_zoomMode = ActualSize;
     setActualSize();
+}
+
+DocumentGraphicsView::ViewState DocumentGraphicsView::viewState() const
+{
+    ViewState state;
+    state.page = m_currentPage;
+    state.zoomMode = m_zoomMode;
+    state.zoomFactor = m_zoomFactor;
+    state.rotations = m_pageRotations;
+    state.arranged = m_arranged;
+    const QRectF page = m_layoutRects.value(m_currentPage);
+    state.centreInPage = mapToScene(viewport()->rect().center()) - page.topLeft();
+    return state;
+}
+
+void DocumentGraphicsView::replaceScene(QGraphicsScene *newScene, const QList<QRectF> &pageRects,
+                                        const QList<QGraphicsItemGroup *> &pageGroups)
+{
+    const ViewState state = viewState();
+    setScene(newScene);
+    setPageRects(pageRects);
+    setPageGroups(pageGroups);
+    restoreViewState(state);
+}
+
+void DocumentGraphicsView::restoreViewState(const ViewState &state)
+{
+    const int count = int(m_pageGroups.size());
+    for (int i = 0; i < m_pageRotations.size(); ++i)
+        m_pageRotations[i] = state.rotations.value(i, 0);
+    m_currentPage = std::clamp(state.page, 0, std::max(0, count - 1));
+    // Scrolling below must not move the current page.
+    m_isNavigating = true;
+    m_navigationTimer->start();
+    if (state.arranged)
+        updatePageLayout();
+    m_zoomMode = state.zoomMode;
+    if (m_zoomMode == FitPage)
+        autoFitPage();
+    else
+        applyScale(state.zoomFactor);
+    const QRectF page = m_layoutRects.value(m_currentPage);
+    if (m_currentPage == state.page && isFiniteRect(page) && std::isfinite(state.centreInPage.x())
+        && std::isfinite(state.centreInPage.y())) {
+        // Kept inside the page, which may have shrunk.
+        const QPointF inPage(std::clamp(state.centreInPage.x(), 0.0, page.width()),
+                             std::clamp(state.centreInPage.y(), 0.0, page.height()));
+        centerOn(page.topLeft() + inPage);
+    } else {
+        scrollToCurrentPage();
+    }
+    // The side panel rebuilds its list first, then marks the page in it.
+    emit layoutUpdated();
+    emit currentPageChanged(m_currentPage);
 }
 
 void DocumentGraphicsView::setPageRects(const QList<QRectF> &rects)
@@ -485,6 +557,7 @@ void DocumentGraphicsView::updatePageLayout()
 {
     if (m_pageGroups.isEmpty())
         return;
+    m_arranged = true;
     double maxLeft = 0.0;
     double maxRight = 0.0;
     preparePageItems(&maxLeft, &maxRight);
@@ -860,12 +933,14 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
 
 void DocumentGraphicsView::printDocument()
 {
+    OutputInProgress output(m_outputDepth);
     AllPagesShown shown(m_pageGroups);
     DocumentPrinter::print(scene(), m_layoutRects, this);
 }
 
 void DocumentGraphicsView::exportToPdf()
 {
+    OutputInProgress output(m_outputDepth);
     AllPagesShown shown(m_pageGroups);
     DocumentPrinter::saveAsPdf(m_fileName, scene(), m_layoutRects, this, m_documentTitle);
 }
@@ -873,5 +948,6 @@ void DocumentGraphicsView::exportToPdf()
 EmbeddedImageExporter::Result DocumentGraphicsView::exportAllEmbeddedImages(
     const QString &baseDir, const DocumentPrinter::PageProgress &progress)
 {
+    OutputInProgress output(m_outputDepth);
     return EmbeddedImageExporter::exportAll(m_pageGroups, m_fileName, baseDir, progress);
 }

@@ -6,6 +6,7 @@
 
 #include <QGraphicsView>
 #include <QList>
+#include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -32,6 +33,21 @@ public:
     Q_ENUM(PageLayout)
     Q_ENUM(ZoomMode)
 
+    // What the user has made of the pages, to carry over to a new version of
+    // the document.
+    struct ViewState
+    {
+        int page = 0;
+        ZoomMode zoomMode = ActualSize;
+        double zoomFactor = 1.0;
+        QList<int> rotations;
+        // Whether the view has laid the pages out or they stand where the
+        // scene builder put them.
+        bool arranged = false;
+        // The viewport centre, from the current page's top left.
+        QPointF centreInPage;
+    };
+
     // Bounds of step and wheel zoom, relative to actual size.
     static constexpr double MinimumRelativeZoom = 0.01;
     static constexpr double MaximumRelativeZoom = 64.0;
@@ -44,6 +60,16 @@ public:
     void setPageRects(const QList<QRectF> &rects);
     void setPageGroups(const QList<QGraphicsItemGroup *> &groups);
     void setFileName(const QString &name);
+
+    // Takes a new scene of the same document in place of the current one,
+    // keeping page, zoom, rotations and scroll position as far as the new
+    // pages allow. The old scene is deleted.
+    void replaceScene(QGraphicsScene *scene, const QList<QRectF> &pageRects,
+                      const QList<QGraphicsItemGroup *> &pageGroups);
+    ViewState viewState() const;
+    // While printing, saving or extracting reads the scene; it must not be
+    // replaced then, even from an event loop that the output runs.
+    bool isProducingOutput() const { return m_outputDepth > 0; }
 
     QString fileName() const { return m_fileName; }
     // The drawing's own title, for files made from it; may be empty.
@@ -129,6 +155,7 @@ private:
     void updateViewForContinuousMode();
     void updateViewForSinglePageMode();
     void releaseScene();
+    void restoreViewState(const ViewState &state);
 
     ViewMode m_viewMode = Continuous;
     PageLayout m_layoutMode = SingleColumn;
@@ -143,6 +170,8 @@ private:
     bool m_initialScrollPending = false;
     int m_searchMatchIndex = -1;
     int m_currentPage = 0;
+    int m_outputDepth = 0;
+    bool m_arranged = false;
     double m_zoomFactor = 1.0;
     QString m_fileName;
     QString m_documentTitle;

@@ -2,6 +2,7 @@
 
 #include "DocumentLoadingWidget.h"
 #include "NoDragFilter.h"
+#include "ReloadBar.h"
 #include "ThumbnailPanel.h"
 
 #include <QLoggingCategory>
@@ -102,6 +103,33 @@ void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene
         m_splitter->setGeometry(contentsRect());
         m_splitter->show();
     }
+}
+
+void DocumentTabWidget::replaceDocument(QGraphicsScene *scene, const QList<QRectF> &pageRects,
+                                        const QList<QGraphicsItemGroup *> &pageGroups)
+{
+    // The view rebuilds the side panel's list through layoutUpdated().
+    m_view->replaceScene(scene, pageRects, pageGroups);
+    // Listed results point at pages and texts that may have changed.
+    if (!m_searchQuery.isEmpty() && m_thumbnailPanel->isShowingSearchResults())
+        searchText(m_searchQuery);
+    hideReloadProblem();
+}
+
+void DocumentTabWidget::showReloadProblem(const QString &text)
+{
+    if (!m_reloadBar) {
+        m_reloadBar = new ReloadBar(this);
+        connect(m_reloadBar, &ReloadBar::retryRequested, this, &DocumentTabWidget::reloadRequested);
+        static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_reloadBar);
+    }
+    m_reloadBar->showMessage(text);
+}
+
+void DocumentTabWidget::hideReloadProblem()
+{
+    if (m_reloadBar)
+        m_reloadBar->hide();
 }
 
 void DocumentTabWidget::setViewMode(DocumentGraphicsView::ViewMode mode)

@@ -10,6 +10,7 @@
 
 class DocumentLoadingWidget;
 class NoDragFilter;
+class ReloadBar;
 class QGraphicsItemGroup;
 class QGraphicsScene;
 class ThumbnailPanel;
@@ -31,6 +32,10 @@ public:
                           const QList<QRectF> &pageRects,
                           const QList<QGraphicsItemGroup *> &pageGroups);
 
+    // Where the drawing was read from, absolute; empty for one made in memory.
+    void setFilePath(const QString &path) { m_filePath = path; }
+    QString filePath() const { return m_filePath; }
+
     // While the drawing is read, the tab shows the loading page instead of
     // the document; initDocumentView() ends that.
     void showLoading(const QString &fileName);
@@ -39,6 +44,17 @@ public:
     DocumentLoadingWidget *loadingWidget() const { return m_loading; }
     // A page that was a placeholder is built: its thumbnail is painted again.
     void pageBuilt(int index);
+
+    // A new version of the same drawing, built in full, in place of the one
+    // shown; page, zoom, rotations, scroll position and the listed search
+    // results carry over as far as the new pages allow.
+    void replaceDocument(QGraphicsScene *scene, const QList<QRectF> &pageRects,
+                         const QList<QGraphicsItemGroup *> &pageGroups);
+    // A new version could not be read: the bar above the page says so.
+    void showReloadProblem(const QString &text);
+    void hideReloadProblem();
+    // Null until a problem was shown.
+    ReloadBar *reloadBar() const { return m_reloadBar; }
 
     void setViewMode(DocumentGraphicsView::ViewMode mode);
     void setLayoutMode(DocumentGraphicsView::PageLayout layout);
@@ -75,6 +91,8 @@ public:
 signals:
     // The user gave up on loading the drawing.
     void loadCancelRequested();
+    // The reload bar's Retry.
+    void reloadRequested();
 
 public slots:
     void onPageClicked(int index);
@@ -86,5 +104,7 @@ private:
     ThumbnailPanel *m_thumbnailPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
     QString m_searchQuery;
+    QString m_filePath;
     DocumentLoadingWidget *m_loading = nullptr;
+    ReloadBar *m_reloadBar = nullptr;
 };

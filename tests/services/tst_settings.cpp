@@ -1,8 +1,10 @@
 #include "AppConfig.h"
+#include "RecentFiles.h"
 #include "UserFolders.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -134,6 +136,64 @@ private slots:
         // The process-wide instance reads the same store.
         QCOMPARE(AppConfig::instance(), AppConfig::instance());
         QCOMPARE(AppConfig::instance()->getLanguageVal(), 5);
+    }
+
+    // The recently opened drawings, newest first.
+    void recentFilesOrderMergingAndCap()
+    {
+        AppConfig config;
+        RecentFiles recent(&config);
+        recent.clear();
+        for (int i = 1; i <= 12; ++i)
+            recent.add(QStringLiteral("/plans/p%1.vsdx").arg(i));
+        QCOMPARE(recent.paths().size(), RecentFiles::MaxEntries);
+        QCOMPARE(recent.paths().first(), QStringLiteral("/plans/p12.vsdx"));
+        QCOMPARE(recent.paths().last(), QStringLiteral("/plans/p3.vsdx"));
+
+        // The same file by another spelling moves up instead of appearing twice.
+        recent.add(QStringLiteral("/plans/sub/../p5.vsdx"));
+        recent.add(QStringLiteral("/plans/./p7.vsdx"));
+        QCOMPARE(recent.paths().mid(0, 3), (QStringList{"/plans/p7.vsdx", "/plans/p5.vsdx", "/plans/p12.vsdx"}));
+        QCOMPARE(recent.paths().size(), RecentFiles::MaxEntries);
+        // What is stored is what the next start reads.
+        QCOMPARE(RecentFiles(new AppConfig(this)).paths(), recent.paths());
+    }
+
+    void recentFilesSurviveADamagedStore()
+    {
+        const QString file = QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Bramwick"),
+                                       QStringLiteral("BramwickPlandraw"))
+                                 .fileName();
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QFile conf(file);
+        QVERIFY(conf.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        // A count that lies, entries of the wrong type, relative and empty
+        // paths, a duplicate, unnumbered and far-off entries, and binary junk.
+        conf.write("[General]\nlanguage=3\n\x01\x02\xff\xfe junk ===\n"
+                   "[RecentFiles]\n"
+                   "size=99999\n"
+                   "3\\path=/b/second.vsd\n"
+                   "1\\path=/a/first.vsdx\n"
+                   "2\\path=@Variant(\\0\\0\\0\\x7f\\0\\0)\n"
+                   "4\\path=one, two\n"
+                   "5\\path=relative/plan.vsd\n"
+                   "6\\path=\n"
+                   "7\\path=/a/../a/first.vsdx\n"
+                   "x\\path=/x/unnumbered.vsd\n"
+                   "-1\\path=/x/negative.vsd\n"
+                   "100000\\path=/x/far.vsd\n"
+                   "10\\path=/c/third.vdx\n");
+        conf.close();
+
+        AppConfig config;
+        RecentFiles recent(&config);
+        QCOMPARE(recent.paths(), (QStringList{"/a/first.vsdx", "/b/second.vsd", "/c/third.vdx"}));
+        QCOMPARE(config.getLanguageVal(), 3);
+
+        // The next change writes a clean list.
+        recent.add(QStringLiteral("/d/new.vsdx"));
+        QCOMPARE(config.getRecentFiles(),
+                 (QStringList{"/d/new.vsdx", "/a/first.vsdx", "/b/second.vsd", "/c/third.vdx"}));
     }
 };
 

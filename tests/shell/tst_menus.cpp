@@ -107,8 +107,10 @@ void TestShellMenus::menusTitlesItemsAndKeys()
     QCOMPARE(titles, QStringList({"&File", "&Edit", "&View", "&Bookmarks", "&Window", "&Help"}));
 
     QCOMPARE(describe(menuTitled(*m_window, "&File")),
-             QStringList({"Open...|Ctrl+O", "-", "Save as...|Ctrl+S", "Extract Images...|Ctrl+E", "-",
-                          "Print...|Ctrl+P", "-", "Quit|Ctrl+Q"}));
+             QStringList({"Open...|Ctrl+O", "Open Recent|", "-", "Close Tab|Ctrl+W", "Close All Tabs|Ctrl+Shift+W",
+                          "-", "Save as...|Ctrl+S", "Extract Images...|Ctrl+E", "-", "Print...|Ctrl+P", "-",
+                          "Quit|Ctrl+Q"}));
+    QCOMPARE(itemNamed(menuTitled(*m_window, "&File"), "Close Tab")->shortcuts().value(1), QKeySequence("Ctrl+F4"));
     auto standard = [](QKeySequence::StandardKey key) {
         return QKeySequence(key).toString(QKeySequence::PortableText);
     };
@@ -121,11 +123,11 @@ void TestShellMenus::menusTitlesItemsAndKeys()
              QStringList({"Side Panel|F9", "-", "Single Page|", "Two Columns|", "-", "Zoom In|Ctrl++",
                           "Zoom Out|Ctrl+-", "Actual Size|Ctrl+0", "Fit Width|", "Fit Page|", "-",
                           "Rotate Left|Ctrl+L", "Rotate Right|Ctrl+R", "Rotate Current Page Left|",
-                          "Rotate Current Page Right|", "-", "Full Screen|F11"}));
+                          "Rotate Current Page Right|", "-", "Full Screen|F11", "-", "Reload|F5"}));
     QCOMPARE(describe(menuTitled(*m_window, "&Bookmarks")),
              QStringList({"Add Bookmarks|Ctrl+D", "Manage Bookmarks|Ctrl+Shift+B"}));
     QCOMPARE(describe(menuTitled(*m_window, "&Window")),
-             QStringList({"-", "Next Tab|Ctrl+Tab", "Previous Tab|Ctrl+Shift+Tab", "-", "Close Tab|Ctrl+W"}));
+             QStringList({"-", "Next Tab|Ctrl+Tab", "Previous Tab|Ctrl+Shift+Tab"}));
     QMenu *help = menuTitled(*m_window, "&Help");
     QCOMPARE(describe(help),
              QStringList({"User Guide|", "Feedback and Support|", "-", "Language|", "Show Log Folder|", "-",
@@ -141,7 +143,9 @@ void TestShellMenus::menusTitlesItemsAndKeys()
     QCOMPARE(zoomIn->toolTip(), QStringLiteral("Zoom in (Ctrl++)"));
     QCOMPARE(m_window->findChild<QToolButton *>("btnNextPage")->toolTip(), QStringLiteral("Next page (PgDown)"));
     QVERIFY(!itemNamed(menuTitled(*m_window, "&View"), "Zoom In")->isEnabled());
-    QVERIFY(!itemNamed(menuTitled(*m_window, "&Window"), "Close Tab")->isEnabled());
+    for (const char *item : {"Close Tab", "Close All Tabs"})
+        QVERIFY(!itemNamed(menuTitled(*m_window, "&File"), item)->isEnabled());
+    QVERIFY(!itemNamed(menuTitled(*m_window, "&View"), "Reload")->isEnabled());
     m_window->setToolbarWidgetsEnabled(true);
     QVERIFY(itemNamed(menuTitled(*m_window, "&View"), "Zoom In")->isEnabled());
     QVERIFY(itemNamed(menuTitled(*m_window, "&File"), "Print...")->isEnabled());
@@ -292,4 +296,4 @@ void TestShellMenus::aboutShowsTheClocksYear()
 }
 
 QTEST_MAIN(TestShellMenus)
-#include "test_shell_menus.moc"
+#include "tst_menus.moc"

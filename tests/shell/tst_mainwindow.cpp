@@ -11,15 +11,19 @@
 #include "MainWindow.h"
 #include "MenuBarController.h"
 #include "NativeMessageBox.h"
+#include "RecentFiles.h"
+#include "RecentFilesMenu.h"
 #include "SingleInstanceFileDispatcher.h"
 #include "VdxGenerator.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFile>
 #include <QFileOpenEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QRegularExpression>
@@ -75,6 +79,8 @@ private slots:
     void aFailedLoadTakesOnlyItsOwnTab();
     void cancelEndsALargeLoadAtOnce();
     void outputWaitsForEveryPage();
+    void openRecentListsOpenedDrawingsAndOpensThem();
+    void recentEntriesThatCannotOpenStayUntilRemoved();
 
 private:
     QString copySample(const QString &name) const;
@@ -83,6 +89,9 @@ private:
     // Files open in the background; this waits until every one is read and built.
     bool waitForLoads() const;
     void sendDrop(QWidget *target, const QList<QUrl> &urls);
+    // Open Recent's entries as "text|tool tip|enabled", once it has looked at the files.
+    QStringList recentEntries() const;
+    QAction *recentItem(const QString &text) const;
 
     QTemporaryDir m_dir;
     MainWindow *m_window = nullptr;
@@ -104,6 +113,7 @@ void TestShellMainWindow::initTestCase()
 void TestShellMainWindow::init()
 {
     m_alerts.clear();
+    RecentFiles().clear();
     m_window = new MainWindow(nullptr);
     m_tabs = m_window->findChild<BrowserTabWidget *>(QStringLiteral("tabWidget"));
     m_stack = m_window->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
@@ -227,11 +237,20 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<bool>("withOpenDocument");
+    QTest::addColumn<QString>("reason");
+    const QList<std::pair<const char *, const char *>> kinds = {
+        {"empty", "empty.vsdx: The file is empty."},
+        {"garbage", "garbage.vsd: It is not a Visio drawing."},
+        {"truncated", "truncated.vdx: The drawing has no pages."},
+        {"missing", "no-such-file.vsd: The file was not found."},
+        {"folder", "folder.vsdx: It is a folder, not a drawing."},
+        {"device", "null: It is not a file but a device or a pipe."},
+    };
     for (bool open : {false, true}) {
-        const char *suffix = open ? " (with a document open)" : " (empty window)";
-        QTest::newRow(qPrintable(QStringLiteral("zero-byte vsdx") + suffix)) << "empty" << open;
-        QTest::newRow(qPrintable(QStringLiteral("garbage vsd") + suffix)) << "garbage" << open;
-        QTest::newRow(qPrintable(QStringLiteral("missing path") + suffix)) << "missing" << open;
+        for (const auto &[kind, reason] : kinds) {
+            QTest::newRow(qPrintable(QString::fromLatin1(kind) + (open ? " (with a document open)" : "")))
+                << kind << open << reason;
+        }
     }
 }
 
@@ -239,12 +258,23 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
 {
     QFETCH(QString, kind);
     QFETCH(bool, withOpenDocument);
+    QFETCH(QString, reason);
 
     QString path;
     if (kind == QLatin1String("empty")) {
         path = writeFile(QStringLiteral("empty.vsdx"), QByteArray());
     } else if (kind == QLatin1String("garbage")) {
         path = writeFile(QStringLiteral("garbage.vsd"), QByteArray("this is not a drawing\n").repeated(50));
+    } else if (kind == QLatin1String("truncated")) {
+        // Cut before the first page, as a save in progress leaves it.
+        QFile sample(kSample);
+        QVERIFY(sample.open(QIODevice::ReadOnly));
+        path = writeFile(QStringLiteral("truncated.vdx"), sample.readAll().left(1200));
+    } else if (kind == QLatin1String("folder")) {
+        QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.vsdx")));
+        path = m_dir.filePath(QStringLiteral("folder.vsdx"));
+    } else if (kind == QLatin1String("device")) {
+        path = QStringLiteral("/dev/null");
     } else {
         path = m_dir.filePath(QStringLiteral("no-such-file.vsd"));
     }
@@ -260,10 +290,11 @@ void TestShellMainWindow::failedOpenAlertsAndLeavesTheStateAlone()
     m_window->openFile(path);
     QVERIFY(waitForLoads());
 
+    // The alert keeps its text and says which file and why.
     QCOMPARE(m_alerts.size(), 1);
     QCOMPARE(m_alerts[0].icon, NativeMessageBox::Critical);
     QCOMPARE(m_alerts[0].title, QStringLiteral("Open Failed"));
-    QCOMPARE(m_alerts[0].text, QStringLiteral("Unsupported file format or corrupted document."));
+    QCOMPARE(m_alerts[0].text, "Unsupported file format or corrupted document.\n\n" + reason);
     QCOMPARE(m_stack->currentWidget()->objectName(), stackBefore);
     QCOMPARE(tabTitles(), tabsBefore);
     QCOMPARE(m_window->findChild<QWidget *>(QStringLiteral("btnZoomIn"))->isEnabled(), toolbarBefore);
@@ -435,6 +466,12 @@ void TestShellMainWindow::commandLinePathsOpenInOrder()
                                            QStringLiteral("gamma.vdx")}));
     QVERIFY(waitForLoads());
     QCOMPARE(m_alerts.size(), 2);
+    // Each alert names its own file.
+    QStringList named;
+    for (const Alert &alert : std::as_const(m_alerts))
+        named << alert.text.section(QStringLiteral("\n\n"), 1).section(QLatin1Char(':'), 0, 0);
+    named.sort();
+    QCOMPARE(named, (QStringList{QStringLiteral("empty.vsdx"), QStringLiteral("missing.vsdx")}));
     QCOMPARE(m_tabs->currentIndex(), 2);
 }
 
@@ -567,8 +604,89 @@ void TestShellMainWindow::outputWaitsForEveryPage()
     QCOMPARE(m_alerts.size(), 1);
 }
 
+QStringList TestShellMainWindow::recentEntries() const
+{
+    auto *recent = m_window->findChild<RecentFilesMenu *>();
+    QSignalSpy checked(recent, &RecentFilesMenu::availabilityChecked);
+    emit recent->menu()->aboutToShow();
+    if (!checked.wait(5000))
+        return {QStringLiteral("not checked")};
+    QStringList lines;
+    for (const QAction *action : recent->menu()->actions()) {
+        if (action->isSeparator())
+            break;
+        lines << QStringList{action->text(), action->toolTip(), action->isEnabled() ? "on" : "off"}.join('|');
+    }
+    return lines;
+}
+
+QAction *TestShellMainWindow::recentItem(const QString &text) const
+{
+    for (QAction *action : m_window->findChild<RecentFilesMenu *>()->menu()->actions()) {
+        if (action->text() == text)
+            return action;
+    }
+    return nullptr;
+}
+
+void TestShellMainWindow::openRecentListsOpenedDrawingsAndOpensThem()
+{
+    const QString plan = copySample(QStringLiteral("plan.vdx"));
+    const QString odd = copySample(QStringLiteral("R&D site.vdx"));
+    for (const QString &path : {plan, odd, plan}) {
+        QVERIFY(m_window->loadVisioFile(path));
+        QVERIFY(waitForLoads());
+    }
+    // Opened twice, listed once; the name is no mnemonic; the path is the tip.
+    QCOMPARE(recentEntries(), (QStringList{"plan.vdx|" + plan + "|on", "R&&D site.vdx|" + odd + "|on"}));
+    QVERIFY(!recentItem(QStringLiteral("Remove Missing Drawings"))->isVisible());
+    recentItem(QStringLiteral("R&&D site.vdx"))->trigger();
+    QCOMPARE(m_tabs->tabText(m_tabs->currentIndex()), QStringLiteral("R&D site.vdx"));
+    QVERIFY(waitForLoads());
+    QCOMPARE(recentEntries().first(), "R&&D site.vdx|" + odd + "|on");
+    QVERIFY(m_alerts.isEmpty());
+}
+
+void TestShellMainWindow::recentEntriesThatCannotOpenStayUntilRemoved()
+{
+    const QString gone = copySample(QStringLiteral("gone.vdx"));
+    const QString folder = m_dir.filePath(QStringLiteral("now-a-folder.vsdx"));
+    const QString garbage = writeFile(QStringLiteral("now-garbage.vsd"), QByteArray("not a drawing\n").repeated(30));
+    QVERIFY(QDir().mkpath(folder));
+    RecentFiles list;
+    for (const QString &path : {garbage, QStringLiteral("/dev/null"), folder, gone})
+        list.add(path);
+    QVERIFY(QFile::remove(gone));
+    QCOMPARE(recentEntries(), (QStringList{"gone.vdx|" + gone + " (not found)|off", "now-a-folder.vsdx|" + folder + "|on",
+                                           "null|/dev/null|on", "now-garbage.vsd|" + garbage + "|on"}));
+
+    // Each entry that cannot be opened says why; nothing else changes and
+    // the entry stays.
+    for (const char *text : {"now-a-folder.vsdx", "null", "now-garbage.vsd"})
+        recentItem(QString::fromUtf8(text))->trigger();
+    QVERIFY(waitForLoads());
+    QCOMPARE(m_alerts.size(), 3);
+    QVERIFY(m_alerts[0].text.endsWith(QStringLiteral("now-a-folder.vsdx: It is a folder, not a drawing.")));
+    QVERIFY(m_alerts[1].text.endsWith(QStringLiteral("null: It is not a file but a device or a pipe.")));
+    QVERIFY(m_alerts[2].text.endsWith(QStringLiteral("now-garbage.vsd: It is not a Visio drawing.")));
+    QCOMPARE(m_tabs->count(), 0);
+    QCOMPARE(list.paths().size(), 4);
+
+    recentItem(QStringLiteral("Remove Missing Drawings"))->trigger();
+    QCOMPARE(list.paths(), (QStringList{folder, QStringLiteral("/dev/null"), garbage}));
+    // Delete on the highlighted entry takes it off the list.
+    QCoreApplication::processEvents();
+    auto *menu = m_window->findChild<RecentFilesMenu *>()->menu();
+    menu->setActiveAction(recentItem(QStringLiteral("null")));
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(menu, &del);
+    QCOMPARE(list.paths(), (QStringList{folder, garbage}));
+    recentItem(QStringLiteral("Clear Recent"))->trigger();
+    QCOMPARE(recentEntries(), QStringList());
+}
+
 QTEST_MAIN(TestShellMainWindow)
-#include "test_shell_mainwindow.moc"
+#include "tst_mainwindow.moc"
 
 void TestShellMainWindow::bookmarksAddAndJumpThroughTheTabs()
 {
