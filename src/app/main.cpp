@@ -4,6 +4,7 @@
 #include "HostWindow.h"
 #include "MainWindow.h"
 #include "MultiLanguage.h"
+#include "ProductConstants.h"
 #include "SingleInstanceFileDispatcher.h"
 
 #include <QApplication>
@@ -35,6 +36,8 @@ QFont applicationFont()
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Lets the desktop match the windows with their desktop entry.
+    QGuiApplication::setDesktopFileName(g_app_id);
     // A start while a window is open hands its files over and ends here,
     // before any window or service exists. QApplication has taken its own
     // options out of argv by now.
