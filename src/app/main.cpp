@@ -6,6 +6,7 @@
 #include "MultiLanguage.h"
 #include "ProductConstants.h"
 #include "SingleInstanceFileDispatcher.h"
+#include "ViewerCommandLine.h"
 
 #include <QApplication>
 #include <QFont>
@@ -35,6 +36,8 @@ QFont applicationFont()
 
 int main(int argc, char *argv[])
 {
+    if (ViewerCommandLine::answer(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     // Lets the desktop match the windows with their desktop entry.
     QGuiApplication::setDesktopFileName(g_app_id);

@@ -1,6 +1,6 @@
 // The files that tell the desktop about the programs: the desktop entry, the
-// thumbnailer entry, the AppStream metadata and the file type. They are
-// checked with the tools that desktops use.
+// thumbnailer entry, the AppStream metadata, the file type and the manual
+// pages. They are checked with the tools that desktops and Debian use.
 
 #include "DrawingFileTypes.h"
 
@@ -166,6 +166,45 @@ private slots:
         QVERIFY(QFile::exists(QDir(desktopDir).filePath(launchable)));
         QCOMPARE(mediaTypes, DrawingFileTypes::mimeTypes());
         QCOMPARE(release, QStringLiteral(PLANDRAW_VERSION));
+    }
+
+    void manualPages_data()
+    {
+        QTest::addColumn<QString>("program");
+        for (const char *program : {"plandraw", "plandraw-export", "plandraw-trace", "plandraw-thumbnailer"})
+            QTest::newRow(program) << QString::fromLatin1(program);
+    }
+
+    // Each page renders without a warning from man or groff, and has the
+    // sections a reader looks for.
+    void manualPages()
+    {
+        QFETCH(QString, program);
+        const QString man = QStandardPaths::findExecutable(QStringLiteral("man"));
+        if (man.isEmpty())
+            QSKIP("man not installed (scripts/install-deps.sh installs it)");
+        const QString page = QStringLiteral(PLANDRAW_BINARY_DIR "/packaging/man/%1.1.gz").arg(program);
+        QVERIFY2(QFile::exists(page), qPrintable(page));
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        process.setProcessEnvironment(environment);
+        process.start(man, {QStringLiteral("--warnings"), QStringLiteral("-l"), page});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        const QString text = QString::fromUtf8(process.readAllStandardOutput());
+        for (const char *section : {"NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS"})
+            QVERIFY2(text.contains(QRegularExpression(QStringLiteral("^%1$").arg(QLatin1String(section)),
+                                                      QRegularExpression::MultilineOption)),
+                     qPrintable(section));
+        QVERIFY(text.contains(QRegularExpression(QRegularExpression::escape(program) + QStringLiteral("\\s+-\\s+\\w"))));
+        QVERIFY(text.contains(QStringLiteral("--help")));
+        QVERIFY(text.contains(QStringLiteral(PLANDRAW_VERSION)));
+        // The synopsis names the program, not the build folder it ran from.
+        QVERIFY2(!text.contains(QStringLiteral(PLANDRAW_BINARY_DIR)), qPrintable(text));
     }
 };
 
