@@ -14,8 +14,8 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     fonts-crosextra-carlito fonts-crosextra-caladea fonts-noto-cjk
     poppler-utils
-    # Manual pages and the checks of the desktop files
-    help2man man-db appstream desktop-file-utils
+    # Manual pages, the Debian package and the checks of the desktop files
+    help2man man-db file lintian appstream desktop-file-utils
 )
 for option in "$@"; do
     case "$option" in
