@@ -20,7 +20,7 @@
 namespace {
 
 // Far above what the largest drawing that passes the size limit needs.
-constexpr qint64 addressSpaceLimit = qint64(4) * 1024 * 1024 * 1024;
+constexpr qint64 addressSpaceLimit = qint64(2) * 1024 * 1024 * 1024;
 
 bool g_verbose = false;
 
