@@ -121,6 +121,7 @@ private:
                         });
                 ++running;
                 timer->start();
+                process->setProcessEnvironment(m_environment);
                 process->start(m_program, commands.at(index));
             }
         };
@@ -134,6 +135,8 @@ private:
     {
         return runAll({arguments}).first();
     }
+
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
 
     // A failed run says why in one line and leaves its output folder as it was.
     void verifyCleanFailure(const Run &run, const QString &outputDir, const QString &what)
@@ -324,6 +327,25 @@ private slots:
         }
         const QImage image(QDir(dir).filePath(output), "png");
         QCOMPARE(std::max(image.width(), image.height()), side);
+    }
+
+    // As file managers run it: a private /tmp and no runtime folder. Nothing
+    // may be left in that /tmp, which they remove afterwards.
+    void privateTemp()
+    {
+        const QString temp = m_dir.filePath(QStringLiteral("private tmp"));
+        QVERIFY(QDir().mkpath(temp));
+        QVERIFY(QFile::setPermissions(temp, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QString input = m_dir.filePath(QStringLiteral("sandboxed.vdx"));
+        QVERIFY(VdxGenerator::writeFile(input, 1, 8));
+        const QProcessEnvironment saved = m_environment;
+        m_environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        m_environment.insert(QStringLiteral("TMPDIR"), temp);
+        const Run result = run(commandLine(QStringLiteral("64"), input, temp + QStringLiteral("/out.png")));
+        m_environment = saved;
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(QFile::remove(temp + QStringLiteral("/out.png")));
+        QVERIFY2(entriesIn(temp).isEmpty(), qPrintable(entriesIn(temp).join(' ')));
     }
 
     // The clock ends a parse that takes too long, from inside the parse.

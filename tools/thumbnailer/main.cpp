@@ -13,6 +13,11 @@
 #include "TranslationCatalogues.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -44,6 +49,21 @@ int fail(const QString &message, int exitCode = 1)
     return exitCode;
 }
 
+// File managers run thumbnailers with a private /tmp of their own that they
+// remove afterwards, and without XDG_RUNTIME_DIR. Qt would then make itself a
+// runtime folder in that /tmp, which the file manager could not remove; the
+// private /tmp serves as the runtime folder instead.
+void useTempAsRuntimeDir()
+{
+    if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+        return;
+    const QByteArray temp = QFile::encodeName(QDir::tempPath());
+    struct stat status;
+    if (::stat(temp.constData(), &status) == 0 && S_ISDIR(status.st_mode)
+        && status.st_uid == ::geteuid() && (status.st_mode & 07777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", temp);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -51,6 +71,7 @@ int main(int argc, char *argv[])
     const auto started = std::chrono::steady_clock::now();
     // Nothing of ours may write a file but the output.
     Log::discard();
+    useTempAsRuntimeDir();
     OffscreenArguments arguments(argc, argv);
     qInstallMessageHandler(messageHandler);
     QApplication app(arguments.argc(), arguments.argv());
