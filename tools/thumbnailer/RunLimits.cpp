@@ -15,9 +15,6 @@
 
 namespace {
 
-// Set once before the cap and only read by the handler.
-QByteArray g_memoryMessage;
-
 // Only async-signal-safe calls: the process may be in any state.
 [[noreturn]] void endRun(const QByteArray &message, int exitCode)
 {
@@ -28,10 +25,15 @@ QByteArray g_memoryMessage;
     ::_exit(exitCode);
 }
 
+#ifndef PLANDRAW_SANITIZED
+// Set once before the cap and only read by the handler.
+QByteArray g_memoryMessage;
+
 void outOfMemory()
 {
     endRun(g_memoryMessage, RunLimits::MemoryExceeded);
 }
+#endif
 
 } // namespace
 
