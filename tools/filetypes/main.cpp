@@ -44,16 +44,18 @@ int main(int argc, char *argv[])
         if (line.trimmed() == QLatin1String("@MEDIA_TYPES@")) {
             const QString indent = line.left(line.indexOf(QLatin1Char('@')));
             for (const QString &type : types)
-                lines << indent + QStringLiteral("<mediatype>%1</mediatype>").arg(type.toHtmlEscaped());
+                lines << indent
+                        + QStringLiteral("<mediatype>%1</mediatype>").arg(type.toHtmlEscaped());
         } else {
             QString filled = line;
-            lines << filled.replace(QLatin1String("@MIME_TYPES@"), types.join(QLatin1Char(';')) + QLatin1Char(';'));
+            lines << filled.replace(QLatin1String("@MIME_TYPES@"),
+                                    types.join(QLatin1Char(';')) + QLatin1Char(';'));
         }
     }
 
     QSaveFile out(args.at(2));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Text) || out.write(lines.join(QLatin1Char('\n')).toUtf8()) < 0
-        || !out.commit())
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Text)
+        || out.write(lines.join(QLatin1Char('\n')).toUtf8()) < 0 || !out.commit())
         return fail(QStringLiteral("cannot write %1").arg(args.at(2)));
     return 0;
 }
