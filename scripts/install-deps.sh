@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that the build, the tests and the program need.
 # Safe to run again: packages that are already installed are skipped, and
 # nothing is downloaded when everything is there.
-# Usage: scripts/install-deps.sh [--gui] [--fuzz]
-#   --gui adds a virtual X server, --fuzz clang with libFuzzer and the sanitizer runtimes
+# Usage: scripts/install-deps.sh [--gui] [--fuzz] [--screenshot]
+#   --gui adds a virtual X server, --fuzz clang with libFuzzer and the sanitizer runtimes,
+#   --screenshot what scripts/screenshot.sh needs besides
 set -euo pipefail
 
 packages=(
@@ -14,11 +15,14 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     fonts-crosextra-carlito fonts-crosextra-caladea fonts-noto-cjk
     poppler-utils
+    # Manual pages, the Debian package and the checks of the desktop files
+    help2man man-db file lintian appstream desktop-file-utils
 )
 for option in "$@"; do
     case "$option" in
         --gui) packages+=(xvfb xauth) ;;
         --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+        --screenshot) packages+=(xvfb xauth xdotool imagemagick) ;;
     esac
 done
 

@@ -356,6 +356,57 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 ist leer.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 ist größer als %2 MB: Davon wird kein Vorschaubild erstellt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>%1 konnte nicht gelesen werden: Die Zeichnung ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 ist keine lesbare Zeichnung.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>Seite 1 von %1 ist leer.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>Seite 1 von %1 konnte nicht angeordnet werden.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>Nicht genug Speicher für ein Bild von %1 x %2 Pixeln.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>Das Bild kann nicht kodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -817,6 +868,93 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Schreibt ein PNG-Bild der Seite 1 einer Visio-Zeichnung, das Dateimanager als
+Vorschaubild der Zeichnung zeigen; sie rufen es auf, wie plandraw.thumbnailer
+angibt. Es gibt auf, ohne eine Datei zu hinterlassen, bei allem außer einer
+Zeichnung mit einer darstellbaren Seite 1 und bei Zeichnungen, die länger als
+das Zeitlimit brauchen.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>Die längere Seite des Bildes in Pixeln; Größen über %1 werden auf %1 verringert.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>Nach SECONDS Sekunden aufgeben (Standard %1).</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Diagnosemeldungen anzeigen.</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Die zu lesende Visio-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>Die zu schreibende PNG-Datei.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Erwartet werden eine Zeichnung und eine Ausgabedatei (siehe --help).</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>Geben Sie die Größe des Bildes mit -s SIZE an.</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>Die Größe muss eine ganze Zahl von Pixeln sein, mindestens 1.</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>Das Zeitlimit muss eine Anzahl Sekunden über 0 und höchstens %1 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Zeigt Microsoft-Visio-Zeichnungen (.vsd, .vsdx, .vdx sowie Schablonen und
+Vorlagen), jede in einem eigenen Tab.</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>Zeichnungen</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>Die zu öffnenden Zeichnungen.</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[Zeichnung...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -848,6 +986,14 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Die Zeichnung enthält keine Bilder.</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>Nach %1 Sekunden aufgegeben: Die Zeichnung braucht zu lange.</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>Aufgegeben: Die Zeichnung braucht zu viel Speicher.</translation>
     </message>
 </context>
 </TS>

@@ -356,6 +356,57 @@ Sus marcadores anteriores no han cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vacío.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 supera los %2 MB: no se crea su miniatura.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>No se pudo leer %1: el dibujo está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 no es un dibujo que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 no tiene páginas.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>La página 1 de %1 está vacía.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>No se pudo maquetar la página 1 de %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>No hay memoria suficiente para una imagen de %1 x %2 píxeles.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>No se puede codificar la imagen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -817,6 +868,93 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Escribe una imagen PNG de la página 1 de un dibujo de Visio, que los gestores de
+archivos muestran como miniatura del dibujo; lo ejecutan como indica
+plandraw.thumbnailer. Desiste, sin dejar ningún archivo, ante todo lo que no sea
+un dibujo con una página 1 que mostrar y ante los dibujos que tardan más que el
+límite de tiempo.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>El lado mayor de la imagen en píxeles; los tamaños por encima de %1 se reducen a %1.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>Desistir tras SECONDS segundos (predeterminado %1).</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Muestra mensajes de diagnóstico.</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>El dibujo de Visio que se va a leer.</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>El archivo PNG que se va a escribir.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Se esperan un dibujo y un archivo de salida (consulte --help).</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>Indique el tamaño de la imagen con -s SIZE.</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>El tamaño debe ser un número entero de píxeles, al menos 1.</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>El límite de tiempo debe ser un número de segundos mayor que 0 y como máximo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Muestra dibujos de Microsoft Visio (.vsd, .vsdx, .vdx, y galerías de símbolos y
+plantillas), cada uno en su propia pestaña.</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>dibujos</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>Los dibujos que se van a abrir.</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[dibujo...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -848,6 +986,14 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>El dibujo no tiene imágenes.</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>Se desistió tras %1 segundos: el dibujo tarda demasiado.</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>Se desistió: el dibujo necesita demasiada memoria.</translation>
     </message>
 </context>
 </TS>

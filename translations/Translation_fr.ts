@@ -356,6 +356,57 @@ Vos signets précédents sont inchangés.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 est vide.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 dépasse %2 Mo : aucune miniature n’en est créée.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>Impossible de lire %1 : le dessin est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 n’est pas un dessin lisible.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 ne contient aucune page.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>La page 1 de %1 est vide.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>La page 1 de %1 n’a pas pu être mise en page.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>Mémoire insuffisante pour une image de %1 x %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>Impossible d’encoder l’image : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -817,6 +868,93 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Écrit une image PNG de la page 1 d’un dessin Visio, que les gestionnaires de
+fichiers affichent comme miniature du dessin ; ils le lancent comme l’indique
+plandraw.thumbnailer. Il abandonne, sans laisser de fichier, pour tout ce qui
+n’est pas un dessin avec une page 1 à montrer, et pour les dessins qui prennent
+plus de temps que la limite.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>Le plus grand côté de l’image en pixels ; les tailles au-delà de %1 sont ramenées à %1.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>Abandonner après SECONDS secondes (par défaut %1).</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Affiche les messages de diagnostic.</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrée</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Le dessin Visio à lire.</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>sortie</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>Le fichier PNG à écrire.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Un dessin et un fichier de sortie sont attendus (voir --help).</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>Indiquez la taille de l’image avec -s SIZE.</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>La taille doit être un nombre entier de pixels, au moins 1.</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>La limite de temps doit être un nombre de secondes supérieur à 0 et d’au plus %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Affiche les dessins Microsoft Visio (.vsd, .vsdx, .vdx, ainsi que les gabarits et
+les modèles), chacun dans son propre onglet.</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>dessins</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>Les dessins à ouvrir.</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[dessin...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -848,6 +986,14 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Le dessin ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>Abandon après %1 secondes : le dessin prend trop de temps.</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>Abandon : le dessin demande trop de mémoire.</translation>
     </message>
 </context>
 </TS>

@@ -356,6 +356,57 @@ I segnalibri precedenti non sono stati modificati.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 non è un file.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 è vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 supera i %2 MB: non se ne crea la miniatura.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>Impossibile leggere %1: il disegno è danneggiato.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 non è un disegno leggibile.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 non ha pagine.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>La pagina 1 di %1 è vuota.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>Impossibile impaginare la pagina 1 di %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>Memoria insufficiente per un&apos;immagine di %1 x %2 pixel.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>Impossibile codificare l&apos;immagine: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -817,6 +868,93 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Scrive un&apos;immagine PNG della pagina 1 di un disegno Visio, che i file manager
+mostrano come miniatura del disegno; la eseguono come indica
+plandraw.thumbnailer. Rinuncia, senza lasciare file, con tutto ciò che non è un
+disegno con una pagina 1 da mostrare e con i disegni che richiedono più del
+limite di tempo.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>Il lato più lungo dell&apos;immagine in pixel; le dimensioni oltre %1 sono ridotte a %1.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>Rinuncia dopo SECONDS secondi (predefinito %1).</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Mostra i messaggi di diagnostica.</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>Il disegno Visio da leggere.</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>Il file PNG da scrivere.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>Sono attesi un disegno e un file di output (vedere --help).</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>Indicare la dimensione dell&apos;immagine con -s SIZE.</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>La dimensione deve essere un numero intero di pixel, almeno 1.</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>Il limite di tempo deve essere un numero di secondi maggiore di 0 e al massimo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Visualizza i disegni di Microsoft Visio (.vsd, .vsdx, .vdx, e stencil e modelli),
+ognuno in una scheda propria.</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>disegni</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>I disegni da aprire.</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[disegno...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -848,6 +986,14 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Il disegno non contiene immagini.</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>Rinuncia dopo %1 secondi: il disegno richiede troppo tempo.</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>Rinuncia: il disegno richiede troppa memoria.</translation>
     </message>
 </context>
 </TS>

@@ -356,6 +356,57 @@ Your earlier bookmarks are unchanged.</source>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 は存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 はファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 は空です。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 は %2 MB を超えています: サムネイルは作成しません。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>%1 を読み込めませんでした: 図面が破損しています。</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 は読み込める図面ではありません。</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 にはページがありません。</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>%1 のページ 1 は空です。</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>%1 のページ 1 をレイアウトできませんでした。</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>%1 x %2 ピクセルの画像に必要なメモリが足りません。</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>画像をエンコードできません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -816,6 +867,92 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Visio 図面のページ 1 を PNG 画像として書き出し、ファイル マネージャーが図面の
+サムネイルとして表示します。ファイル マネージャーは plandraw.thumbnailer の
+記述どおりに実行します。表示できるページ 1 のある図面以外のもの、および制限時間
+を超える図面では、ファイルを残さずに処理を中止します。</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>画像の長辺のピクセル数。%1 を超えるサイズは %1 に縮小されます。</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>SECONDS 秒で中止します (既定値 %1)。</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>診断メッセージを表示します。</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>読み込む Visio 図面。</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>書き出す PNG ファイル。</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>図面と出力ファイルを指定してください (--help を参照)。</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>-s SIZE で画像のサイズを指定してください。</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>サイズは 1 以上の整数のピクセル数で指定してください。</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>制限時間は 0 より大きく %1 以下の秒数で指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Microsoft Visio 図面 (.vsd、.vsdx、.vdx、およびステンシルとテンプレート) を
+それぞれ専用のタブで表示します。</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>図面</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>開く図面。</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[図面...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -846,6 +983,14 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>The drawing has no pictures.</source>
         <translation>図面に画像がありません。</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>%1 秒で中止しました: 図面の処理に時間がかかりすぎます。</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>中止しました: 図面に必要なメモリが多すぎます。</translation>
     </message>
 </context>
 </TS>

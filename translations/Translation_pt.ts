@@ -356,6 +356,57 @@ Seus marcadores anteriores não foram alterados.</translation>
     </message>
 </context>
 <context>
+    <name>DrawingThumbnailer</name>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a file.</source>
+        <translation>%1 não é um arquivo.</translation>
+    </message>
+    <message>
+        <source>%1 is empty.</source>
+        <translation>%1 está vazio.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB: no thumbnail is made of it.</source>
+        <translation>%1 tem mais de %2 MB: nenhuma miniatura é feita dele.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: the drawing is damaged.</source>
+        <translation>Não foi possível ler %1: o desenho está danificado.</translation>
+    </message>
+    <message>
+        <source>%1 is not a drawing that can be read.</source>
+        <translation>%1 não é um desenho que possa ser lido.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 não tem páginas.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 is empty.</source>
+        <translation>A página 1 de %1 está vazia.</translation>
+    </message>
+    <message>
+        <source>Page 1 of %1 could not be laid out.</source>
+        <translation>Não foi possível dispor a página 1 de %1.</translation>
+    </message>
+    <message>
+        <source>Not enough memory for a picture of %1 x %2 pixels.</source>
+        <translation>Memória insuficiente para uma imagem de %1 x %2 pixels.</translation>
+    </message>
+    <message>
+        <source>Cannot encode the picture: %1</source>
+        <translation>Não foi possível codificar a imagem: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não foi possível gravar %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>EmbeddedImageExporter</name>
     <message>
         <source>There is nothing to export, or no folder to export to.</source>
@@ -817,6 +868,93 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     </message>
 </context>
 <context>
+    <name>ThumbnailerCommandLine</name>
+    <message>
+        <source>Writes a PNG picture of page 1 of a Visio drawing, for file managers to show as
+the drawing&apos;s thumbnail; they run it as plandraw.thumbnailer says. It gives up,
+leaving no file behind, on anything but a drawing with a page 1 to show, and on
+drawings that take longer than the time limit.</source>
+        <translation>Grava uma imagem PNG da página 1 de um desenho do Visio, que os gerenciadores de
+arquivos mostram como miniatura do desenho; eles o executam como diz
+plandraw.thumbnailer. Desiste, sem deixar arquivo, de tudo o que não for um
+desenho com uma página 1 a mostrar e de desenhos que levam mais que o limite de
+tempo.</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s longer side in pixels; larger sizes than %1 are brought down to %1.</source>
+        <translation>O lado maior da imagem em pixels; tamanhos acima de %1 são reduzidos a %1.</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation>SIZE</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS (default %1).</source>
+        <translation>Desistir após SECONDS segundos (padrão %1).</translation>
+    </message>
+    <message>
+        <source>SECONDS</source>
+        <translation>SECONDS</translation>
+    </message>
+    <message>
+        <source>Show diagnostic messages.</source>
+        <translation>Mostra mensagens de diagnóstico.</translation>
+    </message>
+    <message>
+        <source>input</source>
+        <translation>entrada</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read.</source>
+        <translation>O desenho do Visio a ler.</translation>
+    </message>
+    <message>
+        <source>output</source>
+        <translation>saída</translation>
+    </message>
+    <message>
+        <source>The PNG file to write.</source>
+        <translation>O arquivo PNG a gravar.</translation>
+    </message>
+    <message>
+        <source>Expected a drawing and an output file (see --help).</source>
+        <translation>São esperados um desenho e um arquivo de saída (veja --help).</translation>
+    </message>
+    <message>
+        <source>Give the picture&apos;s size with -s SIZE.</source>
+        <translation>Informe o tamanho da imagem com -s SIZE.</translation>
+    </message>
+    <message>
+        <source>The size must be a whole number of pixels, at least 1.</source>
+        <translation>O tamanho deve ser um número inteiro de pixels, no mínimo 1.</translation>
+    </message>
+    <message>
+        <source>The time limit must be a number of seconds above 0 and at most %1.</source>
+        <translation>O limite de tempo deve ser um número de segundos acima de 0 e no máximo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Views Microsoft Visio drawings (.vsd, .vsdx, .vdx, and stencils and templates),
+each in a tab of its own.</source>
+        <translation>Visualiza desenhos do Microsoft Visio (.vsd, .vsdx, .vdx, além de estênceis e
+modelos), cada um em sua própria aba.</translation>
+    </message>
+    <message>
+        <source>drawings</source>
+        <translation>desenhos</translation>
+    </message>
+    <message>
+        <source>The drawings to open.</source>
+        <translation>Os desenhos a abrir.</translation>
+    </message>
+    <message>
+        <source>[drawing...]</source>
+        <translation>[desenho...]</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -848,6 +986,14 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>The drawing has no pictures.</source>
         <translation>O desenho não tem imagens.</translation>
+    </message>
+    <message>
+        <source>Gave up after %1 seconds: the drawing takes too long.</source>
+        <translation>Desistiu após %1 segundos: o desenho demora demais.</translation>
+    </message>
+    <message>
+        <source>Gave up: the drawing needs too much memory.</source>
+        <translation>Desistiu: o desenho precisa de memória demais.</translation>
     </message>
 </context>
 </TS>

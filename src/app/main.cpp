@@ -4,7 +4,9 @@
 #include "HostWindow.h"
 #include "MainWindow.h"
 #include "MultiLanguage.h"
+#include "ProductConstants.h"
 #include "SingleInstanceFileDispatcher.h"
+#include "ViewerCommandLine.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,7 +36,11 @@ QFont applicationFont()
 
 int main(int argc, char *argv[])
 {
+    if (ViewerCommandLine::answer(argc, argv))
+        return 0;
     QApplication app(argc, argv);
+    // Lets the desktop match the windows with their desktop entry.
+    QGuiApplication::setDesktopFileName(g_app_id);
     // A start while a window is open hands its files over and ends here,
     // before any window or service exists. QApplication has taken its own
     // options out of argv by now.

@@ -10,6 +10,9 @@ namespace ImportLimits {
 
 // Largest file the import reads at all.
 constexpr qint64 maxInputBytes = qint64(512) * 1024 * 1024;
+// Largest file a file manager's thumbnailer reads: a bigger drawing could
+// not be read within the thumbnailer's time limit anyway.
+constexpr qint64 maxThumbnailInputBytes = qint64(32) * 1024 * 1024;
 // Pages beyond this one are dropped.
 constexpr int maxPages = 2000;
 // Shapes, texts and pictures of one page, each counted on its own.

@@ -44,6 +44,7 @@ struct LogState
     std::shared_ptr<spdlog::logger> logger;
     QString dir; // given to initialize(); reused when a line comes after shutdown()
     QString filePath;
+    bool discarding = false;
 };
 
 LogState &state()
@@ -76,7 +77,7 @@ std::shared_ptr<spdlog::logger> logger()
 {
     LogState &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
-    if (!s.logger)
+    if (!s.logger && !s.discarding)
         s.logger = openLogger(s.dir.isEmpty() ? UserFolders::logDir() : s.dir, &s.filePath);
     return s.logger;
 }
@@ -117,6 +118,14 @@ void Log::shutdown()
     }
     s.logger.reset();
     s.filePath.clear();
+}
+
+void Log::discard()
+{
+    shutdown();
+    LogState &s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.discarding = true;
 }
 
 void Log::info(const QString &message)

@@ -13,6 +13,9 @@ public:
     static void initialize(const QString &logDir);
     // Flushes and closes the log; a later line opens it again.
     static void shutdown();
+    // Drops every later line, and never opens a file: for tools that run
+    // where they may not write, such as a file manager's thumbnailer.
+    static void discard();
     static void flush();
 
     static void info(const QString &message);

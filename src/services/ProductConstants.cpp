@@ -2,8 +2,9 @@
 
 const QString g_organization = QStringLiteral("Bramwick");
 const QString g_product_name = QStringLiteral("Bramwick Plandraw");
-const QString g_version = QStringLiteral("5.0.0");
+const QString g_version = QStringLiteral(PLANDRAW_VERSION);
 const QString g_product_id = QStringLiteral("10013");
+const QString g_app_id = QStringLiteral(PLANDRAW_APP_ID);
 
 const QString g_configDirPath = QStringLiteral("/Library/Application Support/Bramwick/Plandraw/Config/");
 const QString g_logDirPath = QStringLiteral("/Library/Application Support/Bramwick/Plandraw/Log/");

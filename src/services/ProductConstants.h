@@ -7,6 +7,9 @@ extern const QString g_organization;
 extern const QString g_product_name;
 extern const QString g_version;
 extern const QString g_product_id;
+// Reverse-DNS name of the desktop entry and the AppStream metadata; the
+// windows carry it so that desktops find their entry.
+extern const QString g_app_id;
 
 // macOS per-user folders, relative to the home directory. Other platforms use
 // the XDG locations chosen by UserFolders.

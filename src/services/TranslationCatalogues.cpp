@@ -2,6 +2,7 @@
 
 #include "Log.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <QTranslator>
@@ -50,4 +51,19 @@ QString TranslationCatalogues::suffixForLocale(const QLocale &locale)
                                            QStringLiteral("ja")};
     const QString language = locale.name().section(QLatin1Char('_'), 0, 0);
     return translated.contains(language) ? language : QString();
+}
+
+void TranslationCatalogues::installForSystemLocale()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    const QString suffix = suffixForLocale(QLocale::system());
+    if (!app || suffix.isEmpty())
+        return;
+    for (const QString &path : {appCatalogue(suffix), qtCatalogue(suffix)}) {
+        auto *translator = new QTranslator(app);
+        if (load(translator, path))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
 }

@@ -22,4 +22,9 @@ public:
     // The suffix of the locale's language when the program has a catalogue
     // for it, otherwise empty.
     static QString suffixForLocale(const QLocale &locale);
+
+    // Installs both catalogues of the system locale's language into the
+    // running application, which owns them: a command-line tool speaks the
+    // language of the terminal it runs in.
+    static void installForSystemLocale();
 };

@@ -5,6 +5,7 @@
 
 #include "DebugRenderer.h"
 #include "LogCategories.h"
+#include "ProductConstants.h"
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
@@ -17,6 +18,21 @@
 #include <memory>
 
 namespace {
+
+const char usage[] = "usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n";
+
+// A developer's tool: its texts stay in English.
+const char help[] =
+    "Usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n"
+    "Lets libvisio read the Visio drawing FILE into the call-trace renderer and\n"
+    "prints how often each kind of drawing call came. Each call becomes one trace\n"
+    "line with its properties; with TRACE_FILE the lines, the counts and every\n"
+    "property key seen are appended to that file.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Displays this help.\n"
+    "  -v, --version  Displays version information.\n"
+    "  --verbose      Also shows each trace line on the terminal.\n";
 
 int fail(const QString &message)
 {
@@ -33,8 +49,16 @@ int main(int argc, char *argv[])
     // Each callback is echoed to the terminal only on request; the trace file has them all.
     if (args.removeAll(QStringLiteral("--verbose")) > 0)
         LogCategories::enableVerbose();
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(help, stdout);
+        return 0;
+    }
+    if (args.contains(QStringLiteral("--version")) || args.contains(QStringLiteral("-v"))) {
+        std::fprintf(stdout, "plandraw-trace %s\n", qPrintable(g_version));
+        return 0;
+    }
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n");
+        std::fputs(usage, stderr);
         return 2;
     }
     const QString path = args.at(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QList>
 #include <QRectF>
 #include <QStringList>
@@ -40,6 +41,11 @@ public:
     static QString pageFileName(const QString &path, int pageIndex);
     // Pixel size of a page at dpi, at least 1 x 1; invalid when too large.
     QSize rasterSize(int pageIndex, int dpi) const;
+    // Pixel size of a page scaled so that its longer side is maxSide.
+    QSize fittedSize(int pageIndex, int maxSide) const;
+    // The page painted on white at the given pixel size; null when that
+    // memory cannot be had.
+    QImage renderPage(int pageIndex, const QSize &size) const;
 
     ~PageExporter();
 

@@ -14,6 +14,7 @@
 #include <QSvgGenerator>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -55,6 +56,31 @@ QSize PageExporter::rasterSize(int pageIndex, int dpi) const
     if (!(w <= maxRasterSide) || !(h <= maxRasterSide) || w * h > double(maxRasterPixels))
         return QSize();
     return QSize(int(w), int(h));
+}
+
+QSize PageExporter::fittedSize(int pageIndex, int maxSide) const
+{
+    const QSizeF page = m_pageRects.value(pageIndex).size();
+    if (maxSide < 1 || page.isEmpty())
+        return QSize();
+    const double scale = maxSide / std::max(page.width(), page.height());
+    return QSize(std::clamp(int(std::lround(page.width() * scale)), 1, maxSide),
+                 std::clamp(int(std::lround(page.height() * scale)), 1, maxSide));
+}
+
+QImage PageExporter::renderPage(int pageIndex, const QSize &size) const
+{
+    if (!m_scene || pageIndex < 0 || pageIndex >= m_pageRects.size() || size.isEmpty())
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    setRenderHints(&painter);
+    DocumentPrinter::renderPage(&painter, m_scene, m_pageRects.at(pageIndex),
+                                QRectF(QPointF(0, 0), size));
+    return image;
 }
 
 PageExporter::~PageExporter() = default;
@@ -149,23 +175,15 @@ bool PageExporter::writePngs(const QString &path, int first, int last, int dpi)
     }
 
     for (int i = first; i <= last; ++i) {
-        const QSize size = rasterSize(i, dpi);
-        QImage image(size, QImage::Format_RGB32);
+        QImage image = renderPage(i, rasterSize(i, dpi));
         if (image.isNull()) {
             m_error = tr("Not enough memory for page %1.").arg(i + 1);
             discardStaged();
             return false;
         }
-        image.fill(Qt::white);
         const double dotsPerMeter = dpi / 0.0254;
         image.setDotsPerMeterX(qRound(dotsPerMeter));
         image.setDotsPerMeterY(qRound(dotsPerMeter));
-        {
-            QPainter painter(&image);
-            setRenderHints(&painter);
-            DocumentPrinter::renderPage(&painter, m_scene, m_pageRects.at(i),
-                                        QRectF(QPointF(0, 0), size));
-        }
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QImageWriter writer(&buffer, "png");
