@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>Jede angegebene Zeichnung und die Zeichnungen in den angegebenen Ordnern nach DIR umwandeln und die Ordnerstruktur darunter beibehalten.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>Mit --out-dir: pdf (Standard), png, svg oder txt (der Text, Seite für Seite).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>Mit --out-dir: die angegebenen Ordner und alle Ordner darunter durchsuchen.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>Mit --out-dir: vorhandene Ausgaben ersetzen, die sonst erhalten bleiben.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>Mit --out-dir: nur Zeichnungen umwandeln, die seit dem Schreiben ihrer Ausgabe geändert wurden, und die älteren Ausgaben ersetzen.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>Mit --out-dir: N Zeichnungen gleichzeitig umwandeln, jede in einem eigenen Prozess (Standard: die Anzahl der Prozessoren).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>Mit --out-dir: eine Zeichnung nach so vielen Sekunden aufgeben (Standard 120).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>Mit --out-dir: der höchste Speicher in MB, den der Prozess einer Zeichnung belegen darf (Standard: ein gleicher Anteil am Arbeitsspeicher des Rechners für jeden Prozess).</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>Mit --out-dir: einen JSON-Eintrag je Zeichnung (Eingabe, Ausgabe, Status, Grund, Seiten, Sekunden, Spitzenspeicher) in FILE schreiben.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory und --report erfordern --out-dir.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir erwartet einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>Ungültiger Wert für --format „%1“: erwartet wird pdf, png, svg oder txt.</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Ungültiger Wert für -j „%1“: erwartet wird eine ganze Zahl von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>Ungültiger Wert für --timeout „%1“: erwartet werden Sekunden, mehr als 0 und höchstens 86400.</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>Ungültiger Wert für --max-memory „%1“: erwartet wird eine ganze Zahl von MB, mindestens %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>Nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>Dieser Ordner wird bereits als %1 durchsucht (ein symbolischer Link führt erneut zu ihm).</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>Keine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Keine reguläre Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>Eine andere Zeichnung hat ebenfalls den Ausgabenamen %1; diese wird als %2 geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>umgewandelt %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>fehlgeschlagen %1: %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>übersprungen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 erledigt, %3 fehlgeschlagen, %4 Zeichnungen/s</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 umgewandelt, %2 fehlgeschlagen, %3 übersprungen</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>In den Ausgabeordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Der Bericht %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>Ihre Ausgabe ist neuer als die Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>Ihre Ausgabe ist vorhanden; --overwrite ersetzt sie.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>In den Ausgabeordner kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>Nicht lesbar: Der Name ist im aktuellen Gebietsschema ungültig.</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>Der Konverter hat nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>Der Konverter hat eine unerwartete Datei geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>%1 kann nicht geschrieben werden: Es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>Die Ausgabe läge außerhalb des Ausgabeordners.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 ist ein symbolischer Link: Ausgaben werden nur innerhalb des Ausgabeordners geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 ist kein Ordner.</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>Unterbrochen: Nicht fertige Zeichnungen fehlen im Bericht, und von ihnen wurde nichts geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>Der Konverter konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>Nach %1 s aufgegeben: Die Zeichnung dauert zu lange.</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>Speicher erschöpft (höchstens %1 MB für eine Zeichnung).</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>Der Konverter wurde durch Signal %1 (%2) beendet.</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>Der Konverter lieferte kein Ergebnis.</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>Der Konverter ist mit Exitcode %1 fehlgeschlagen.</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx) in PDF, PNG oder SVG um.
-PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Statt die Zeichnung umzuwandeln, eine JSON-Übersicht ausgeben (Titel, Ersteller, Erstellungsdatum und je Seite Name, Größe in Zoll, Ebenen und Anzahl der Elemente).</translation>
     </message>
@@ -470,14 +701,6 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <translation>Diagnosemeldungen anzeigen.</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>Die zu lesende Visio-Zeichnung.</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf, OUT.png oder OUT.svg.</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[Ausgabe]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>Erwartet werden eine Zeichnung und eine Ausgabedatei (siehe --help).</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>Die Ausgabedatei muss auf .pdf, .png oder .svg enden: %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images schreibt jedes Bild unverändert: --pages, --dpi und --paper gelten hier nicht.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx) in PDF, PNG, SVG oder Text um.
+PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...
+Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleichzeitig.</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>Den Text der Zeichnung in Lesereihenfolge auf der Standardausgabe ausgeben, jede Seite mit ihrem Namen als Überschrift und einem Seitenvorschub am Ende, für Suchindexer.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>Die zu lesende Visio-Zeichnung; mit --out-dir Zeichnungen und Ordner.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf, OUT.png, OUT.svg oder OUT.txt.</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --images, --text und --out-dir lassen sich nicht kombinieren.</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text erwartet genau eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir erwartet mindestens eine Zeichnung oder einen Ordner.</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>Die Ausgabedatei muss auf .pdf, .png, .svg oder .txt enden: %1</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1041,17 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Die SVG-Ausgabe für Seite %1 kann nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>Der Text kann nicht auf die Standardausgabe geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>

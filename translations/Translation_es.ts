@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>Convierte cada dibujo indicado, y los dibujos de las carpetas indicadas, en DIR, manteniendo debajo de ella la estructura de las carpetas.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>Con --out-dir: pdf (predeterminado), png, svg o txt (el texto, página a página).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>Con --out-dir: recorre las carpetas indicadas y todas las carpetas que contienen.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>Con --out-dir: reemplaza las salidas existentes, que de lo contrario se conservan.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>Con --out-dir: convierte solo los dibujos modificados desde que se escribió su salida, reemplazando las salidas más antiguas.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>Con --out-dir: convierte N dibujos a la vez, cada uno en su propio proceso (predeterminado: el número de procesadores).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>Con --out-dir: abandona un dibujo tras este número de segundos (predeterminado 120).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>Con --out-dir: la memoria máxima, en MB, que puede usar el proceso de un dibujo (predeterminado: una parte igual de la memoria del equipo para cada proceso).</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>Con --out-dir: escribe en FILE un registro JSON de cada dibujo (entrada, salida, estado, motivo, páginas, segundos, pico de memoria).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory y --report requieren --out-dir.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir requiere una carpeta.</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>Valor de --format «%1» no válido: se esperaba pdf, png, svg o txt.</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valor de -j «%1» no válido: se esperaba un número entero de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>Valor de --timeout «%1» no válido: se esperaban segundos, más de 0 y como máximo 86400.</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>Valor de --max-memory «%1» no válido: se esperaba un número entero de MB, al menos %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>No se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>Esta carpeta ya se recorre como %1 (un enlace simbólico vuelve a llevar a ella).</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>No se puede leer la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>No es un dibujo.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>Otro dibujo también tiene el nombre de salida %1; este se escribe como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertido %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>fallido   %1: %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>omitido   %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 terminados, %3 fallidos, %4 dibujos/s</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 convertidos, %2 fallidos, %3 omitidos</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>No se puede escribir el informe %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta de salida %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>No se puede escribir el informe %1.</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>Su salida es más reciente que el dibujo.</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>Su salida ya existe; --overwrite la reemplaza.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>No se puede escribir en la carpeta de salida: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>No se puede leer: su nombre no es válido en esta configuración regional.</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>El conversor no escribió nada.</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>El conversor escribió un archivo inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>No se puede escribir %1: es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>La salida quedaría fuera de la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 es un enlace simbólico: las salidas solo se escriben dentro de la carpeta de salida.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 no es una carpeta.</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>Interrumpido: los dibujos sin terminar no figuran en el informe y no se escribió nada de ellos.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>No se pudo iniciar el conversor: %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>Abandonado tras %1 s: el dibujo tarda demasiado.</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>Memoria agotada (como máximo %1 MB por dibujo).</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>El conversor se detuvo por la señal %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>El conversor no dio ningún resultado.</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>El conversor falló con el código de salida %1.</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ Sus marcadores anteriores no han cambiado.</translation>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx) a PDF, PNG o SVG.
-PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Muestra un resumen JSON del dibujo (título, autor, fecha de creación y, por página, nombre, tamaño en pulgadas, capas y número de elementos) en lugar de convertirlo.</translation>
     </message>
@@ -470,14 +701,6 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <translation>Muestra los mensajes de diagnóstico.</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>El dibujo de Visio que se va a leer.</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf, OUT.png u OUT.svg.</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[salida]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>Se esperaba un dibujo y un archivo de salida (consulte --help).</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>El archivo de salida debe terminar en .pdf, .png o .svg: %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images escribe cada imagen tal cual: --pages, --dpi y --paper no se aplican.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx) a PDF, PNG, SVG o texto.
+PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...
+Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>Muestra el texto del dibujo en la salida estándar en orden de lectura, cada página encabezada por su nombre y terminada con un salto de página, para indexadores de búsqueda.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>El dibujo de Visio que se va a leer; con --out-dir, dibujos y carpetas.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf, OUT.png, OUT.svg u OUT.txt.</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --images, --text y --out-dir no se pueden combinar.</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text admite exactamente un dibujo.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir requiere al menos un dibujo o una carpeta.</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>El archivo de salida debe terminar en .pdf, .png, .svg o .txt: %1</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1041,17 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>No se puede iniciar la salida SVG de la página %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>No se puede escribir el texto en la salida estándar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>Convertit chaque dessin indiqué, et les dessins des dossiers indiqués, dans DIR, en conservant sous celui-ci la structure des dossiers.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>Avec --out-dir : pdf (par défaut), png, svg ou txt (le texte, page par page).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>format</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>Avec --out-dir : parcourt les dossiers indiqués et tous leurs sous-dossiers.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>Avec --out-dir : remplace les sorties existantes, qui sont sinon conservées.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>Avec --out-dir : ne convertit que les dessins modifiés depuis l’écriture de leur sortie, en remplaçant les sorties plus anciennes.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>Avec --out-dir : convertit N dessins à la fois, chacun dans son propre processus (par défaut : le nombre de processeurs).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>Avec --out-dir : abandonne un dessin après ce nombre de secondes (120 par défaut).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>Avec --out-dir : la mémoire maximale, en Mo, que peut utiliser le processus d’un dessin (par défaut : une part égale de la mémoire de la machine pour chaque processus).</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>Avec --out-dir : écrit dans FILE un enregistrement JSON de chaque dessin (entrée, sortie, état, motif, pages, secondes, pic de mémoire).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory et --report nécessitent --out-dir.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir attend un dossier.</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>Valeur de --format « %1 » non valide : pdf, png, svg ou txt attendu.</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valeur de -j « %1 » non valide : un nombre entier de 1 à %2 est attendu.</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>Valeur de --timeout « %1 » non valide : un nombre de secondes supérieur à 0 et d’au plus 86400 est attendu.</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>Valeur de --max-memory « %1 » non valide : un nombre entier de Mo, au moins %2, est attendu.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>Lecture impossible : %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>Ce dossier est déjà parcouru en tant que %1 (un lien symbolique y ramène).</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>Impossible de lire le dossier : %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>Ce n’est pas un dessin.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>Un autre dessin a aussi le nom de sortie %1 ; celui-ci est écrit sous le nom %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>converti  %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>échec     %1 : %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>ignoré    %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 terminés, %3 en échec, %4 dessins/s</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 convertis, %2 en échec, %3 ignorés</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Impossible d’écrire le rapport %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>Impossible d’écrire dans le dossier de sortie %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Impossible d’écrire le rapport %1.</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>Sa sortie est plus récente que le dessin.</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>Sa sortie existe ; --overwrite la remplace.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>Impossible d’écrire dans le dossier de sortie : %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>Lecture impossible : son nom n’est pas valide pour les paramètres régionaux actuels.</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>Le convertisseur n’a rien écrit.</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>Le convertisseur a écrit un fichier inattendu : %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Impossible d’écrire %1 : c’est un dossier.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>La sortie se trouverait hors du dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 est un lien symbolique : les sorties ne sont écrites que dans le dossier de sortie.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 n’est pas un dossier.</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>Interrompu : les dessins non terminés ne figurent pas dans le rapport et rien n’en a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>Impossible de démarrer le convertisseur : %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>Abandonné après %1 s : le dessin prend trop de temps.</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>Mémoire épuisée (au plus %1 Mo pour un dessin).</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>Le convertisseur s’est arrêté sur le signal %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>Le convertisseur n’a donné aucun résultat.</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>Le convertisseur a échoué avec le code de sortie %1.</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ Vos signets précédents sont inchangés.</translation>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx) en PDF, PNG ou SVG.
-PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Affiche un résumé JSON du dessin (titre, auteur, date de création et, pour chaque page, nom, taille en pouces, calques et nombre d’éléments) au lieu de le convertir.</translation>
     </message>
@@ -470,14 +701,6 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <translation>Affiche les messages de diagnostic.</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>Le dessin Visio à lire.</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf, OUT.png ou OUT.svg.</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[sortie]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>Un dessin et un fichier de sortie sont attendus (voir --help).</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>Le fichier de sortie doit se terminer par .pdf, .png ou .svg : %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images écrit chaque image telle quelle : --pages, --dpi et --paper ne s’appliquent pas.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx) en PDF, PNG, SVG ou texte.
+PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...
+Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>Affiche le texte du dessin sur la sortie standard dans l’ordre de lecture, chaque page précédée de son nom et terminée par un saut de page, pour les moteurs d’indexation.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>Le dessin Visio à lire ; avec --out-dir, des dessins et des dossiers.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf, OUT.png, OUT.svg ou OUT.txt.</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --images, --text et --out-dir ne peuvent pas être combinés.</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text attend exactement un dessin.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir attend au moins un dessin ou un dossier.</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>Le fichier de sortie doit se terminer par .pdf, .png, .svg ou .txt : %1</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1041,17 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Impossible de commencer la sortie SVG de la page %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>Impossible d’écrire le texte sur la sortie standard : %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>Converte ogni disegno indicato, e i disegni delle cartelle indicate, in DIR, mantenendo al suo interno la struttura delle cartelle.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>Con --out-dir: pdf (predefinito), png, svg o txt (il testo, pagina per pagina).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>Con --out-dir: cerca nelle cartelle indicate e in tutte le loro sottocartelle.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>Con --out-dir: sostituisce gli output esistenti, che altrimenti vengono mantenuti.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>Con --out-dir: converte solo i disegni modificati dopo la scrittura del loro output, sostituendo gli output più vecchi.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>Con --out-dir: converte N disegni alla volta, ciascuno in un proprio processo (predefinito: il numero di processori).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>Con --out-dir: rinuncia a un disegno dopo questo numero di secondi (predefinito 120).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>secondi</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>Con --out-dir: la memoria massima, in MB, che il processo di un disegno può usare (predefinito: una parte uguale della memoria della macchina per ogni processo).</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>Con --out-dir: scrive in FILE un record JSON per ogni disegno (input, output, stato, motivo, pagine, secondi, picco di memoria).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory e --report richiedono --out-dir.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir richiede una cartella.</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>Valore di --format &quot;%1&quot; non valido: atteso pdf, png, svg o txt.</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valore di -j &quot;%1&quot; non valido: atteso un numero intero da 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>Valore di --timeout &quot;%1&quot; non valido: attesi secondi, più di 0 e al massimo 86400.</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>Valore di --max-memory &quot;%1&quot; non valido: atteso un numero intero di MB, almeno %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>Impossibile leggerlo: %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>Questa cartella è già esaminata come %1 (un collegamento simbolico vi riconduce).</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>Impossibile leggere la cartella: %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>Non è un disegno.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>Anche un altro disegno ha il nome di output %1; questo viene scritto come %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertito %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>non riuscito %1: %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>saltato   %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 completati, %3 non riusciti, %4 disegni/s</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 convertiti, %2 non riusciti, %3 saltati</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Impossibile scrivere il rapporto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>Impossibile scrivere nella cartella di output %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Impossibile scrivere il rapporto %1.</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>Il suo output è più recente del disegno.</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>Il suo output esiste già; --overwrite lo sostituisce.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>Impossibile scrivere nella cartella di output: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>Impossibile leggerlo: il nome non è valido nelle impostazioni locali correnti.</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>Il convertitore non ha scritto nulla.</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>Il convertitore ha scritto un file inatteso: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Impossibile scrivere %1: è una cartella.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>L’output si troverebbe fuori dalla cartella di output.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Impossibile creare la cartella %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 è un collegamento simbolico: gli output vengono scritti solo all’interno della cartella di output.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 non è una cartella.</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>Interrotto: i disegni non completati non sono nel rapporto e di essi non è stato scritto nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>Impossibile avviare il convertitore: %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>Abbandonato dopo %1 s: il disegno richiede troppo tempo.</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>Memoria esaurita (al massimo %1 MB per un disegno).</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>Il convertitore si è fermato con il segnale %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>Il convertitore non ha dato alcun risultato.</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>Il convertitore non è riuscito, con codice di uscita %1.</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ I segnalibri precedenti non sono stati modificati.</translation>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx) in PDF, PNG o SVG.
-PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Stampa un riepilogo JSON del disegno (titolo, autore, data di creazione e, per ogni pagina, nome, dimensioni in pollici, livelli e numero di elementi) invece di convertirlo.</translation>
     </message>
@@ -470,14 +701,6 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <translation>Mostra i messaggi diagnostici.</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>Il disegno Visio da leggere.</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf, OUT.png o OUT.svg.</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[output]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>Sono richiesti un disegno e un file di output (vedi --help).</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>Il file di output deve terminare con .pdf, .png o .svg: %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images scrive ogni immagine così com’è: --pages, --dpi e --paper non si applicano.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx) in PDF, PNG, SVG o testo.
+PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...
+Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>Stampa il testo del disegno sull’output standard in ordine di lettura, ogni pagina preceduta dal suo nome e chiusa da un salto pagina, per gli indicizzatori di ricerca.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>Il disegno Visio da leggere; con --out-dir, disegni e cartelle.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf, OUT.png, OUT.svg o OUT.txt.</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --images, --text e --out-dir non possono essere combinati.</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text richiede esattamente un disegno.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir richiede almeno un disegno o una cartella.</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>Il file di output deve terminare con .pdf, .png, .svg o .txt: %1</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1041,17 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Impossibile avviare l’output SVG per la pagina %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>Impossibile scrivere il testo sull’output standard: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Pagina %1</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>指定した各図面と、指定したフォルダー内の図面を DIR に変換し、その下にフォルダーの構成を保ちます。</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>--out-dir と共に: pdf (既定)、png、svg、または txt (ページごとのテキスト)。</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>形式</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>--out-dir と共に: 指定したフォルダーとその下のすべてのフォルダーを検索します。</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>--out-dir と共に: 既存の出力を置き換えます (指定しない場合は残します)。</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>--out-dir と共に: 出力の書き出し後に変更された図面だけを変換し、古い出力を置き換えます。</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>--out-dir と共に: 一度に N 個の図面を、それぞれ別のプロセスで変換します (既定: プロセッサー数)。</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>--out-dir と共に: この秒数を過ぎた図面は中止します (既定 120)。</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>--out-dir と共に: 1 つの図面のプロセスが使えるメモリの上限 (MB)。既定はマシンのメモリを各プロセスで均等に分けた量です。</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>--out-dir と共に: 各図面の JSON レコード (入力、出力、状態、理由、ページ数、秒数、最大メモリ) を FILE に書き出します。</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format、--recursive、--overwrite、--skip-newer、-j、--timeout、--max-memory、--report には --out-dir が必要です。</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir にはフォルダーを指定してください。</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>--format の値「%1」が正しくありません: pdf、png、svg、txt のいずれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>-j の値「%1」が正しくありません: 1 から %2 までの整数を指定してください。</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>--timeout の値「%1」が正しくありません: 0 より大きく 86400 以下の秒数を指定してください。</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>--max-memory の値「%1」が正しくありません: %2 以上の整数 (MB) を指定してください。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>このフォルダーは %1 として検索済みです (シンボリックリンクが再びここを指しています)。</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>フォルダーを読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>図面ではありません。</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>別の図面も出力名 %1 になるため、この図面は %2 として書き出します。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>変換済み %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>失敗 %1: %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>スキップ %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 完了、%3 失敗、%4 図面/秒</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 変換、%2 失敗、%3 スキップ</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>レポート %1 を書き出せません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>出力フォルダー %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>レポート %1 を書き出せません。</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>出力が図面より新しいです。</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>出力が既にあります。--overwrite で置き換えます。</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>出力フォルダーに書き込めません: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>読み込めません: 名前が現在のロケールで有効ではありません。</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>変換処理は何も書き出しませんでした。</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>変換処理が予期しないファイルを書き出しました: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>%1 に書き込めません: フォルダーです。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>出力が出力フォルダーの外になります。</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>フォルダー %1 を作成できません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 はシンボリックリンクです: 出力は出力フォルダーの中にだけ書き出します。</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 はフォルダーではありません。</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>中断しました: 完了していない図面はレポートに含まれず、何も書き出していません。</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>変換処理を開始できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>%1 秒で中止しました: 図面の処理に時間がかかりすぎます。</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>メモリが不足しました (1 つの図面につき最大 %1 MB)。</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>変換処理がシグナル %1 (%2) で停止しました。</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>変換処理から結果が返りませんでした。</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>変換処理が終了コード %1 で失敗しました。</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ Your earlier bookmarks are unchanged.</source>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Visio 図面 (.vsd, .vsdx, .vdx) のページを PDF、PNG、SVG に変換します。
-PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png、OUT-2.png、...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>変換せずに、図面の JSON 概要 (タイトル、作成者、作成日、およびページごとの名前、インチ単位のサイズ、レイヤー、項目数) を出力します。</translation>
     </message>
@@ -470,14 +701,6 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <translation>診断メッセージを表示します。</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>読み込む Visio 図面。</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf、OUT.png、または OUT.svg。</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[出力]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>図面と出力ファイルを指定してください (--help を参照)。</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>出力ファイルの拡張子は .pdf、.png、.svg のいずれかにしてください: %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images は各画像をそのまま書き出します: --pages、--dpi、--paper は使用できません。</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Visio 図面 (.vsd, .vsdx, .vdx) のページを PDF、PNG、SVG、またはテキストに変換します。
+PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png、OUT-2.png、...
+--out-dir を指定すると、多数の図面を複数同時に一括変換します。</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>図面のテキストを読む順に標準出力へ出力します。各ページは名前を見出しとし、改ページ文字で終わります (検索インデクサー向け)。</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>読み込む Visio 図面。--out-dir と共に使う場合は図面とフォルダー。</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf、OUT.png、OUT.svg、または OUT.txt。</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info、--images、--text、--out-dir は同時に指定できません。</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text には図面を 1 つだけ指定してください。</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir には図面またはフォルダーを 1 つ以上指定してください。</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>出力ファイルの拡張子は .pdf、.png、.svg、.txt のいずれかにしてください: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +1040,17 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>%1 ページ目の SVG 出力を開始できません。</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>テキストを標準出力に書き出せません: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>ページ %1</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,243 @@
     </message>
 </context>
 <context>
+    <name>BatchCommandLine</name>
+    <message>
+        <source>Convert every drawing given, and the drawings in the folders given, into DIR, keeping the folders&apos; structure below it.</source>
+        <translation>Converte cada desenho indicado, e os desenhos das pastas indicadas, em DIR, mantendo abaixo dela a estrutura das pastas.</translation>
+    </message>
+    <message>
+        <source>DIR</source>
+        <translation>DIR</translation>
+    </message>
+    <message>
+        <source>With --out-dir: pdf (the default), png, svg or txt (the text, page by page).</source>
+        <translation>Com --out-dir: pdf (o padrão), png, svg ou txt (o texto, página por página).</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation>formato</translation>
+    </message>
+    <message>
+        <source>With --out-dir: search the folders given and all folders below them.</source>
+        <translation>Com --out-dir: percorre as pastas indicadas e todas as pastas abaixo delas.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: replace existing outputs, which are otherwise kept.</source>
+        <translation>Com --out-dir: substitui as saídas existentes, que de outro modo são mantidas.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert only drawings changed since their output was written, replacing the older outputs.</source>
+        <translation>Com --out-dir: converte apenas os desenhos alterados desde que sua saída foi gravada, substituindo as saídas mais antigas.</translation>
+    </message>
+    <message>
+        <source>With --out-dir: convert N drawings at a time, each in a process of its own (default: the number of processors).</source>
+        <translation>Com --out-dir: converte N desenhos por vez, cada um em um processo próprio (padrão: o número de processadores).</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>With --out-dir: give up on a drawing after this many seconds (default 120).</source>
+        <translation>Com --out-dir: desiste de um desenho após este número de segundos (padrão 120).</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>segundos</translation>
+    </message>
+    <message>
+        <source>With --out-dir: the most memory, in MB, one drawing&apos;s process may use (default: an equal share of the machine&apos;s memory for each process).</source>
+        <translation>Com --out-dir: a memória máxima, em MB, que o processo de um desenho pode usar (padrão: uma parte igual da memória da máquina para cada processo).</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>With --out-dir: write a JSON record of every drawing (input, output, status, reason, pages, seconds, peak memory) to FILE.</source>
+        <translation>Com --out-dir: grava em FILE um registro JSON de cada desenho (entrada, saída, estado, motivo, páginas, segundos, pico de memória).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory and --report need --out-dir.</source>
+        <translation>--format, --recursive, --overwrite, --skip-newer, -j, --timeout, --max-memory e --report exigem --out-dir.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs a folder.</source>
+        <translation>--out-dir requer uma pasta.</translation>
+    </message>
+    <message>
+        <source>Invalid --format &quot;%1&quot;: expected pdf, png, svg or txt.</source>
+        <translation>Valor de --format &quot;%1&quot; inválido: esperado pdf, png, svg ou txt.</translation>
+    </message>
+    <message>
+        <source>Invalid -j &quot;%1&quot;: expected a whole number from 1 to %2.</source>
+        <translation>Valor de -j &quot;%1&quot; inválido: esperado um número inteiro de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Invalid --timeout &quot;%1&quot;: expected seconds, more than 0 and at most 86400.</source>
+        <translation>Valor de --timeout &quot;%1&quot; inválido: esperados segundos, mais de 0 e no máximo 86400.</translation>
+    </message>
+    <message>
+        <source>Invalid --max-memory &quot;%1&quot;: expected a whole number of MB, at least %2.</source>
+        <translation>Valor de --max-memory &quot;%1&quot; inválido: esperado um número inteiro de MB, no mínimo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchInputCollector</name>
+    <message>
+        <source>Cannot read it: %1</source>
+        <translation>Não é possível lê-lo: %1</translation>
+    </message>
+    <message>
+        <source>This folder is searched already as %1 (a symbolic link leads to it again).</source>
+        <translation>Esta pasta já é percorrida como %1 (um link simbólico leva a ela novamente).</translation>
+    </message>
+    <message>
+        <source>Cannot read the folder: %1</source>
+        <translation>Não é possível ler a pasta: %1</translation>
+    </message>
+    <message>
+        <source>Not a drawing.</source>
+        <translation>Não é um desenho.</translation>
+    </message>
+    <message>
+        <source>Not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchOutputNames</name>
+    <message>
+        <source>Another drawing has the output name %1 too; this one is written as %2.</source>
+        <translation>Outro desenho também tem o nome de saída %1; este é gravado como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchProgress</name>
+    <message>
+        <source>converted %1 -&gt; %2</source>
+        <translation>convertido %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>failed    %1: %2</source>
+        <translation>falhou    %1: %2</translation>
+    </message>
+    <message>
+        <source>skipped   %1: %2</source>
+        <translation>ignorado  %1: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 done, %3 failed, %4 drawings/s</source>
+        <translation>%1/%2 concluídos, %3 com falha, %4 desenhos/s</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReport</name>
+    <message>
+        <source>%1 converted, %2 failed, %3 skipped</source>
+        <translation>%1 convertidos, %2 com falha, %3 ignorados</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1: %2</source>
+        <translation>Não é possível gravar o relatório %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchRunner</name>
+    <message>
+        <source>Cannot write into the output folder %1: %2</source>
+        <translation>Não é possível gravar na pasta de saída %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the report %1.</source>
+        <translation>Não é possível gravar o relatório %1.</translation>
+    </message>
+    <message>
+        <source>Its output is newer than the drawing.</source>
+        <translation>Sua saída é mais recente que o desenho.</translation>
+    </message>
+    <message>
+        <source>Its output exists; --overwrite replaces it.</source>
+        <translation>Sua saída já existe; --overwrite a substitui.</translation>
+    </message>
+    <message>
+        <source>Cannot write into the output folder: %1</source>
+        <translation>Não é possível gravar na pasta de saída: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read it: its name is not valid in this locale.</source>
+        <translation>Não é possível lê-lo: o nome não é válido nesta localidade.</translation>
+    </message>
+    <message>
+        <source>The converter wrote nothing.</source>
+        <translation>O conversor não gravou nada.</translation>
+    </message>
+    <message>
+        <source>The converter wrote an unexpected file: %1</source>
+        <translation>O conversor gravou um arquivo inesperado: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: it is a folder.</source>
+        <translation>Não é possível gravar %1: é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>The output would lie outside the output folder.</source>
+        <translation>A saída ficaria fora da pasta de saída.</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1: %2</source>
+        <translation>Não é possível criar a pasta %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link: outputs are written only inside the output folder.</source>
+        <translation>%1 é um link simbólico: as saídas são gravadas somente dentro da pasta de saída.</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder.</source>
+        <translation>%1 não é uma pasta.</translation>
+    </message>
+    <message>
+        <source>Interrupted: drawings not finished are not in the report, and nothing of them was written.</source>
+        <translation>Interrompido: os desenhos não concluídos não estão no relatório e nada deles foi gravado.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchWorker</name>
+    <message>
+        <source>The converter could not be started: %1</source>
+        <translation>Não foi possível iniciar o conversor: %1</translation>
+    </message>
+    <message>
+        <source>Given up after %1 s: the drawing takes too long.</source>
+        <translation>Abandonado após %1 s: o desenho demora demais.</translation>
+    </message>
+    <message>
+        <source>Ran out of memory (at most %1 MB for one drawing).</source>
+        <translation>Memória esgotada (no máximo %1 MB por desenho).</translation>
+    </message>
+    <message>
+        <source>The converter stopped on signal %1 (%2).</source>
+        <translation>O conversor parou com o sinal %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The converter gave no result.</source>
+        <translation>O conversor não deu resultado.</translation>
+    </message>
+    <message>
+        <source>The converter failed with exit code %1.</source>
+        <translation>O conversor falhou com o código de saída %1.</translation>
+    </message>
+</context>
+<context>
     <name>BookmarkDialog</name>
     <message>
         <source>Type a name for the bookmark:</source>
@@ -432,12 +669,6 @@ Seus marcadores anteriores não foram alterados.</translation>
 <context>
     <name>ExportCommandLine</name>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Converte as páginas de um desenho do Visio (.vsd, .vsdx, .vdx) em PDF, PNG ou SVG.
-PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
-    <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Mostra um resumo em JSON do desenho (título, autor, data de criação e, por página, nome, tamanho em polegadas, camadas e contagem de itens) em vez de convertê-lo.</translation>
     </message>
@@ -470,14 +701,6 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
         <translation>Mostra mensagens de diagnóstico.</translation>
     </message>
     <message>
-        <source>The Visio drawing to read.</source>
-        <translation>O desenho do Visio a ler.</translation>
-    </message>
-    <message>
-        <source>OUT.pdf, OUT.png or OUT.svg.</source>
-        <translation>OUT.pdf, OUT.png ou OUT.svg.</translation>
-    </message>
-    <message>
         <source>[output]</source>
         <translation>[saída]</translation>
     </message>
@@ -488,10 +711,6 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Expected a drawing and an output file (see --help).</source>
         <translation>Esperava-se um desenho e um arquivo de saída (veja --help).</translation>
-    </message>
-    <message>
-        <source>The output file must end in .pdf, .png or .svg: %1</source>
-        <translation>O arquivo de saída deve terminar em .pdf, .png ou .svg: %1</translation>
     </message>
     <message>
         <source>Invalid page range &quot;%1&quot;: expected A-B with 1 &lt;= A &lt;= B.</source>
@@ -532,6 +751,42 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images grava cada imagem como ela é: --pages, --dpi e --paper não se aplicam.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Converte as páginas de um desenho do Visio (.vsd, .vsdx, .vdx) em PDF, PNG, SVG ou texto.
+PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...
+Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
+        <translation>Mostra o texto do desenho na saída padrão em ordem de leitura, cada página encabeçada pelo seu nome e terminada por uma quebra de página, para indexadores de busca.</translation>
+    </message>
+    <message>
+        <source>The Visio drawing to read; with --out-dir, drawings and folders.</source>
+        <translation>O desenho do Visio a ler; com --out-dir, desenhos e pastas.</translation>
+    </message>
+    <message>
+        <source>OUT.pdf, OUT.png, OUT.svg or OUT.txt.</source>
+        <translation>OUT.pdf, OUT.png, OUT.svg ou OUT.txt.</translation>
+    </message>
+    <message>
+        <source>--info, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --images, --text e --out-dir não podem ser combinados.</translation>
+    </message>
+    <message>
+        <source>--text takes exactly one drawing.</source>
+        <translation>--text recebe exatamente um desenho.</translation>
+    </message>
+    <message>
+        <source>--out-dir needs at least one drawing or folder.</source>
+        <translation>--out-dir requer pelo menos um desenho ou uma pasta.</translation>
+    </message>
+    <message>
+        <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
+        <translation>O arquivo de saída deve terminar em .pdf, .png, .svg ou .txt: %1</translation>
     </message>
 </context>
 <context>
@@ -786,6 +1041,17 @@ PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Cannot start the SVG output for page %1.</source>
         <translation>Não é possível iniciar a saída SVG da página %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write the text to standard output: %1</source>
+        <translation>Não é possível gravar o texto na saída padrão: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageTextExtractor</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>

@@ -109,7 +109,8 @@ EmbeddedImageExporter::Result EmbeddedImageExporter::exportAll(
         QSaveFile file(path);
         QImageWriter writer(&file, "png");
         const bool written = file.open(QIODevice::WriteOnly)
-                             && writer.write(extractableImage(picture.item)) && file.commit();
+                             && writer.write(extractableImage(picture.item)) && file.flush()
+                             && file.commit();
         if (written) {
             ++result.saved;
             result.writtenFiles.append(path);

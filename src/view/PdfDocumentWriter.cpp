@@ -17,6 +17,39 @@ namespace {
 
 constexpr double maxSheetPoints = 14400.0;
 
+// QFile reports a write cut short by a full disk as a success with fewer
+// bytes, and QPdfWriter never looks at the count: the PDF would be committed
+// truncated. Writing the rest again brings out the error.
+class WholeWritesDevice : public QIODevice
+{
+public:
+    explicit WholeWritesDevice(QIODevice *target)
+        : m_target(target)
+    {
+        open(QIODevice::WriteOnly);
+    }
+    bool failed() const { return m_failed; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        for (qint64 done = 0; done < length;) {
+            const qint64 written = m_target->write(data + done, length - done);
+            if (written <= 0) {
+                m_failed = true;
+                return -1;
+            }
+            done += written;
+        }
+        return length;
+    }
+
+private:
+    QIODevice *m_target;
+    bool m_failed = false;
+};
+
 } // namespace
 
 PdfDocumentWriter::PdfDocumentWriter(QGraphicsScene *scene, const QList<QRectF> &pageRects,
@@ -80,8 +113,9 @@ PdfDocumentWriter::Result PdfDocumentWriter::write(const QString &path, int firs
         return Failed;
     }
     const int total = last - first + 1;
+    WholeWritesDevice device(&file);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&device);
         writer.setCreator(creator());
         writer.setTitle(m_title);
         writer.setPageLayout(pageLayout(m_pageRects.at(first)));
@@ -119,8 +153,9 @@ PdfDocumentWriter::Result PdfDocumentWriter::write(const QString &path, int firs
             return Failed;
         }
     }
-    // A full disk shows here, when the last bytes are flushed.
-    if (!file.commit()) {
+    // A full disk shows here, or when the last bytes are flushed. QSaveFile
+    // commits a truncated file when that happens inside commit() itself.
+    if (device.failed() || !file.flush() || !file.commit()) {
         m_error = tr("Cannot write %1: %2").arg(path, file.errorString());
         return Failed;
     }

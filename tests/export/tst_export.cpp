@@ -94,6 +94,7 @@ private slots:
     void fixtures();
     void pdfMetadataAndPlainLetters();
     void imagesIntoAFolderNamedAfterTheDrawing();
+    void textForIndexers();
 };
 
 void TestExport::helpAndVersion()
@@ -368,6 +369,34 @@ void TestExport::imagesIntoAFolderNamedAfterTheDrawing()
     static const QRegularExpression name(QStringLiteral("^bitmaps_P001_I(0[1-9]|1\\d|20)\\.png$"));
     for (const QString &n : names)
         QVERIFY2(name.match(n).hasMatch() && !QImage(QDir(folder).filePath(n)).isNull(), qPrintable(n));
+}
+
+void TestExport::textForIndexers()
+{
+    // An indexer counts pages by the form feeds that end them.
+    Run run = runExport({QStringLiteral("--text"), ownDrawing});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("Portrait\n\nRed\n\fLandscape\n\nOutline\n\f"));
+    run = runExport({QStringLiteral("--text"), QStringLiteral("--pages"), QStringLiteral("2"), ownDrawing});
+    QCOMPARE(run.out, QByteArray("Landscape\n\nOutline\n\f"));
+
+    // A drawing that cannot be read gives no text at all, and says why.
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.vsd"));
+    QFile file(bad);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("not a drawing") > 0);
+    file.close();
+    run = runExport({QStringLiteral("--text"), bad});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(run.err.contains("bad.vsd"));
+
+    // The same text as a file.
+    const QString out = dir.filePath(QStringLiteral("plan.txt"));
+    QCOMPARE(runExport({ownDrawing, out}).exitCode, 0);
+    QFile text(out);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    QCOMPARE(text.readAll(), QByteArray("Portrait\n\nRed\n\fLandscape\n\nOutline\n\f"));
 }
 
 QTEST_MAIN(TestExport)

@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <memory>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -97,6 +100,29 @@ void TestEmbeddedImageExporter::namesNumbersFailuresAndCancel()
                                               [](int, int) { return false; });
     QCOMPARE(result.outcome, EmbeddedImageExporter::Cancelled);
     QCOMPARE(filesIn(result.exportDir), QStringList{"plan_P001_I01.png"});
+
+    // A disk that fills while the last buffered bytes go out: the picture
+    // fails rather than being kept cut short. Noise does not compress, so
+    // its PNG is about 30 KB.
+    HandBuiltDocument noisy(HandBuiltDocument::repeated(1, QSizeF(100, 100)));
+    std::unique_ptr<QGraphicsScene> noisyScene(noisy.scene);
+    QImage noise(100, 100, QImage::Format_RGB32);
+    quint32 seed = 1;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 100; ++x)
+            noise.setPixel(x, y, (seed = seed * 1664525u + 1013904223u) >> 8);
+    }
+    noisy.groups.first()->addToGroup(new QGraphicsPixmapItem(QPixmap::fromImage(noise)));
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old {};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = 20000;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    result = EmbeddedImageExporter::exportAll(noisy.groups, "full", base.path());
+    setrlimit(RLIMIT_FSIZE, &old);
+    QCOMPARE(result.outcome, EmbeddedImageExporter::Failed);
+    QCOMPARE(filesIn(result.exportDir), QStringList());
 }
 
 QTEST_MAIN(TestEmbeddedImageExporter)

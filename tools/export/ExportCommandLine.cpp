@@ -12,6 +12,23 @@ namespace {
 
 constexpr int maxDpi = 2400;
 
+bool formatForSuffix(const QString &suffix, ExportCommandLine::Format *format)
+{
+    static const QList<std::pair<QString, ExportCommandLine::Format>> formats = {
+        {QStringLiteral("pdf"), ExportCommandLine::Pdf},
+        {QStringLiteral("png"), ExportCommandLine::Png},
+        {QStringLiteral("svg"), ExportCommandLine::Svg},
+        {QStringLiteral("txt"), ExportCommandLine::Txt},
+    };
+    for (const auto &[name, value] : formats) {
+        if (suffix.compare(name, Qt::CaseInsensitive) == 0) {
+            *format = value;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool ExportCommandLine::parsePageRange(const QString &text, int *first, int *last)
@@ -35,8 +52,9 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.\n"
-           "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ..."));
+        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.\n"
+           "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...\n"
+           "With --out-dir, converts many drawings at once, several at a time."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption infoOption(
@@ -60,14 +78,23 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
            "(page, then picture), and print each file written. Exits with 3 when the drawing "
            "has no pictures."),
         tr("DIR"));
+    const QCommandLineOption textOption(
+        QStringLiteral("text"),
+        tr("Print the drawing's text on standard output in reading order, each page headed by "
+           "its name and ended by a form feed, for search indexers."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            tr("Show diagnostic messages."));
-    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, imagesOption, verboseOption});
-    parser.addPositionalArgument(tr("drawing"), tr("The Visio drawing to read."));
+    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, imagesOption, textOption,
+                       verboseOption});
+    batch.addTo(&parser);
+    parser.addPositionalArgument(
+        tr("drawing"), tr("The Visio drawing to read; with --out-dir, drawings and folders."));
     parser.addPositionalArgument(QStringLiteral("output"),
-                                 tr("OUT.pdf, OUT.png or OUT.svg."), tr("[output]"));
+                                 tr("OUT.pdf, OUT.png, OUT.svg or OUT.txt."), tr("[output]"));
 
-    if (!parser.parse(arguments)) {
+    const bool parsed = parser.parse(arguments);
+    batchRequested = batch.isRequested(parser);
+    if (!parsed) {
         errorText = parser.errorText();
         return Error;
     }
@@ -82,7 +109,14 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
     }
 
     verbose = parser.isSet(verboseOption);
+    worker = batch.isWorker(parser);
     const QStringList positional = parser.positionalArguments();
+    const int modes = int(parser.isSet(infoOption)) + int(parser.isSet(imagesOption))
+                      + int(parser.isSet(textOption)) + int(batchRequested);
+    if (modes > 1) {
+        errorText = tr("--info, --images, --text and --out-dir do not go together.");
+        return Error;
+    }
     if (parser.isSet(infoOption)) {
         if (positional.size() != 1) {
             errorText = tr("--info takes exactly one drawing.");
@@ -106,23 +140,35 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
         format = Images;
         return Run;
     }
-    if (positional.size() != 2) {
-        errorText = tr("Expected a drawing and an output file (see --help).");
-        return Error;
-    }
-    drawing = positional.at(0);
-    output = positional.at(1);
-
-    const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix == QLatin1String("pdf")) {
-        format = Pdf;
-    } else if (suffix == QLatin1String("png")) {
-        format = Png;
-    } else if (suffix == QLatin1String("svg")) {
-        format = Svg;
+    if (parser.isSet(textOption)) {
+        if (positional.size() != 1) {
+            errorText = tr("--text takes exactly one drawing.");
+            return Error;
+        }
+        drawing = positional.first();
+        format = Txt;
+    } else if (batchRequested) {
+        if (!batch.read(parser)) {
+            errorText = batch.errorText;
+            return Error;
+        }
+        if (positional.isEmpty()) {
+            errorText = tr("--out-dir needs at least one drawing or folder.");
+            return Error;
+        }
+        inputs = positional;
+        formatForSuffix(batch.format, &format);
     } else {
-        errorText = tr("The output file must end in .pdf, .png or .svg: %1").arg(output);
-        return Error;
+        if (positional.size() != 2) {
+            errorText = tr("Expected a drawing and an output file (see --help).");
+            return Error;
+        }
+        drawing = positional.at(0);
+        output = positional.at(1);
+        if (!formatForSuffix(QFileInfo(output).suffix(), &format)) {
+            errorText = tr("The output file must end in .pdf, .png, .svg or .txt: %1").arg(output);
+            return Error;
+        }
     }
 
     if (parser.isSet(pagesOption)
@@ -160,6 +206,15 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
             errorText = tr("--paper applies to PDF output only.");
             return Error;
         }
+    }
+    if (batchRequested) {
+        batch.firstPage = firstPage;
+        for (const QCommandLineOption &option : {pagesOption, dpiOption, paperOption}) {
+            if (parser.isSet(option))
+                batch.workerOptions << QStringLiteral("--") + option.names().constFirst()
+                                    << parser.value(option);
+        }
+        return RunBatch;
     }
     return Run;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "BatchCommandLine.h"
+
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 // What one run of plandraw-export was asked to do.
 class ExportCommandLine
@@ -9,17 +12,25 @@ class ExportCommandLine
     Q_DECLARE_TR_FUNCTIONS(ExportCommandLine)
 
 public:
-    enum Format { Pdf, Png, Svg, Images };
+    enum Format { Pdf, Png, Svg, Txt, Images };
     enum Paper { PageSized, A4, Letter };
-    enum Status { Run, ShowInfo, Exit, Error };
+    enum Status { Run, RunBatch, ShowInfo, Exit, Error };
 
     // Parses the application's arguments; --help and --version are answered
     // here (status Exit). On Error, errorText says why.
     Status parse(const QStringList &arguments);
 
     QString drawing;
+    // Drawings and folders of a run over many drawings (RunBatch).
+    QStringList inputs;
+    BatchCommandLine batch;
+    // Set as soon as a batch option is seen, so that a bad batch command line
+    // can fail as a run that could not start.
+    bool batchRequested = false;
+    // Run as a worker of a batch run: report the result on standard output.
+    bool worker = false;
     // The base folder for --images; the pictures go into a folder named
-    // after the drawing inside it.
+    // after the drawing inside it. Empty for text: it goes to standard output.
     QString output;
     Format format = Pdf;
     Paper paper = PageSized;

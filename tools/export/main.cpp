@@ -1,6 +1,9 @@
-// plandraw-export: converts Visio drawings to PDF, PNG or SVG, or describes
-// them as JSON, with the viewer's own import, scene and page painting.
+// plandraw-export: converts Visio drawings to PDF, PNG, SVG or text, or
+// describes them as JSON, with the viewer's own import, scene and page
+// painting; with --out-dir, many drawings at once in worker processes.
 
+#include "BatchRunner.h"
+#include "BatchWorker.h"
 #include "DocumentSummary.h"
 #include "EmbeddedImageExporter.h"
 #include "ExportCommandLine.h"
@@ -10,6 +13,7 @@
 #include "TranslationCatalogues.h"
 
 #include "OffscreenArguments.h"
+#include "PageTextExtractor.h"
 #include "ProductConstants.h"
 #include "VisioImporter.h"
 #include "VisioSceneBuilder.h"
@@ -113,6 +117,8 @@ int extractImages(VisioDocumentModel model, const QString &baseDir)
 
 int main(int argc, char *argv[])
 {
+    // File names need not be valid UTF-8; a batch run uses them as they are.
+    const QList<QByteArray> rawArguments(argv + 1, argv + argc);
     OffscreenArguments arguments(argc, argv);
     qInstallMessageHandler(messageHandler);
     QApplication app(arguments.argc(), arguments.argv());
@@ -132,19 +138,25 @@ int main(int argc, char *argv[])
     }
 
     ExportCommandLine options;
-    switch (options.parse(QCoreApplication::arguments())) {
+    const ExportCommandLine::Status status = options.parse(QCoreApplication::arguments());
+    switch (status) {
     case ExportCommandLine::Exit:
         return 0;
     case ExportCommandLine::Error:
         std::fprintf(stderr, "plandraw-export: %s\n", qPrintable(options.errorText));
-        return 2;
+        return options.batchRequested ? 1 : 2;
     case ExportCommandLine::ShowInfo:
     case ExportCommandLine::Run:
+    case ExportCommandLine::RunBatch:
         break;
     }
     g_verbose = options.verbose;
     if (g_verbose)
         LogCategories::enableVerbose();
+    if (status == ExportCommandLine::RunBatch)
+        return BatchRunner(options, rawArguments).run();
+    if (options.worker)
+        BatchWorker::watchMemory();
 
     VisioImporter::Result result = VisioImporter::importFile(options.drawing);
     if (result.outcome != VisioImporter::Loaded)
@@ -153,7 +165,7 @@ int main(int argc, char *argv[])
     if (options.format == ExportCommandLine::Images)
         return extractImages(std::move(result.model), options.output);
 
-    if (options.output.isEmpty()) {
+    if (status == ExportCommandLine::ShowInfo) {
         const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
                                     .toJson(QJsonDocument::Indented);
         std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
@@ -171,9 +183,13 @@ int main(int argc, char *argv[])
     }
 
     const QString title = documentTitle(result.model);
+    QStringList pageNames;
+    for (const VisioPage &page : std::as_const(result.model.pages))
+        pageNames << page.name;
     QList<QRectF> pageRects;
+    QList<QGraphicsItemGroup *> pageGroups;
     std::unique_ptr<QGraphicsScene> scene(
-        VisioSceneBuilder::buildScene(result.model, &pageRects, nullptr, sceneDpi));
+        VisioSceneBuilder::buildScene(result.model, &pageRects, &pageGroups, sceneDpi));
     result.model = VisioDocumentModel();
 
     PageExporter exporter(scene.get(), pageRects, sceneDpi);
@@ -192,11 +208,17 @@ int main(int argc, char *argv[])
     case ExportCommandLine::Svg:
         ok = exporter.writeSvgs(options.output, first, last);
         break;
+    case ExportCommandLine::Txt:
+        ok = exporter.writeText(options.output,
+                                PageTextExtractor::documentText(pageGroups, pageNames, first, last));
+        break;
     case ExportCommandLine::Images:
         break;
     }
     if (!ok)
         return fail(exporter.errorText());
+    if (options.worker)
+        BatchWorker::printResult(last - first + 1, exporter.writtenFiles());
     if (options.verbose)
         for (const QString &path : exporter.writtenFiles())
             std::fprintf(stderr, "%s\n", qPrintable(path));

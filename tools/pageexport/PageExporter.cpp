@@ -233,3 +233,18 @@ bool PageExporter::writeSvgs(const QString &path, int first, int last)
     }
     return commitStaged();
 }
+
+bool PageExporter::writeText(const QString &path, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (path.isEmpty()) {
+        if (std::fwrite(utf8.constData(), 1, size_t(utf8.size()), stdout) != size_t(utf8.size())
+            || std::fflush(stdout) != 0) {
+            m_error = tr("Cannot write the text to standard output: %1")
+                          .arg(QString::fromLocal8Bit(std::strerror(errno)));
+            return false;
+        }
+        return true;
+    }
+    return stage(path, utf8) && commitStaged();
+}

@@ -12,7 +12,7 @@
 class QGraphicsScene;
 class QTemporaryFile;
 
-// Writes scene pages to PDF, PNG or SVG files. Every file is written under a
+// Writes scene pages to PDF, PNG or SVG files, or their text. Every file is written under a
 // temporary name; the files of one run replace their targets only after all
 // of them are complete, so a failed run leaves earlier results untouched.
 class PageExporter
@@ -36,6 +36,8 @@ public:
     bool writePdf(const QString &path, int first, int last, Paper paper);
     bool writePngs(const QString &path, int first, int last, int dpi);
     bool writeSvgs(const QString &path, int first, int last);
+    // UTF-8; an empty path writes to standard output.
+    bool writeText(const QString &path, const QString &text);
 
     // OUT.png and page index 1 give OUT-2.png.
     static QString pageFileName(const QString &path, int pageIndex);
