@@ -230,14 +230,17 @@ bool VsdxGenerator::writePictures(const QString &path, const QList<Picture> &pic
         const double w = picture.size.width();
         const double h = picture.size.height();
         // Visio names the compression of every format but BMP.
-        const QByteArray compression = picture.suffix == "bmp"
-            ? QByteArray()
-            : " CompressionType='" + picture.suffix.toUpper() + "'";
+        QByteArray attributes = picture.foreignAttributes;
+        if (attributes.isEmpty())
+            attributes = picture.suffix == "bmp"
+                ? QByteArray("ForeignType='Bitmap'")
+                : "ForeignType='Bitmap' CompressionType='" + picture.suffix.toUpper() + "'";
         page += shapeStart(i + 1, "Foreign", x + w / 2, height / 2, w, h) + cell("ImgOffsetX", "0")
                 + cell("ImgOffsetY", "0") + cell("ImgWidth", num(w)) + cell("ImgHeight", num(h))
-                + "<ForeignData ForeignType='Bitmap'" + compression + "><Rel r:id='rId" + number
+                + "<ForeignData " + attributes + "><Rel r:id='rId" + number
                 + "'/></ForeignData></Shape>";
-        pageRelations.append({imageRelation, "../media/" + media});
+        pageRelations.append({picture.relation.isEmpty() ? imageRelation : picture.relation,
+                              "../media/" + media});
         parts.append({"visio/media/" + media, picture.bytes});
         x += w + 0.5;
     }

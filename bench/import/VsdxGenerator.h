@@ -18,6 +18,10 @@ public:
         QByteArray bytes;
         QByteArray suffix; // "png", "bmp", "jpeg", ...
         QSizeF size;       // on the page, in inches
+        // The ForeignData element's attributes and the relationship's type
+        // when not those of a picture of this suffix, as Visio writes them.
+        QByteArray foreignAttributes = QByteArray();
+        QByteArray relation = QByteArray();
     };
 
     static bool writeGrid(const QString &path, int pageCount, int shapesPerPage, Entries entries);
