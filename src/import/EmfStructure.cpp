@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -12,6 +13,11 @@ constexpr quint32 kRecordEof = 14;
 constexpr quint32 kRecordComment = 70;
 constexpr quint32 kRecordMonoBrush = 93;
 constexpr quint32 kRecordDibPatternBrush = 94;
+constexpr quint32 kRecordBitBlt = 76;
+constexpr quint32 kRecordStretchBlt = 77;
+constexpr quint32 kRecordSetDIBitsToDevice = 80;
+constexpr quint32 kRecordStretchDIBits = 81;
+constexpr quint32 kRecordAlphaBlend = 114;
 constexpr quint32 kRecordExtTextOutA = 83;
 constexpr quint32 kRecordExtTextOutW = 84;
 // Text given as glyph indices: libemf2svg maps them back to characters through
@@ -68,6 +74,81 @@ bool brushBitmapFits(const char *record, qsizetype recordSize)
            && headerOffset + bitsSize <= quint64(recordSize);
 }
 
+// Where a bitmap record keeps its fixed words, and the offsets of its
+// bitmap header and bits (each an offset and a size after it).
+struct BitmapRecordLayout
+{
+    quint32 fixedSize;
+    quint32 bmiOffsetAt;
+    quint32 bitsOffsetAt;
+};
+
+bool bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout)
+{
+    switch (type) {
+    case kRecordBitBlt:
+        *layout = {100, 84, 92};
+        return true;
+    case kRecordStretchBlt:
+    case kRecordAlphaBlend:
+        *layout = {108, 84, 92};
+        return true;
+    case kRecordSetDIBitsToDevice:
+        *layout = {76, 48, 56};
+        return true;
+    case kRecordStretchDIBits:
+        *layout = {80, 48, 56};
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The converter reads a bitmap record's header as a 40-byte info header and,
+// for up to 8 bits a pixel, its pixels' colour indices from a table right
+// after it; then whole pixel rows, padded to 4 bytes, for the header's width
+// and height. PNG and JPEG bits it copies as they are. Run-length coded bits
+// it unpacks into rows without padding and then reads them with padding.
+bool bitmapRecordIsSound(quint32 type, const char *record, qsizetype recordSize)
+{
+    BitmapRecordLayout layout{};
+    if (!bitmapRecordLayout(type, &layout))
+        return true;
+    if (recordSize < layout.fixedSize)
+        return false;
+    const quint64 bmiOffset = u32At(record, layout.bmiOffsetAt);
+    const quint64 bmiSize = u32At(record, layout.bmiOffsetAt + 4);
+    const quint64 bitsOffset = u32At(record, layout.bitsOffsetAt);
+    const quint64 bitsSize = u32At(record, layout.bitsOffsetAt + 4);
+    // A block transfer without bits fills with the current brush.
+    if (type == kRecordBitBlt && bitsSize == 0)
+        return true;
+    if (bmiOffset < layout.fixedSize || bmiSize < 40 || bmiOffset + bmiSize > quint64(recordSize)
+        || bitsOffset < layout.fixedSize || bitsOffset + bitsSize > quint64(recordSize))
+        return false;
+
+    const char *header = record + bmiOffset;
+    const qint64 width = qint32(u32At(header, 4));
+    const qint64 height = std::abs(qint64(qint32(u32At(header, 8))));
+    const quint32 bitCount = qFromLittleEndian<quint16>(header + 14);
+    const quint32 compression = u32At(header, 16);
+    constexpr quint32 kJpeg = 4, kPng = 5, kBitFields = 3, kRgb = 0;
+    if (compression == kJpeg || compression == kPng)
+        return true;
+    if (compression != kRgb && compression != kBitFields)
+        return false;
+    if (width < 1 || width > 4096 || height < 1 || height > 4096)
+        return false;
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24
+        && bitCount != 32)
+        return false;
+    // Every index a pixel can hold must find its colour inside the record.
+    if (bitCount <= 8 && bmiOffset + 40 + 4 * (quint64(1) << bitCount) > quint64(recordSize))
+        return false;
+    const quint64 rowBytes = (quint64(width) * bitCount + 31) / 32 * 4;
+    return rowBytes * quint64(height) <= bitsSize;
+}
+
 bool headerIsSound(const char *data, qsizetype recordSize)
 {
     if (recordSize < kHeaderMinSize || u32At(data, 40) != kEmfSignature)
@@ -122,6 +203,8 @@ bool EmfStructure::isSound(const QByteArray &emf)
             if (bitsSize > smallestBrushBits)
                 return false;
             smallestBrushBits = bitsSize;
+        } else if (!bitmapRecordIsSound(type, record, recordSize)) {
+            return false;
         } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
             // A record too short to hold its text options is read past its end.
             if (recordSize < 56 || (u32At(record, 52) & kGlyphIndexOption))
