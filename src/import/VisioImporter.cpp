@@ -101,7 +101,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
 VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &context)
 {
     if (!reader.open()) {
-        LogStream(Log::warn) << "Failed to read package:" << context.logName << "- Reason:"
+        LogStream(Log::warn) << "Failed to read package:" << context.logName << "- Reason: "
                              << reader.error();
         logUnsupported(context.logName);
         return VisioImporter::Result();
@@ -112,7 +112,7 @@ VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &
         context.state->expectedBytes = 3 * reader.plannedBytes();
     PackageParts parts = reader.readParts(context.state.get());
     for (const QString &warning : reader.warnings())
-        LogStream(Log::warn) << "Package" << context.logName << "-" << warning;
+        LogStream(Log::warn) << "Package " << context.logName << "- " << warning;
     if (reader.wasCancelled() || context.cancelled()) {
         VisioImporter::Result cancelled;
         cancelled.outcome = VisioImporter::Cancelled;
