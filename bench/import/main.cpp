@@ -215,7 +215,7 @@ int runPictures(const QString &name, int runs, const QString &keepDir)
     } else {
         title = QStringLiteral("eight 4 MB PNG pictures");
         for (quint32 i = 0; i < 8; ++i)
-            pictures.append({VsdxGenerator::photoPng(1600, 1200, i + 1), "png", QSizeF(4, 3)});
+            pictures.append({VsdxGenerator::photoPng(1650, 1240, i + 1), "png", QSizeF(4, 3)});
     }
     qint64 pictureBytes = 0;
     for (const VsdxGenerator::Picture &picture : std::as_const(pictures))
