@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -104,11 +105,29 @@ bool bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout)
     }
 }
 
-// The converter reads a bitmap record's header as a 40-byte info header and,
-// for up to 8 bits a pixel, its pixels' colour indices from a table right
-// after it; then whole pixel rows, padded to 4 bytes, for the header's width
-// and height. PNG and JPEG bits it copies as they are. Run-length coded bits
+// The converter reads a bitmap record's header as a 40-byte info header,
+// then whole pixel rows, padded to 4 bytes, for the header's width and
+// height, and for up to 8 bits a pixel it looks up each pixel's colour index
+// in a table right after the header, however long the table says it is. PNG and JPEG bits it copies as they are. Run-length coded bits
 // it unpacks into rows without padding and then reads them with padding.
+// The largest colour index among the pixels of rows padded to 4 bytes, at
+// 1, 4 or 8 bits a pixel, the first pixel in a byte's high bits.
+quint32 largestColourIndex(const char *bits, qint64 width, qint64 height, quint32 bitCount)
+{
+    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+    const quint32 mask = (1u << bitCount) - 1;
+    quint32 largest = 0;
+    for (qint64 y = 0; y < height && largest < mask; ++y) {
+        const auto *row = reinterpret_cast<const uchar *>(bits + y * rowBytes);
+        for (qint64 x = 0; x < width; ++x) {
+            const qint64 bit = x * bitCount;
+            const quint32 index = (row[bit / 8] >> (8 - bitCount - bit % 8)) & mask;
+            largest = std::max(largest, index);
+        }
+    }
+    return largest;
+}
+
 bool bitmapRecordIsSound(quint32 type, const char *record, qsizetype recordSize)
 {
     BitmapRecordLayout layout{};
@@ -142,11 +161,15 @@ bool bitmapRecordIsSound(quint32 type, const char *record, qsizetype recordSize)
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24
         && bitCount != 32)
         return false;
-    // Every index a pixel can hold must find its colour inside the record.
-    if (bitCount <= 8 && bmiOffset + 40 + 4 * (quint64(1) << bitCount) > quint64(recordSize))
-        return false;
     const quint64 rowBytes = (quint64(width) * bitCount + 31) / 32 * 4;
-    return rowBytes * quint64(height) <= bitsSize;
+    if (rowBytes * quint64(height) > bitsSize)
+        return false;
+    // The colour of every index a pixel holds must lie inside the record.
+    // Tables are often shorter than the depth allows, so the pixels decide.
+    if (bitCount > 8)
+        return true;
+    const quint64 colours = quint64(largestColourIndex(record + bitsOffset, width, height, bitCount)) + 1;
+    return bmiOffset + 40 + 4 * colours <= quint64(recordSize);
 }
 
 bool headerIsSound(const char *data, qsizetype recordSize)

@@ -245,6 +245,8 @@ void TestPictures::hostileInput_data()
         << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(81, 8, 8, 24, 0, 0, 192)) << true;
     QTest::newRow("EMF alpha-blending a sound 8-bit bitmap")
         << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(114, 4, 4, 8, 0, 256, 16)) << true;
+    QTest::newRow("EMF 4-bit bitmap using only the colours it lists")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(77, 4, 4, 4, 0, 6, 16)) << true;
     QTest::newRow("EMF block transfer with the brush alone")
         << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(76, 8, 8, 24, 0, 0, 0)) << true;
     QTest::newRow("EMF bitmap with unpadded rows")

@@ -37,7 +37,8 @@ inline void emfRecord(QByteArray &out, quint32 type, const QByteArray &body)
 // A bitmap record (EMR_BITBLT 76, STRETCHBLT 77, SETDIBITSTODEVICE 80,
 // STRETCHDIBITS 81 or ALPHABLEND 114) drawing a width x height bitmap at
 // 0, 0: its fixed words, an info header with the given colour table, then
-// bitsSize bytes of bits. Without bits, a block transfer fills with the brush.
+// bitsSize bytes of bits, each 0x55 (colour index 5 at 4 bits a pixel, 85 at
+// 8). Without bits, a block transfer fills with the brush.
 inline QByteArray bitmapRecord(quint32 type, qint32 width, qint32 height, quint16 bitCount,
                                quint32 compression, quint32 colours, quint32 bitsSize)
 {
