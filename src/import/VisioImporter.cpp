@@ -119,6 +119,8 @@ VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &
         return cancelled;
     }
 
+    // Whatever rewrites parts runs here, on the real bytes, before the
+    // pictures are put aside and the rest is served.
     PictureStandIns pictures;
     const PackageParts served = pictures.standIn(parts);
     parts = PackageParts(); // the pictures live on in their stand-ins' keeper
