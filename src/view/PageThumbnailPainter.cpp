@@ -29,10 +29,10 @@ void appendSteps(QGraphicsItem *item, double parentOpacity, bool withSelf,
 
 } // namespace
 
-PageThumbnailPainter::PageThumbnailPainter(QGraphicsItemGroup *group, const QTransform &transform,
+PageThumbnailPainter::PageThumbnailPainter(QGraphicsItemGroup *group, const QTransform &groupToImage,
                                            const QRectF &clip, const QImage &canvas)
     : m_group(group)
-    , m_transform(transform)
+    , m_groupToImage(groupToImage)
     , m_clip(clip)
     , m_canvas(canvas)
     , m_image(canvas)
@@ -58,6 +58,13 @@ bool PageThumbnailPainter::paintFor(int budgetMs)
         m_next = 0;
     }
     m_stepCount = steps.size();
+    bool invertible = true;
+    const QTransform sceneToImage =
+        m_group ? m_group->sceneTransform().inverted(&invertible) * m_groupToImage : QTransform();
+    if (!invertible) {
+        m_done = true;
+        return true;
+    }
 
     QElapsedTimer clock;
     clock.start();
@@ -71,7 +78,7 @@ bool PageThumbnailPainter::paintFor(int budgetMs)
         option.exposedRect = item->boundingRect();
         option.rect = option.exposedRect.toAlignedRect();
         painter.save();
-        painter.setWorldTransform(item->sceneTransform() * m_transform);
+        painter.setWorldTransform(item->sceneTransform() * sceneToImage);
         painter.setOpacity(opacity);
         item->paint(&painter, &option, nullptr);
         painter.restore();

@@ -18,10 +18,11 @@ class QGraphicsItemGroup;
 class PageThumbnailPainter
 {
 public:
-    // transform maps scene coordinates to the image's; content is clipped
-    // to clip. The image starts as it is given.
-    PageThumbnailPainter(QGraphicsItemGroup *group, const QTransform &transform, const QRectF &clip,
-                         const QImage &canvas);
+    // groupToImage maps the group's own coordinates to the image's, so that
+    // moving the group between slices moves nothing; content is clipped to
+    // clip. The image starts as it is given.
+    PageThumbnailPainter(QGraphicsItemGroup *group, const QTransform &groupToImage,
+                         const QRectF &clip, const QImage &canvas);
 
     // Paints on for about budgetMs (everything when negative). True once
     // every item is painted. Items added to or taken from the page between
@@ -36,7 +37,7 @@ private:
     QList<PaintStep> paintSteps() const;
 
     QGraphicsItemGroup *m_group;
-    QTransform m_transform;
+    QTransform m_groupToImage;
     QRectF m_clip;
     QImage m_canvas;
     QImage m_image;

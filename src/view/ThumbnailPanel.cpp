@@ -212,12 +212,8 @@ std::unique_ptr<PageThumbnailPainter> ThumbnailPanel::contentPainter(const Thumb
                                 .translate(target.left() + dx, target.top() + dy)
                                 .scale(ratio, ratio)
                                 .translate(-source.left(), -source.top());
-    bool invertible = false;
-    const QTransform undoMove = thumbnail.group->sceneTransform().inverted(&invertible);
-    if (!invertible)
-        return std::make_unique<PageThumbnailPainter>(nullptr, QTransform(), target, canvas);
-    return std::make_unique<PageThumbnailPainter>(
-        thumbnail.group, undoMove * thumbnail.groupPlacement * base, target, canvas);
+    return std::make_unique<PageThumbnailPainter>(thumbnail.group, thumbnail.groupPlacement * base,
+                                                  target, canvas);
 }
 
 bool ThumbnailPanel::paintJob(int budgetMs)

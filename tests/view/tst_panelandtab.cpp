@@ -188,13 +188,19 @@ void TestPanelAndTab::thumbnailPaintedInSlicesMatchesOneGo()
 
     // A slice of no time paints one item; halfway through, the page gains
     // a box under the ones already painted, and the painting starts again
-    // to take it in.
+    // to take it in. Moving the page meanwhile, as a relayout does, moves
+    // nothing in its thumbnail.
     PageThumbnailPainter sliced(doc.groups[0], transform, clip, canvas);
     int slices = 0;
     while (!sliced.paintFor(0)) {
-        if (++slices == 60)
-            doc.addBox(0, QRectF(20, 220, 80, 60), Qt::green)->setZValue(-0.5);
+        if (++slices == 60) {
+            QGraphicsRectItem *box = doc.addBox(0, QRectF(20, 220, 80, 60), Qt::green);
+            box->setZValue(-0.5);
+            box->setPos(0, 0); // where it would be had the page not moved
+        }
+        doc.groups[0]->setPos(slices * 7, -slices);
     }
+    doc.groups[0]->setPos(0, 0);
     QVERIFY(slices > 120);
     PageThumbnailPainter whole(doc.groups[0], transform, clip, canvas);
     QVERIFY(whole.paintFor(-1));
