@@ -363,10 +363,18 @@ void TestPackages::cancelDuringABigPictureReturnsAtOnce()
     QVERIFY2(state->bytesRead < 150 * 1024 * 1024, "the picture was read before the cancel");
     QElapsedTimer timer;
     timer.start();
+    const qint64 readAtCancel = state->bytesRead;
     state->cancelled = true;
     const VisioImporter::Result result = import.result();
-    QVERIFY2(timer.elapsed() < 200, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(result.outcome, VisioImporter::Cancelled);
+    // The reading stops within a piece or two, whatever the machine's load.
+    QVERIFY(state->bytesRead - readAtCancel <= 2 * 1024 * 1024);
+#if defined(__SANITIZE_ADDRESS__)
+    const int limitMs = 1000; // the sanitizers make every step several times slower
+#else
+    const int limitMs = 200;
+#endif
+    QVERIFY2(timer.elapsed() < limitMs, qPrintable(QString::number(timer.elapsed())));
 }
 
 QTEST_MAIN(TestPackages)
