@@ -96,16 +96,21 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
     return result;
 }
 
+// Whether the package's directory can be read; if not, libvisio is left to
+// make what it can of the file, as it did before there was a reader.
+bool opensAsPackage(PackageReader &reader, const ImportContext &context)
+{
+    if (reader.open())
+        return true;
+    LogStream(Log::warn) << "Failed to read package:" << context.logName << "- Reason: "
+                         << reader.error() << "- libvisio reads it itself.";
+    return false;
+}
+
 // A package is read into memory once, its pictures are put aside, and
 // libvisio reads the rest from memory.
 VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &context)
 {
-    if (!reader.open()) {
-        LogStream(Log::warn) << "Failed to read package:" << context.logName << "- Reason: "
-                             << reader.error();
-        logUnsupported(context.logName);
-        return VisioImporter::Result();
-    }
     // libvisio reads each part it is served about twice, once for the
     // styles and once for the content.
     if (context.state)
@@ -159,7 +164,8 @@ VisioImporter::Result VisioImporter::importFile(
 
     if (startsLikePackage(filePath)) {
         PackageReader reader(filePath);
-        return importPackage(reader, context);
+        if (opensAsPackage(reader, context))
+            return importPackage(reader, context);
     }
 
     const QByteArray encodedPath = QFile::encodeName(filePath);
@@ -187,7 +193,8 @@ VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const Q
     const ImportContext context{name, name, std::make_shared<CountingInputStream::State>(), {}};
     if (PackageReader::looksLikePackage(bytes)) {
         PackageReader reader(bytes);
-        return importPackage(reader, context);
+        if (opensAsPackage(reader, context))
+            return importPackage(reader, context);
     }
     std::unique_ptr<librevenge::RVNGStringStream> stream;
     try {

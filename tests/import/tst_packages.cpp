@@ -278,9 +278,12 @@ void TestPackages::untrustworthyPackages_data()
     QTest::newRow("picture whose bytes are not its type") << "mislabelled" << true << 1 << "";
     QTest::newRow("part missing from the directory") << "unlisted" << true << 1 << "";
     QTest::newRow("page missing from the directory") << "unlisted-page" << true << 0 << "";
+    // A directory our reader refuses is left to libvisio, which read every
+    // package itself before: what it made of one, it still makes.
     QTest::newRow("directory cut short")
         << "cut" << false << 0 << "Failed to read package:";
-    QTest::newRow("directory counting more entries than it has") << "overcount" << false << 0 << "";
+    QTest::newRow("directory counting more entries than it has")
+        << "overcount" << true << 2 << "- libvisio reads it itself.";
 }
 
 void TestPackages::untrustworthyPackages()
