@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -12,6 +14,11 @@ constexpr quint32 kRecordEof = 14;
 constexpr quint32 kRecordComment = 70;
 constexpr quint32 kRecordMonoBrush = 93;
 constexpr quint32 kRecordDibPatternBrush = 94;
+constexpr quint32 kRecordBitBlt = 76;
+constexpr quint32 kRecordStretchBlt = 77;
+constexpr quint32 kRecordSetDIBitsToDevice = 80;
+constexpr quint32 kRecordStretchDIBits = 81;
+constexpr quint32 kRecordAlphaBlend = 114;
 constexpr quint32 kRecordExtTextOutA = 83;
 constexpr quint32 kRecordExtTextOutW = 84;
 // Text given as glyph indices: libemf2svg maps them back to characters through
@@ -68,6 +75,103 @@ bool brushBitmapFits(const char *record, qsizetype recordSize)
            && headerOffset + bitsSize <= quint64(recordSize);
 }
 
+// Where a bitmap record keeps its fixed words, and the offsets of its
+// bitmap header and bits (each an offset and a size after it).
+struct BitmapRecordLayout
+{
+    quint32 fixedSize;
+    quint32 bmiOffsetAt;
+    quint32 bitsOffsetAt;
+};
+
+bool bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout)
+{
+    switch (type) {
+    case kRecordBitBlt:
+        *layout = {100, 84, 92};
+        return true;
+    case kRecordStretchBlt:
+    case kRecordAlphaBlend:
+        *layout = {108, 84, 92};
+        return true;
+    case kRecordSetDIBitsToDevice:
+        *layout = {76, 48, 56};
+        return true;
+    case kRecordStretchDIBits:
+        *layout = {80, 48, 56};
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The converter reads a bitmap record's header as a 40-byte info header,
+// then whole pixel rows, padded to 4 bytes, for the header's width and
+// height, and for up to 8 bits a pixel it looks up each pixel's colour index
+// in a table right after the header, however long the table says it is. PNG and JPEG bits it copies as they are. Run-length coded bits
+// it unpacks into rows without padding and then reads them with padding.
+// The largest colour index among the pixels of rows padded to 4 bytes, at
+// 1, 4 or 8 bits a pixel, the first pixel in a byte's high bits.
+quint32 largestColourIndex(const char *bits, qint64 width, qint64 height, quint32 bitCount)
+{
+    const qint64 rowBytes = (width * bitCount + 31) / 32 * 4;
+    const quint32 mask = (1u << bitCount) - 1;
+    quint32 largest = 0;
+    for (qint64 y = 0; y < height && largest < mask; ++y) {
+        const auto *row = reinterpret_cast<const uchar *>(bits + y * rowBytes);
+        for (qint64 x = 0; x < width; ++x) {
+            const qint64 bit = x * bitCount;
+            const quint32 index = (row[bit / 8] >> (8 - bitCount - bit % 8)) & mask;
+            largest = std::max(largest, index);
+        }
+    }
+    return largest;
+}
+
+bool bitmapRecordIsSound(quint32 type, const char *record, qsizetype recordSize)
+{
+    BitmapRecordLayout layout{};
+    if (!bitmapRecordLayout(type, &layout))
+        return true;
+    if (recordSize < layout.fixedSize)
+        return false;
+    const quint64 bmiOffset = u32At(record, layout.bmiOffsetAt);
+    const quint64 bmiSize = u32At(record, layout.bmiOffsetAt + 4);
+    const quint64 bitsOffset = u32At(record, layout.bitsOffsetAt);
+    const quint64 bitsSize = u32At(record, layout.bitsOffsetAt + 4);
+    // A block transfer without bits fills with the current brush.
+    if (type == kRecordBitBlt && bitsSize == 0)
+        return true;
+    if (bmiOffset < layout.fixedSize || bmiSize < 40 || bmiOffset + bmiSize > quint64(recordSize)
+        || bitsOffset < layout.fixedSize || bitsOffset + bitsSize > quint64(recordSize))
+        return false;
+
+    const char *header = record + bmiOffset;
+    const qint64 width = qint32(u32At(header, 4));
+    const qint64 height = std::abs(qint64(qint32(u32At(header, 8))));
+    const quint32 bitCount = qFromLittleEndian<quint16>(header + 14);
+    const quint32 compression = u32At(header, 16);
+    constexpr quint32 kJpeg = 4, kPng = 5, kBitFields = 3, kRgb = 0;
+    if (compression == kJpeg || compression == kPng)
+        return true;
+    if (compression != kRgb && compression != kBitFields)
+        return false;
+    if (width < 1 || width > 4096 || height < 1 || height > 4096)
+        return false;
+    if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24
+        && bitCount != 32)
+        return false;
+    const quint64 rowBytes = (quint64(width) * bitCount + 31) / 32 * 4;
+    if (rowBytes * quint64(height) > bitsSize)
+        return false;
+    // The colour of every index a pixel holds must lie inside the record.
+    // Tables are often shorter than the depth allows, so the pixels decide.
+    if (bitCount > 8)
+        return true;
+    const quint64 colours = quint64(largestColourIndex(record + bitsOffset, width, height, bitCount)) + 1;
+    return bmiOffset + 40 + 4 * colours <= quint64(recordSize);
+}
+
 bool headerIsSound(const char *data, qsizetype recordSize)
 {
     if (recordSize < kHeaderMinSize || u32At(data, 40) != kEmfSignature)
@@ -122,6 +226,8 @@ bool EmfStructure::isSound(const QByteArray &emf)
             if (bitsSize > smallestBrushBits)
                 return false;
             smallestBrushBits = bitsSize;
+        } else if (!bitmapRecordIsSound(type, record, recordSize)) {
+            return false;
         } else if (type == kRecordExtTextOutA || type == kRecordExtTextOutW) {
             // A record too short to hold its text options is read past its end.
             if (recordSize < 56 || (u32At(record, 52) & kGlyphIndexOption))

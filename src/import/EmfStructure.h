@@ -11,7 +11,9 @@ public:
     // True when the header is sound and every record, and every EMF+ record
     // inside a comment, lies within its container, up to the end-of-file
     // record, pattern brushes keep their bitmaps inside their records and
-    // none has more bitmap bytes than an earlier one, and no text record
-    // gives glyph indices.
+    // none has more bitmap bytes than an earlier one, the bitmap records
+    // (block transfers, stretched and alpha-blended bitmaps) keep their
+    // headers, colour tables and pixel rows inside theirs, and no text
+    // record gives glyph indices.
     static bool isSound(const QByteArray &emf);
 };

@@ -1,5 +1,7 @@
 #include "ThumbnailPanel.h"
 
+#include "PageThumbnailPainter.h"
+
 #include <QEvent>
 #include <QGraphicsItemGroup>
 #include <QGraphicsScene>
@@ -9,7 +11,6 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QStackedWidget>
-#include <QStyleOptionGraphicsItem>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -30,37 +31,6 @@ int roundedSide(double value)
         return 0;
     // Only the aspect ratio matters past this; keeps qRound inside int.
     return qRound(std::min(value, 1.0e8));
-}
-
-// Paints item and its descendants as the scene would, but ignores whether
-// the page group itself is shown. Children come sorted by stacking order.
-void paintItemTree(QPainter *painter, QGraphicsItem *item, const QTransform &base,
-                   double parentOpacity, bool paintSelf)
-{
-    const double opacity = parentOpacity * item->opacity();
-    const QList<QGraphicsItem *> children = item->childItems();
-    auto paintChildren = [&](bool behindParent) {
-        for (QGraphicsItem *child : children) {
-            if (!child->isVisibleTo(item))
-                continue;
-            if (bool(child->flags() & QGraphicsItem::ItemStacksBehindParent) != behindParent)
-                continue;
-            paintItemTree(painter, child, base, opacity, true);
-        }
-    };
-    paintChildren(true);
-    if (paintSelf && !(item->flags() & QGraphicsItem::ItemHasNoContents) && opacity > 0.0) {
-        QStyleOptionGraphicsItem option;
-        option.state = QStyle::State_None;
-        option.exposedRect = item->boundingRect();
-        option.rect = option.exposedRect.toAlignedRect();
-        painter->save();
-        painter->setWorldTransform(item->sceneTransform() * base);
-        painter->setOpacity(opacity);
-        item->paint(painter, &option, nullptr);
-        painter->restore();
-    }
-    paintChildren(false);
 }
 
 // The selected item is marked by its background; without its own Selected
@@ -152,6 +122,7 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
                                       const QList<QGraphicsItemGroup *> &pageGroups)
 {
     m_renderTimer->stop();
+    m_job = PaintJob();
     m_thumbnailList->clear();
     m_thumbnailList->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
     m_thumbnails.clear();
@@ -178,7 +149,7 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
 
         QIcon &blank = blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
         if (blank.isNull())
-            blank = thumbnailIcon(paintThumbnail(thumbnail, false));
+            blank = thumbnailIcon(framed(blankCanvas(thumbnail), thumbnail));
         auto *item = new QListWidgetItem(blank, QString::number(i + 1));
         item->setData(Qt::UserRole, i);
         item->setTextAlignment(Qt::AlignCenter);
@@ -190,63 +161,92 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
         m_renderTimer->start();
 }
 
-QPixmap ThumbnailPanel::paintThumbnail(const Thumbnail &thumbnail, bool withContent) const
+QImage ThumbnailPanel::blankCanvas(const Thumbnail &thumbnail)
 {
     const QSize size = thumbnail.size;
-    QPixmap pixmap(size.width() + 2, size.height() + 2);
-    pixmap.fill(Qt::transparent);
-    if (size.isEmpty())
-        return pixmap;
-
-    QPainter painter(&pixmap);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    const QRectF target(1, 1, size.width(), size.height());
-    painter.fillRect(target, Qt::white);
-
-    const QRectF source = thumbnail.sourceRect;
-    if (withContent && m_scene && source.width() > 0.0 && source.height() > 0.0) {
-        const double ratio = std::min(target.width() / source.width(),
-                                      target.height() / source.height());
-        if (std::isfinite(ratio) && ratio > 0.0) {
-            painter.save();
-            painter.setClipRect(target);
-            if (thumbnail.group) {
-                // Centred like a scene render with KeepAspectRatio: the rounded
-                // thumbnail size leaves up to a pixel over on one axis.
-                const double dx = (target.width() - source.width() * ratio) / 2.0;
-                const double dy = (target.height() - source.height() * ratio) / 2.0;
-                const QTransform base = QTransform()
-                                            .translate(target.left() + dx, target.top() + dy)
-                                            .scale(ratio, ratio)
-                                            .translate(-source.left(), -source.top());
-                bool invertible = false;
-                const QTransform undoMove = thumbnail.group->sceneTransform().inverted(&invertible);
-                if (invertible)
-                    paintItemTree(&painter, thumbnail.group,
-                                  undoMove * thumbnail.groupPlacement * base, 1.0, false);
-            } else {
-                m_scene->render(&painter, target, source, Qt::KeepAspectRatio);
-            }
-            painter.restore();
-        }
+    QImage canvas(size.width() + 2, size.height() + 2, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::transparent);
+    if (!size.isEmpty()) {
+        QPainter painter(&canvas);
+        painter.fillRect(QRectF(1, 1, size.width(), size.height()), Qt::white);
     }
+    return canvas;
+}
 
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(FrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter.drawRect(target);
-    painter.end();
-    return pixmap;
+QPixmap ThumbnailPanel::framed(QImage canvas, const Thumbnail &thumbnail)
+{
+    if (!thumbnail.size.isEmpty()) {
+        QPainter painter(&canvas);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(FrameColour, 1.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.drawRect(QRectF(1, 1, thumbnail.size.width(), thumbnail.size.height()));
+    }
+    return QPixmap::fromImage(std::move(canvas));
+}
+
+std::unique_ptr<PageThumbnailPainter> ThumbnailPanel::contentPainter(const Thumbnail &thumbnail) const
+{
+    const QRectF target(1, 1, thumbnail.size.width(), thumbnail.size.height());
+    const QRectF source = thumbnail.sourceRect;
+    if (!m_scene || thumbnail.size.isEmpty() || !(source.width() > 0.0) || !(source.height() > 0.0))
+        return nullptr;
+    const double ratio = std::min(target.width() / source.width(), target.height() / source.height());
+    if (!std::isfinite(ratio) || ratio <= 0.0)
+        return nullptr;
+    QImage canvas = blankCanvas(thumbnail);
+    if (!thumbnail.group) {
+        // Without page groups there is only the scene region to paint.
+        QPainter painter(&canvas);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        painter.setClipRect(target);
+        m_scene->render(&painter, target, source, Qt::KeepAspectRatio);
+        painter.end();
+        return std::make_unique<PageThumbnailPainter>(nullptr, QTransform(), target, canvas);
+    }
+    // Centred like a scene render with KeepAspectRatio: the rounded
+    // thumbnail size leaves up to a pixel over on one axis.
+    const double dx = (target.width() - source.width() * ratio) / 2.0;
+    const double dy = (target.height() - source.height() * ratio) / 2.0;
+    const QTransform base = QTransform()
+                                .translate(target.left() + dx, target.top() + dy)
+                                .scale(ratio, ratio)
+                                .translate(-source.left(), -source.top());
+    return std::make_unique<PageThumbnailPainter>(thumbnail.group, thumbnail.groupPlacement * base,
+                                                  target, canvas);
+}
+
+bool ThumbnailPanel::paintJob(int budgetMs)
+{
+    if (!m_job.painter->paintFor(budgetMs))
+        return false;
+    const int row = m_job.row;
+    const QPixmap pixmap = framed(m_job.painter->image(), m_thumbnails.at(row));
+    m_job = PaintJob();
+    m_thumbnails[row].rendered = true;
+    --m_pendingCount;
+    if (QListWidgetItem *item = m_thumbnailList->item(row))
+        item->setIcon(thumbnailIcon(pixmap));
+    return true;
+}
+
+void ThumbnailPanel::startJob(int row)
+{
+    const Thumbnail &thumbnail = m_thumbnails.at(row);
+    m_job.row = row;
+    m_job.painter = contentPainter(thumbnail);
+    if (!m_job.painter)
+        m_job.painter = std::make_unique<PageThumbnailPainter>(nullptr, QTransform(), QRectF(),
+                                                               blankCanvas(thumbnail));
 }
 
 void ThumbnailPanel::renderThumbnail(int row)
 {
     if (row < 0 || row >= m_thumbnails.size() || m_thumbnails.at(row).rendered)
         return;
-    Thumbnail &thumbnail = m_thumbnails[row];
-    thumbnail.rendered = true;
-    --m_pendingCount;
-    if (QListWidgetItem *item = m_thumbnailList->item(row))
-        item->setIcon(thumbnailIcon(paintThumbnail(thumbnail, true)));
+    if (m_job.row != row)
+        startJob(row);
+    paintJob(-1);
 }
 
 std::pair<int, int> ThumbnailPanel::visibleRows() const
@@ -297,7 +297,9 @@ int ThumbnailPanel::nextRowToPaint(int firstVisible, int lastVisible) const
 void ThumbnailPanel::renderTick()
 {
     if (!m_scene) {
-        // The document went away; what is painted stays, the rest stays blank.
+        // The document went away, and the items with it; what is painted
+        // stays, the rest stays blank.
+        m_job = PaintJob();
         m_renderTimer->stop();
         return;
     }
@@ -308,14 +310,17 @@ void ThumbnailPanel::renderTick()
         return;
     }
     m_renderTimer->setInterval(0);
-    const auto [first, last] = visibleRows();
-    const int row = first < 0 ? -1 : nextRowToPaint(first, last);
-    if (row < 0) {
-        // Everything near the view is painted; scrolling starts it again.
-        m_renderTimer->stop();
-        return;
+    if (m_job.row < 0) {
+        const auto [first, last] = visibleRows();
+        const int row = first < 0 ? -1 : nextRowToPaint(first, last);
+        if (row < 0) {
+            // Everything near the view is painted; scrolling starts it again.
+            m_renderTimer->stop();
+            return;
+        }
+        startJob(row);
     }
-    renderThumbnail(row);
+    paintJob(PaintSliceMs);
 }
 
 void ThumbnailPanel::refreshThumbnail(int index)
@@ -323,6 +328,11 @@ void ThumbnailPanel::refreshThumbnail(int index)
     if (index < 0 || index >= m_thumbnails.size() || !m_scene)
         return;
     Thumbnail &thumbnail = m_thumbnails[index];
+    if (m_job.row == index) {
+        // Painted so far from the old content.
+        m_job = PaintJob();
+        return;
+    }
     if (!thumbnail.rendered || thumbnail.size.isEmpty())
         return;
     thumbnail.rendered = false;
@@ -332,8 +342,10 @@ void ThumbnailPanel::refreshThumbnail(int index)
 
 void ThumbnailPanel::renderAllThumbnails()
 {
-    if (!m_scene)
+    if (!m_scene) {
+        m_job = PaintJob();
         return;
+    }
     for (int row = 0; row < m_thumbnails.size(); ++row)
         renderThumbnail(row);
     m_renderTimer->stop();

@@ -9,11 +9,14 @@
 #include <QTransform>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
+class PageThumbnailPainter;
 class QGraphicsItemGroup;
 class QGraphicsScene;
 class QListWidget;
+class QImage;
 class QPixmap;
 class QStackedWidget;
 class QTableWidget;
@@ -22,9 +25,10 @@ class QTimer;
 
 // The side panel of a document tab: page thumbnails, or the search results.
 //
-// Thumbnails appear at once as blank pages and are painted lazily, one per
-// idle slice: the visible ones first, then their neighbours. Pages far from
-// the view wait until the list is scrolled to them, so a drawing of
+// Thumbnails appear at once as blank pages and are painted lazily in idle
+// slices of a few milliseconds, so that a page of thousands of shapes never
+// holds the window: the visible ones first, then their neighbours. Pages far
+// from the view wait until the list is scrolled to them, so a drawing of
 // thousands of pages does not paint them all; each is painted once and kept.
 class ThumbnailPanel : public QWidget
 {
@@ -34,6 +38,8 @@ public:
     static constexpr int ThumbnailSide = 140;
     // Rows either side of the visible ones painted ahead of scrolling.
     static constexpr int PaintAheadRows = 40;
+    // What one idle slice may spend painting.
+    static constexpr int PaintSliceMs = 8;
 
     explicit ThumbnailPanel(QWidget *parent = nullptr);
     ~ThumbnailPanel() override;
@@ -83,7 +89,21 @@ private:
         bool rendered = false;
     };
 
-    QPixmap paintThumbnail(const Thumbnail &thumbnail, bool withContent) const;
+    // The thumbnail being painted, slice by slice.
+    struct PaintJob
+    {
+        int row = -1;
+        std::unique_ptr<PageThumbnailPainter> painter;
+    };
+
+    // Transparent, with the page's area white.
+    static QImage blankCanvas(const Thumbnail &thumbnail);
+    static QPixmap framed(QImage canvas, const Thumbnail &thumbnail);
+    // Null when there is nothing to paint on the blank page.
+    std::unique_ptr<PageThumbnailPainter> contentPainter(const Thumbnail &thumbnail) const;
+    void startJob(int row);
+    // True when the job's thumbnail is finished and shown.
+    bool paintJob(int budgetMs);
     void renderThumbnail(int row);
     // First and last row in view, or {-1, -1}.
     std::pair<int, int> visibleRows() const;
@@ -98,5 +118,6 @@ private:
     QPointer<QGraphicsScene> m_scene;
     QList<Thumbnail> m_thumbnails;
     QTimer *m_renderTimer = nullptr;
+    PaintJob m_job;
     int m_pendingCount = 0;
 };

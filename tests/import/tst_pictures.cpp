@@ -239,6 +239,28 @@ void TestPictures::hostileInput_data()
     }
     QTest::newRow("EMF brushes growing past their copies")
         << "emf" << emf(50, 50, QString(), 0, 0, brushes) << false;
+    // Bitmap records: the converter trusts their offsets, reads a colour for
+    // every index a pixel holds, and reads rows padded to 4 bytes.
+    QTest::newRow("EMF stretching a sound bitmap")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(81, 8, 8, 24, 0, 0, 192)) << true;
+    QTest::newRow("EMF alpha-blending a sound 8-bit bitmap")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(114, 4, 4, 8, 0, 256, 16)) << true;
+    QTest::newRow("EMF 4-bit bitmap using only the colours it lists")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(77, 4, 4, 4, 0, 6, 16)) << true;
+    QTest::newRow("EMF block transfer with the brush alone")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(76, 8, 8, 24, 0, 0, 0)) << true;
+    QTest::newRow("EMF bitmap with unpadded rows")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(81, 5, 5, 24, 0, 0, 76)) << false;
+    QTest::newRow("EMF 8-bit bitmap with a short colour table")
+        << "emf" << emf(50, 50, QString(), 0, 0, bitmapRecord(114, 4, 4, 8, 0, 2, 16)) << false;
+    QByteArray farHeader = bitmapRecord(80, 8, 8, 24, 0, 0, 192);
+    qToLittleEndian<quint32>(0x7FFFFFF0u, farHeader.data() + 48);
+    QTest::newRow("EMF bitmap header outside its record")
+        << "emf" << emf(50, 50, QString(), 0, 0, farHeader) << false;
+    QByteArray cut;
+    emfRecord(cut, 76, QByteArray(40, '\0'));
+    QTest::newRow("EMF block transfer cut before its offsets")
+        << "emf" << emf(50, 50, QString(), 0, 0, cut) << false;
     QTest::newRow("WMF with a record size of 0") << "wmf" << wmf("Zero", true) << false;
     QTest::newRow("ink that is not WMF") << "wmf" << QByteArray(300, '\x07') << false;
     QByteArray native;

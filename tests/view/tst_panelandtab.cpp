@@ -2,6 +2,7 @@
 #include "HandBuiltDocument.h"
 #include "NoDragFilter.h"
 #include "PageSliceBuilder.h"
+#include "PageThumbnailPainter.h"
 #include "ThumbnailPanel.h"
 
 #include <QApplication>
@@ -70,6 +71,7 @@ private slots:
     void thumbnailSizes();
     void thumbnailsAppearAtOnceAndPaintLazily();
     void thumbnailShowsOnlyItsOwnPageEvenWhenHidden();
+    void thumbnailPaintedInSlicesMatchesOneGo();
     void selectionIndexBounds();
     void resultTableRowsAndClicks();
     void tabStartsClosedAndHandleCannotBeDragged();
@@ -171,6 +173,39 @@ void TestPanelAndTab::thumbnailShowsOnlyItsOwnPageEvenWhenHidden()
         QVERIFY(!isBluish(page1.pixel(71, y)));
     const QColor frame(page1.pixel(71, 1)); // the light grey frame
     QVERIFY(frame.red() < 250 && frame.red() > 150 && frame.red() == frame.blue());
+    delete doc.scene;
+}
+
+void TestPanelAndTab::thumbnailPaintedInSlicesMatchesOneGo()
+{
+    HandBuiltDocument doc(HandBuiltDocument::repeated(1, QSizeF(400, 300)));
+    for (int i = 0; i < 120; ++i)
+        doc.addBox(0, QRectF(i * 3, i * 2, 60, 40), i % 2 ? Qt::red : Qt::blue);
+    QImage canvas(142, 107, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    const QTransform transform = QTransform::fromScale(0.35, 0.35);
+    const QRectF clip(1, 1, 140, 105);
+
+    // A slice of no time paints one item; halfway through, the page gains
+    // a box under the ones already painted, and the painting starts again
+    // to take it in. Moving the page meanwhile, as a relayout does, moves
+    // nothing in its thumbnail.
+    PageThumbnailPainter sliced(doc.groups[0], transform, clip, canvas);
+    int slices = 0;
+    while (!sliced.paintFor(0)) {
+        if (++slices == 60) {
+            QGraphicsRectItem *box = doc.addBox(0, QRectF(20, 220, 80, 60), Qt::green);
+            box->setZValue(-0.5);
+            box->setPos(0, 0); // where it would be had the page not moved
+        }
+        doc.groups[0]->setPos(slices * 7, -slices);
+    }
+    doc.groups[0]->setPos(0, 0);
+    QVERIFY(slices > 120);
+    PageThumbnailPainter whole(doc.groups[0], transform, clip, canvas);
+    QVERIFY(whole.paintFor(-1));
+    QCOMPARE(sliced.image(), whole.image());
+    QCOMPARE(QColor(sliced.image().pixel(21, 87)), QColor(Qt::green));
     delete doc.scene;
 }
 
