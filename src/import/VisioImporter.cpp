@@ -1,6 +1,7 @@
 #include "VisioImporter.h"
 
 #include "ImportLimits.h"
+#include "VisioBackgroundPages.h"
 #include "VisioRenderer.h"
 
 #include "Log.h"
@@ -121,6 +122,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
     }
 
     result.model = renderer.takeDocumentModel();
+    VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
     if (result.model.pages.isEmpty()) {
         LogStream(Log::warn) << "Parsing completed, but the document model is empty:" << logName;
         result.outcome = VisioImporter::Empty;

@@ -1,5 +1,6 @@
 #include "DocumentLoadJob.h"
 #include "Log.h"
+#include "VisioBackgroundPages.h"
 #include "VisioImporter.h"
 
 #include <QRandomGenerator>
@@ -46,6 +47,7 @@ private slots:
     void fixturesLoad_data();
     void fixturesLoad();
     void fixtureContents();
+    void backgroundPagesStayBehind();
     void cancelStopsEveryKindOfDrawing();
 
 private:
@@ -277,6 +279,39 @@ void TestVisioImporter::fixtureContents()
     QVERIFY(texts.contains(QStringLiteral("33\n end")));
     QVERIFY(texts.contains(QStringLiteral("1\nend")));
     QVERIFY(texts.contains(QStringLiteral("Round corners 10mm")));
+}
+
+void TestVisioImporter::backgroundPagesStayBehind()
+{
+    // The background is listed first in the file; libvisio draws it behind
+    // both pages and again as a page of its own at the end.
+    const QString path = QStringLiteral(PLANDRAW_TEST_DATA_DIR "/import/background-page.vdx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const VisioImporter::Result &result :
+         {VisioImporter::importFile(path), VisioImporter::importData(file.readAll(), path)}) {
+        QCOMPARE(result.outcome, VisioImporter::Loaded);
+        QCOMPARE(result.model.pages.size(), 2);
+        QCOMPARE(result.model.pages.at(0).name, QStringLiteral("First"));
+        QCOMPARE(result.model.pages.at(1).name, QStringLiteral("Second"));
+        QCOMPARE(result.model.backgroundPages.size(), 1);
+        QCOMPARE(result.model.backgroundPages.at(0).name, QStringLiteral("Backdrop"));
+        for (const VisioPage &page : result.model.pages) {
+            QStringList texts;
+            for (const VisioText &text : page.texts)
+                texts << text.text;
+            QCOMPARE(texts, QStringList({QStringLiteral("Backdrop"), page.name}));
+        }
+    }
+
+    // Without the flag nothing moves, and a page list that does not match
+    // libvisio's pages is not trusted.
+    QCOMPARE(VisioBackgroundPages::fromPageList("<Pages><Page ID='0'/></Pages>"), QList<bool>());
+    VisioDocumentModel model;
+    model.pages.resize(2);
+    VisioBackgroundPages::separate(model, {true, false, false});
+    QCOMPARE(model.pages.size(), 2);
+    QVERIFY(model.backgroundPages.isEmpty());
 }
 
 void TestVisioImporter::cancelStopsEveryKindOfDrawing()
