@@ -9,6 +9,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <optional>
@@ -29,6 +30,7 @@ struct Sheet
 {
     CellMap cells;
     QMap<int, CellMap> charRows; // Character section rows by IX
+    QMap<int, CellMap> gradientRows; // FillGradient section rows by IX; empty map for a deleted row
     bool hasCharSection = false;
     int styles[3] = {-1, -1, -1}; // line, fill and text style sheet IDs
     int masterId = -1;
@@ -87,6 +89,7 @@ const QSet<QString> &contextCells()
         QStringLiteral("QuickStyleType"),        QStringLiteral("QuickStyleVariation"),
         QStringLiteral("ThemeIndex"),            QStringLiteral("VariationColorIndex"),
         QStringLiteral("VariationStyleIndex"),   QStringLiteral("BeginX"),
+        QStringLiteral("FillGradientEnabled"),
     };
     return set;
 }
@@ -266,7 +269,8 @@ private:
         };
         std::vector<Open> open;
         int depth = 0;
-        int charSectionDepth = -1, rowDepth = -1, rowIx = 0;
+        int charSectionDepth = -1, gradientSectionDepth = -1, rowDepth = -1, rowIx = 0;
+        bool gradientRow = false;
         const QString sheetElement = styleSheets ? QStringLiteral("StyleSheet") : QStringLiteral("Shape");
         while (!reader.atEnd()) {
             const auto token = reader.readNext();
@@ -277,6 +281,8 @@ private:
                     rowDepth = -1;
                 if (depth == charSectionDepth)
                     charSectionDepth = -1;
+                if (depth == gradientSectionDepth)
+                    gradientSectionDepth = -1;
                 --depth;
                 continue;
             }
@@ -323,17 +329,30 @@ private:
                 if (depth == sheetDepth + 1) {
                     if (cellProperties().contains(cell) || contextCells().contains(cell))
                         sheet->cells.insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
-                } else if (depth == rowDepth + 1 && charProperties().contains(cell)) {
+                } else if (depth == rowDepth + 1 && !gradientRow && charProperties().contains(cell)) {
                     sheet->charRows[rowIx].insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
+                } else if (depth == rowDepth + 1 && gradientRow) {
+                    sheet->gradientRows[rowIx].insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
                 }
             } else if (name == QLatin1String("Section") && depth == sheetDepth + 1
                        && attribute(reader, "N") == QLatin1String("Character")) {
                 charSectionDepth = depth;
                 sheet->hasCharSection = true;
+            } else if (name == QLatin1String("Section") && depth == sheetDepth + 1
+                       && attribute(reader, "N") == QLatin1String("FillGradient")) {
+                gradientSectionDepth = depth;
             } else if (name == QLatin1String("Row") && depth == charSectionDepth + 1) {
                 rowDepth = depth;
+                gradientRow = false;
                 rowIx = intAttribute(reader, "IX", 0);
                 sheet->charRows[rowIx];
+            } else if (name == QLatin1String("Row") && depth == gradientSectionDepth + 1) {
+                rowDepth = depth;
+                gradientRow = true;
+                rowIx = intAttribute(reader, "IX", 0);
+                CellMap &row = sheet->gradientRows[rowIx];
+                if (attribute(reader, "Del") == QLatin1String("1"))
+                    row.insert(QStringLiteral("Del"), {QStringLiteral("1"), QString()});
             }
         }
     }
@@ -472,12 +491,71 @@ QString formulaOf(const Cell &cell)
     return cell.f;
 }
 
+QColor concreteColour(const Cell &cell)
+{
+    if (!cell.v.startsWith(QLatin1Char('#')) || cell.v.size() != 7)
+        return QColor();
+    return QColor(cell.v);
+}
+
+// libvisio reads no FillGradient section, only the old gradient patterns
+// between FillForegnd and FillBkgnd: give those the first and last stops.
+void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &edits)
+{
+    const Cell *enabled = inheritance.cell(sheet, QStringLiteral("FillGradientEnabled"));
+    if (!enabled || (enabled->v != QLatin1String("1") && enabled->v.compare(QLatin1String("TRUE"), Qt::CaseInsensitive)))
+        return;
+    bool ok = false;
+    int pattern = edits.cells.value(QStringLiteral("FillPattern")).toInt(&ok);
+    if (!ok) {
+        const Cell *cell = inheritance.cell(sheet, QStringLiteral("FillPattern"));
+        pattern = cell ? cell->v.toInt(&ok) : 0;
+    }
+    if (!ok || pattern < 25 || pattern > 40)
+        return;
+    // Rows by IX: a sheet's own cells over its master's; Del removes a row.
+    QMap<int, CellMap> rows;
+    std::vector<const Sheet *> chain;
+    for (const Sheet *s = sheet; s && int(chain.size()) < ImportLimits::maxInheritanceDepth; s = s->master)
+        chain.push_back(s);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        for (auto row = (*it)->gradientRows.constBegin(); row != (*it)->gradientRows.constEnd(); ++row) {
+            if (row->contains(QStringLiteral("Del"))) {
+                rows.remove(row.key());
+                continue;
+            }
+            CellMap &target = rows[row.key()];
+            for (auto cell = row->constBegin(); cell != row->constEnd(); ++cell)
+                target.insert(cell.key(), cell.value());
+        }
+    }
+    QList<QPair<double, QColor>> stops;
+    for (const CellMap &row : rows) {
+        const QColor c = concreteColour(row.value(QStringLiteral("GradientStopColor")));
+        bool positionOk = false;
+        const double position = row.value(QStringLiteral("GradientStopPosition")).v.toDouble(&positionOk);
+        if (!c.isValid() || !positionOk)
+            return;
+        stops.append({position, c});
+    }
+    if (stops.size() < 2)
+        return;
+    std::stable_sort(stops.begin(), stops.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Linear patterns run from FillBkgnd to FillForegnd; axial, radial and
+    // rectangular ones put FillForegnd where the gradient begins.
+    const bool fromForeground = pattern == 26 || pattern == 29 || pattern >= 35;
+    edits.cells.insert(QStringLiteral("FillForegnd"), (fromForeground ? stops.first() : stops.last()).second.name());
+    edits.cells.insert(QStringLiteral("FillBkgnd"), (fromForeground ? stops.last() : stops.first()).second.name());
+}
+
 Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTheme &theme)
 {
     Edits edits;
     const VisioThemeFormula::Context context = contextFor(sheet, inheritance);
-    if (!context.themed)
+    if (!context.themed) {
+        gradientColours(sheet, inheritance, edits);
         return edits;
+    }
     const VisioThemeFormula formula(theme, context);
     for (auto it = cellProperties().constBegin(); it != cellProperties().constEnd(); ++it) {
         bool local = false;
@@ -505,6 +583,7 @@ Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTh
                 edits.charRows[row].insert(it.key(), *value);
         }
     }
+    gradientColours(sheet, inheritance, edits);
     return edits;
 }
 
