@@ -392,7 +392,8 @@ VisioThemeFormula::Value VisioThemeFormula::themeProperty(const QString &name, b
         if (i < 1 || i > styles.lines.size())
             return {};
         const VisioTheme::Line &line = styles.lines.at(i - 1);
-        const VisioTheme::LineExtras extras = styles.lineExtras.value(i - 1);
+        // Visio's line extras keep a first entry for matrix 0, so they count from 0.
+        const VisioTheme::LineExtras extras = styles.lineExtras.value(i);
         if (name == QLatin1String("LineColor") || name == QLatin1String("LineTransparency")) {
             const QColor c = fillColour(m_theme, line.fill, m_theme.quickStyleColour(m_context.lineColour,
                                                                                       m_context.variationColour));
