@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-    libgl-dev libvisio-dev librevenge-dev libemf2svg-dev libuemf-dev libspdlog-dev
+    libgl-dev libvisio-dev librevenge-dev libemf2svg-dev libuemf-dev libspdlog-dev libzip-dev
     qt6-translations-l10n
     fonts-liberation2 fonts-dejavu-core
     fonts-crosextra-carlito fonts-crosextra-caladea fonts-noto-cjk

@@ -2,6 +2,7 @@
 
 // Helpers shared by the benchmarks.
 
+#include "CountingInputStream.h"
 #include "NullDrawingInterface.h"
 #include "VdxGenerator.h"
 
@@ -16,8 +17,13 @@
 #include <librevenge-stream/librevenge-stream.h>
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <ctime>
+#include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace BenchSupport {
@@ -91,27 +97,56 @@ inline double processCpuMs()
 
 // libvisio parsing into a drawing interface that does nothing: what reading
 // the drawing costs before any work of ours. Wall milliseconds, or -1 when
-// libvisio cannot read it; cpuMs, if given, gets the CPU time.
-inline double parseFloor(const QString &path, double *cpuMs = nullptr)
+// libvisio cannot read it; cpuMs, if given, gets the CPU time. With a
+// deadline, a parse still running after deadlineMs is stopped and the result
+// is -2: libvisio alone takes minutes over some real drawings.
+inline double parseFloor(const QString &path, double *cpuMs = nullptr, int deadlineMs = 0)
 {
     const QByteArray encoded = QFile::encodeName(path);
+    auto state = std::make_shared<CountingInputStream::State>();
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool finished = false;
+    std::thread watchdog;
+    if (deadlineMs > 0) {
+        watchdog = std::thread([&] {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (!wake.wait_for(lock, std::chrono::milliseconds(deadlineMs), [&] { return finished; }))
+                state->cancelled = true;
+        });
+    }
     const double cpuStart = processCpuMs();
     QElapsedTimer timer;
     timer.start();
+    bool parsed = false;
     try {
-        librevenge::RVNGFileStream stream(encoded.constData());
+        CountingInputStream stream(std::make_unique<librevenge::RVNGFileStream>(encoded.constData()),
+                                   state);
         NullDrawingInterface sink;
-        if (!libvisio::VisioDocument::isSupported(&stream))
-            return -1;
-        stream.seek(0, librevenge::RVNG_SEEK_SET);
-        if (!libvisio::VisioDocument::parse(&stream, &sink))
-            return -1;
+        if (libvisio::VisioDocument::isSupported(&stream)) {
+            stream.seek(0, librevenge::RVNG_SEEK_SET);
+            parsed = libvisio::VisioDocument::parse(&stream, &sink);
+        }
     } catch (...) {
-        return -1;
+        parsed = false;
     }
+    const double wallMs = timer.nsecsElapsed() / 1e6;
+    const double cpu = processCpuMs() - cpuStart;
+    if (watchdog.joinable()) {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            finished = true;
+        }
+        wake.notify_all();
+        watchdog.join();
+    }
+    if (state->cancelled)
+        return -2;
+    if (!parsed)
+        return -1;
     if (cpuMs)
-        *cpuMs = processCpuMs() - cpuStart;
-    return timer.nsecsElapsed() / 1e6;
+        *cpuMs = cpu;
+    return wallMs;
 }
 
 } // namespace BenchSupport

@@ -1,18 +1,16 @@
 #include "VdxGenerator.h"
 
+#include "DrawingGrid.h"
+
 #include <QFile>
 #include <QSaveFile>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-constexpr double cellWidth = 1.25;
-constexpr double cellHeight = 0.75;
-constexpr double boxWidth = 0.8;
-constexpr double boxHeight = 0.45;
-constexpr double margin = 0.5;
+constexpr double boxWidth = DrawingGrid::BoxWidth;
+constexpr double boxHeight = DrawingGrid::BoxHeight;
 
 QByteArray num(double v)
 {
@@ -129,13 +127,7 @@ QByteArray VdxGenerator::generate(int pageCount, int shapesPerPage)
 {
     pageCount = std::clamp(pageCount, 1, MaxPages);
     shapesPerPage = std::clamp(shapesPerPage, 1, MaxShapesPerPage);
-    // Shapes come in runs of four (three boxes, one arrow) laid out on a grid
-    // of box cells; the arrows join neighbouring boxes of one row.
-    const int boxes = shapesPerPage - shapesPerPage / 4;
-    const int columns = std::max(1, int(std::ceil(std::sqrt(boxes * 1.4))));
-    const int rows = (boxes + columns - 1) / columns;
-    const double pageWidth = columns * cellWidth + 2 * margin;
-    const double pageHeight = rows * cellHeight + 2 * margin;
+    const DrawingGrid grid(shapesPerPage);
 
     QByteArray out;
     out.reserve(qsizetype(pageCount) * shapesPerPage * 900 + 4096);
@@ -143,30 +135,17 @@ QByteArray VdxGenerator::generate(int pageCount, int shapesPerPage)
     for (int p = 0; p < pageCount; ++p) {
         out += "    <Page ID='" + QByteArray::number(p) + "' NameU='Page-" + QByteArray::number(p + 1)
                + "'>\n      <PageSheet LineStyle='0' FillStyle='0' TextStyle='0'>\n"
-                 "        <PageProps><PageWidth Unit='IN'>" + num(pageWidth)
-               + "</PageWidth><PageHeight Unit='IN'>" + num(pageHeight)
+                 "        <PageProps><PageWidth Unit='IN'>" + num(grid.pageSize().width())
+               + "</PageWidth><PageHeight Unit='IN'>" + num(grid.pageSize().height())
                + "</PageHeight><PageScale Unit='IN_F'>1</PageScale><DrawingScale Unit='IN_F'>1</DrawingScale>"
                  "<DrawingSizeType>0</DrawingSizeType><DrawingScaleType>0</DrawingScaleType></PageProps>\n"
                  "      </PageSheet>\n      <Shapes>\n";
         int id = 1;
-        int box = 0;
-        for (int s = 0; s < shapesPerPage; ++s) {
-            const int column = box % columns;
-            const int row = box / columns;
-            const double x = margin + column * cellWidth;
-            const double y = pageHeight - margin - (row + 1) * cellHeight;
-            if (s % 4 == 3) {
-                // Arrow from the previous box to the next cell of its row.
-                const int prev = box - 1;
-                const int prevColumn = prev % columns;
-                const int prevRow = prev / columns;
-                const double px = margin + prevColumn * cellWidth;
-                const double py = pageHeight - margin - (prevRow + 1) * cellHeight + boxHeight / 2;
-                appendArrow(out, id++, px + boxWidth, px + cellWidth, py);
-            } else {
-                appendBox(out, id++, x, y, box + 1);
-                ++box;
-            }
+        for (const DrawingGrid::Item &item : grid.items()) {
+            if (item.arrow)
+                appendArrow(out, id++, item.x, item.x2, item.y);
+            else
+                appendBox(out, id++, item.x, item.y, item.label);
         }
         out += "      </Shapes>\n    </Page>\n";
     }

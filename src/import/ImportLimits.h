@@ -10,6 +10,12 @@ namespace ImportLimits {
 
 // Largest file the import reads at all.
 constexpr qint64 maxInputBytes = qint64(512) * 1024 * 1024;
+// Parts of a package (.vsdx and its kin): how many it may list, how large
+// one may inflate (a 256 MB picture is about 9000 x 9000 pixels, past what
+// the image readers decode anyway), and how much all of them together.
+constexpr qint64 maxPackageParts = 100000;
+constexpr qint64 maxPartBytes = qint64(256) * 1024 * 1024;
+constexpr qint64 maxPackageBytes = qint64(1024) * 1024 * 1024;
 // Pages beyond this one are dropped.
 constexpr int maxPages = 2000;
 // Shapes, texts and pictures of one page, each counted on its own.

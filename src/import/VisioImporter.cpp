@@ -1,7 +1,11 @@
 #include "VisioImporter.h"
 
 #include "ImportLimits.h"
+#include "PackageInputStream.h"
+#include "PackageReader.h"
+#include "PictureStandIns.h"
 #include "VisioBackgroundPages.h"
+#include "VisioThemeResolver.h"
 #include "VisioRenderer.h"
 
 #include "Log.h"
@@ -12,9 +16,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QtEndian>
 
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,60 +27,22 @@ void logUnsupported(const QString &source)
                          << "- Reason: Unsupported file format or corrupted document.";
 }
 
-// Sum of the uncompressed part sizes of a zip package, from its central
-// directory; 0 when that cannot be read.
-qint64 packagePartBytes(const QString &filePath)
+// Names the drawing in the model, in the log, and says what to do along the way.
+struct ImportContext
 {
-    QFile file(filePath);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 22)
-        return 0;
-    const qint64 tailSize = std::min<qint64>(file.size(), 65535 + 22);
-    file.seek(file.size() - tailSize);
-    const QByteArray tail = file.read(tailSize);
-    const qsizetype eocd = tail.lastIndexOf(QByteArrayLiteral("PK\x05\x06"));
-    if (eocd < 0 || tail.size() - eocd < 22)
-        return 0;
-    const auto *end = reinterpret_cast<const uchar *>(tail.constData() + eocd);
-    const quint32 directorySize = qFromLittleEndian<quint32>(end + 12);
-    const quint32 directoryOffset = qFromLittleEndian<quint32>(end + 16);
-    if (directorySize > 64u * 1024 * 1024 || qint64(directoryOffset) + directorySize > file.size())
-        return 0;
-    file.seek(directoryOffset);
-    const QByteArray directory = file.read(directorySize);
-    qint64 total = 0;
-    qsizetype at = 0;
-    while (at + 46 <= directory.size()) {
-        const auto *entry = reinterpret_cast<const uchar *>(directory.constData() + at);
-        if (qFromLittleEndian<quint32>(entry) != 0x02014b50)
-            break;
-        total += qFromLittleEndian<quint32>(entry + 24);
-        at += 46 + qFromLittleEndian<quint16>(entry + 28) + qFromLittleEndian<quint16>(entry + 30)
-              + qFromLittleEndian<quint16>(entry + 32);
-    }
-    return total;
-}
+    QString modelName;
+    QString logName;
+    std::shared_ptr<CountingInputStream::State> state;
+    VisioRenderer::PictureTap tap;
 
-// libvisio reads a drawing about twice, once for its styles and once for its
-// content: the file itself, or the parts of a package, or the document
-// stream of a binary drawing, which is mostly the file.
-qint64 expectedReadBytes(const QString &filePath, qint64 fileSize)
-{
-    QFile file(filePath);
-    if (file.open(QIODevice::ReadOnly) && file.read(4) == QByteArrayLiteral("PK\x03\x04")) {
-        const qint64 parts = packagePartBytes(filePath);
-        if (parts > 0)
-            return 2 * parts;
-    }
-    return 2 * fileSize;
-}
+    bool cancelled() const { return state && state->cancelled.load(); }
+};
 
-// modelName names the drawing in the model, logName in the log. state, when
-// given, is the counting stream's: a cancel there ends the parse early.
-VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QString &modelName,
-                                 const QString &logName,
-                                 const std::shared_ptr<CountingInputStream::State> &state = {})
+// Parses what stream holds; standIns, when given, turns the stand-ins of a
+// package's pictures back into their bytes.
+VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const ImportContext &context,
+                                 const PictureStandIns *standIns = nullptr)
 {
-    const auto cancelled = [&state] { return state && state->cancelled.load(); };
     VisioImporter::Result result;
     result.outcome = VisioImporter::Unsupported;
 
@@ -91,18 +55,20 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
     } catch (...) {
         supported = false;
     }
-    if (cancelled()) {
+    if (context.cancelled()) {
         result.outcome = VisioImporter::Cancelled;
         return result;
     }
     if (!supported) {
-        logUnsupported(logName);
+        logUnsupported(context.logName);
         return result;
     }
 
-    VisioRenderer renderer(modelName);
-    if (state)
-        renderer.setCancelFlag(&state->cancelled);
+    VisioRenderer renderer(context.modelName);
+    if (context.state)
+        renderer.setCancelFlag(&context.state->cancelled);
+    renderer.setPictureStandIns(standIns);
+    renderer.setPictureTap(context.tap);
     bool parsed = false;
     try {
         stream->seek(0, librevenge::RVNG_SEEK_SET);
@@ -110,12 +76,12 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
     } catch (...) {
         parsed = false;
     }
-    if (cancelled()) {
+    if (context.cancelled()) {
         result.outcome = VisioImporter::Cancelled;
         return result;
     }
     if (!parsed) {
-        LogStream(Log::warn) << "Parsing failed for file:" << logName
+        LogStream(Log::warn) << "Parsing failed for file:" << context.logName
                              << "- Reason: libvisio engine internal error during parsing.";
         result.outcome = VisioImporter::ParseFailed;
         return result;
@@ -124,12 +90,56 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
     result.model = renderer.takeDocumentModel();
     VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
     if (result.model.pages.isEmpty()) {
-        LogStream(Log::warn) << "Parsing completed, but the document model is empty:" << logName;
+        LogStream(Log::warn) << "Parsing completed, but the document model is empty:"
+                             << context.logName;
         result.outcome = VisioImporter::Empty;
         return result;
     }
     result.outcome = VisioImporter::Loaded;
     return result;
+}
+
+// A package is read into memory once, its pictures are put aside, and
+// libvisio reads the rest from memory.
+VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &context)
+{
+    if (!reader.open()) {
+        LogStream(Log::warn) << "Failed to read package:" << context.logName << "- Reason:"
+                             << reader.error();
+        logUnsupported(context.logName);
+        return VisioImporter::Result();
+    }
+    // libvisio reads each part it is served about twice, once for the
+    // styles and once for the content.
+    if (context.state)
+        context.state->expectedBytes = 3 * reader.plannedBytes();
+    PackageParts parts = reader.readParts(context.state.get());
+    for (const QString &warning : reader.warnings())
+        LogStream(Log::warn) << "Package" << context.logName << "-" << warning;
+    if (reader.wasCancelled() || context.cancelled()) {
+        VisioImporter::Result cancelled;
+        cancelled.outcome = VisioImporter::Cancelled;
+        return cancelled;
+    }
+
+    QStringList themeWarnings;
+    parts = VisioThemeResolver::resolve(parts, &themeWarnings);
+    if (!themeWarnings.isEmpty())
+        LogStream(Log::warn) << "Package" << context.logName << "-" << themeWarnings.first();
+
+    PictureStandIns pictures;
+    const PackageParts served = pictures.standIn(parts);
+    parts = PackageParts(); // the pictures live on in their stand-ins' keeper
+    if (context.state)
+        context.state->expectedBytes = reader.plannedBytes() + 2 * served.totalBytes();
+    CountingInputStream stream(std::make_unique<PackageInputStream>(served), context.state);
+    return importFrom(&stream, context, &pictures);
+}
+
+bool startsLikePackage(const QString &filePath)
+{
+    QFile file(filePath);
+    return file.open(QIODevice::ReadOnly) && PackageReader::looksLikePackage(file.read(4));
 }
 
 } // namespace
@@ -140,7 +150,8 @@ VisioImporter::Result VisioImporter::importFile(const QString &filePath)
 }
 
 VisioImporter::Result VisioImporter::importFile(
-    const QString &filePath, const std::shared_ptr<CountingInputStream::State> &state)
+    const QString &filePath, const std::shared_ptr<CountingInputStream::State> &state,
+    const VisioRenderer::PictureTap &tap)
 {
     // librevenge's file stream is not meant for directories or missing files.
     const QFileInfo info(filePath);
@@ -149,19 +160,28 @@ VisioImporter::Result VisioImporter::importFile(
         logUnsupported(filePath);
         return Result();
     }
+    const ImportContext context{info.fileName(), filePath,
+                                state ? state : std::make_shared<CountingInputStream::State>(), tap};
 
-    const QByteArray encodedPath = filePath.toUtf8();
+    if (startsLikePackage(filePath)) {
+        PackageReader reader(filePath);
+        return importPackage(reader, context);
+    }
+
+    const QByteArray encodedPath = QFile::encodeName(filePath);
     std::unique_ptr<CountingInputStream> stream;
     try {
         stream = std::make_unique<CountingInputStream>(
-            std::make_unique<librevenge::RVNGFileStream>(encodedPath.constData()), state);
+            std::make_unique<librevenge::RVNGFileStream>(encodedPath.constData()), context.state);
     } catch (...) {
         logUnsupported(filePath);
         return Result();
     }
-    if (state)
-        state->expectedBytes = expectedReadBytes(filePath, info.size());
-    return importFrom(stream.get(), info.fileName(), filePath, state);
+    // libvisio reads a drawing about twice, once for its styles and once
+    // for its content: the file itself, or the document stream of a binary
+    // drawing, which is mostly the file.
+    context.state->expectedBytes = 2 * info.size();
+    return importFrom(stream.get(), context);
 }
 
 VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const QString &name)
@@ -169,6 +189,11 @@ VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const Q
     if (bytes.isEmpty() || bytes.size() > ImportLimits::maxInputBytes) {
         logUnsupported(name);
         return Result();
+    }
+    const ImportContext context{name, name, std::make_shared<CountingInputStream::State>(), {}};
+    if (PackageReader::looksLikePackage(bytes)) {
+        PackageReader reader(bytes);
+        return importPackage(reader, context);
     }
     std::unique_ptr<librevenge::RVNGStringStream> stream;
     try {
@@ -178,11 +203,11 @@ VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const Q
         logUnsupported(name);
         return Result();
     }
-    return importFrom(stream.get(), name, name);
+    return importFrom(stream.get(), context);
 }
 
 VisioImporter::Result VisioImporter::importStream(librevenge::RVNGInputStream *stream,
                                                   const QString &name)
 {
-    return importFrom(stream, name, name);
+    return importFrom(stream, ImportContext{name, name, {}, {}});
 }

@@ -2,6 +2,7 @@
 
 #include "CountingInputStream.h"
 #include "VisioDocumentModel.h"
+#include "VisioRenderer.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,7 +14,9 @@ class RVNGInputStream;
 }
 
 // Reads one drawing into a document model, with no widget involved. The
-// caller turns the outcome into whatever the user sees.
+// caller turns the outcome into whatever the user sees. Packages (.vsdx and
+// its kin) are read into memory first, each part inflated once, and served
+// to libvisio from there; other drawings libvisio reads from the file.
 class VisioImporter
 {
 public:
@@ -34,9 +37,11 @@ public:
     // Writes the warning log line of each failed outcome.
     static Result importFile(const QString &filePath);
     // The same, reading through a counting stream whose state another thread
-    // may watch for progress and use to cancel.
+    // may watch for progress and use to cancel. The tap, when given, sees
+    // every picture's bytes before they are decoded.
     static Result importFile(const QString &filePath,
-                             const std::shared_ptr<CountingInputStream::State> &state);
+                             const std::shared_ptr<CountingInputStream::State> &state,
+                             const VisioRenderer::PictureTap &tap = {});
     // The same from bytes already in memory; name is what the log and the
     // model call the drawing.
     static Result importData(const QByteArray &bytes, const QString &name);

@@ -1,6 +1,7 @@
 #include "VisioRenderer.h"
 
 #include "ImportLimits.h"
+#include "PictureStandIns.h"
 #include "VisioImage.h"
 #include "VisioPictureConversion.h"
 #include "VisioPictureLoader.h"
@@ -932,7 +933,11 @@ void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
     const QString format = mime.mid(mime.lastIndexOf(QLatin1Char('/')) + 1).toLower();
     const QRectF placement = extractRect(props);
 
-    const QByteArray data = extractImageData(props);
+    QByteArray data = extractImageData(props);
+    if (pictureStandIns)
+        data = pictureStandIns->resolve(data);
+    if (pictureTap)
+        pictureTap(data, mime);
     if (data.isEmpty()) {
         qCWarning(lcImport) << "No image data found";
         return;

@@ -18,6 +18,9 @@
 #include <QString>
 
 #include <atomic>
+#include <functional>
+
+class PictureStandIns;
 
 // Receives libvisio's drawing callbacks and builds a VisioDocumentModel from
 // them. One renderer serves one parse.
@@ -66,6 +69,11 @@ public:
     // would otherwise still hand over everything it has read so far. libvisio
     // catches the unwinding and reports a failed parse.
     void setCancelFlag(const std::atomic<bool> *flag) { cancelFlag = flag; }
+    // Turns the stand-ins of a package's pictures back into their bytes.
+    void setPictureStandIns(const PictureStandIns *standIns) { pictureStandIns = standIns; }
+    // Sees each picture's bytes and MIME type as they arrive, before decoding.
+    using PictureTap = std::function<void(const QByteArray &bytes, const QString &mimeType)>;
+    void setPictureTap(const PictureTap &tap) { pictureTap = tap; }
 
     QString extractString(const librevenge::RVNGPropertyList &props, const char *key) const;
     double extractInches(const librevenge::RVNGPropertyList &props, const char *key) const;
@@ -158,4 +166,6 @@ private:
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;
     const std::atomic<bool> *cancelFlag = nullptr;
+    const PictureStandIns *pictureStandIns = nullptr;
+    PictureTap pictureTap;
 };

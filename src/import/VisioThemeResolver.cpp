@@ -126,7 +126,7 @@ int intAttribute(const QXmlStreamReader &reader, const char *name, int fallback 
 }
 
 // Relationship ID to target part, resolved against the source part's folder.
-QHash<QString, QString> readRelationships(const VisioThemeResolver::Parts &parts, const QString &source,
+QHash<QString, QString> readRelationships(const PackageParts &parts, const QString &source,
                                           QString *themeTarget = nullptr)
 {
     QHash<QString, QString> targets;
@@ -134,7 +134,7 @@ QHash<QString, QString> readRelationships(const VisioThemeResolver::Parts &parts
     const QString folder = slash < 0 ? QString() : source.left(slash);
     const QString relsName = (folder.isEmpty() ? QString() : folder + QLatin1Char('/'))
                              + QStringLiteral("_rels/") + source.mid(slash + 1) + QStringLiteral(".rels");
-    QXmlStreamReader reader(parts.value(relsName));
+    QXmlStreamReader reader(parts.value(relsName.toUtf8()));
     while (!reader.atEnd()) {
         if (reader.readNext() != QXmlStreamReader::StartElement
             || reader.name() != QLatin1String("Relationship"))
@@ -153,7 +153,7 @@ QHash<QString, QString> readRelationships(const VisioThemeResolver::Parts &parts
 class Package
 {
 public:
-    explicit Package(const VisioThemeResolver::Parts &parts) : m_parts(parts) {}
+    explicit Package(const PackageParts &parts) : m_parts(parts) {}
 
     std::deque<Sheet> sheets;
     QHash<int, const Sheet *> styles;
@@ -188,14 +188,14 @@ public:
     }
 
 private:
-    const VisioThemeResolver::Parts &m_parts;
+    const PackageParts &m_parts;
     QHash<int, QHash<int, const Sheet *>> m_masterShapes;
     QHash<int, const Sheet *> m_masterTops;
 
     void readMasters(const QString &mastersPart)
     {
         const QHash<QString, QString> rels = readRelationships(m_parts, mastersPart);
-        QXmlStreamReader reader(m_parts.value(mastersPart));
+        QXmlStreamReader reader(m_parts.value(mastersPart.toUtf8()));
         int masterId = -1;
         while (!reader.atEnd()) {
             if (reader.readNext() != QXmlStreamReader::StartElement)
@@ -204,7 +204,7 @@ private:
                 masterId = intAttribute(reader, "ID");
             } else if (reader.name() == QLatin1String("Rel") && masterId >= 0) {
                 const QString part = rels.value(attribute(reader, "r:id"));
-                if (!part.isEmpty() && m_parts.contains(part) && !partSheets.contains(part)) {
+                if (!part.isEmpty() && m_parts.contains(part.toUtf8()) && !partSheets.contains(part)) {
                     readPart(part, masterId, false);
                     order.append(part);
                 }
@@ -216,7 +216,7 @@ private:
     void readPages(const QString &pagesPart)
     {
         const QHash<QString, QString> rels = readRelationships(m_parts, pagesPart);
-        QXmlStreamReader reader(m_parts.value(pagesPart));
+        QXmlStreamReader reader(m_parts.value(pagesPart.toUtf8()));
         Sheet *pageSheet = nullptr;
         int depth = 0, sheetDepth = -1;
         while (!reader.atEnd()) {
@@ -246,7 +246,7 @@ private:
                 const int index = int(pageSheets.size());
                 pageSheets.push_back(pageSheet);
                 pageSheet->page = index;
-                if (!part.isEmpty() && m_parts.contains(part) && !partSheets.contains(part)) {
+                if (!part.isEmpty() && m_parts.contains(part.toUtf8()) && !partSheets.contains(part)) {
                     readPart(part, -1, false, index);
                     order.append(part);
                 }
@@ -259,7 +259,7 @@ private:
     void readPart(const QString &part, int ownMaster, bool styleSheets, int page = -1)
     {
         std::vector<Sheet *> &list = partSheets[part];
-        QXmlStreamReader reader(m_parts.value(part));
+        QXmlStreamReader reader(m_parts.value(part.toUtf8()));
         reader.setNamespaceProcessing(false);
         struct Open
         {
@@ -722,34 +722,37 @@ QByteArray rewritePart(const QByteArray &source, const std::vector<Sheet *> &she
 
 } // namespace
 
-VisioThemeResolver::Result VisioThemeResolver::resolve(const Parts &parts)
+PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList *warnings)
 {
-    Result result;
+    const auto warn = [warnings](const QString &line) {
+        if (warnings)
+            warnings->append(line);
+    };
     const QString documentPart = QStringLiteral("visio/document.xml");
-    if (!parts.contains(documentPart))
-        return result;
+    if (!parts.contains(documentPart.toUtf8()))
+        return parts;
     QString themePart;
     readRelationships(parts, documentPart, &themePart);
     if (themePart.isEmpty())
-        return result; // a drawing without a theme: libvisio's defaults are Visio's too
+        return parts; // a drawing without a theme: libvisio's defaults are Visio's too
 
     VisioTheme theme;
     QString why;
-    if (!parts.contains(themePart)) {
-        result.warnings.append(QStringLiteral("Theme part %1 is missing; themed formatting keeps its defaults.")
-                                   .arg(themePart));
-        return result;
+    if (!parts.contains(themePart.toUtf8())) {
+        warn(QStringLiteral("theme part %1 is missing; themed formatting keeps its defaults").arg(themePart));
+        return parts;
     }
-    if (!theme.parse(parts.value(themePart), &why)) {
-        result.warnings.append(QStringLiteral("Theme part %1 cannot be used (%2); themed formatting keeps its defaults.")
-                                   .arg(themePart, why));
-        return result;
+    if (!theme.parse(parts.value(themePart.toUtf8()), &why)) {
+        warn(QStringLiteral("theme part %1 cannot be used (%2); themed formatting keeps its defaults")
+                 .arg(themePart, why));
+        return parts;
     }
 
     Package package(parts);
     package.read(documentPart);
     const Inheritance inheritance(package);
 
+    PackageParts result = parts;
     QStringList partOrder = package.order;
     partOrder.prepend(documentPart);
     for (const QString &part : partOrder) {
@@ -760,17 +763,15 @@ VisioThemeResolver::Result VisioThemeResolver::resolve(const Parts &parts)
             if (!e.empty())
                 edits.insert(sheet, std::move(e));
         }
-        const QByteArray source = parts.value(part);
-        const bool hasQuickStyle = source.contains("QuickStyle");
-        if (edits.isEmpty() && !hasQuickStyle)
+        const QByteArray source = parts.value(part.toUtf8());
+        if (edits.isEmpty() && !source.contains("QuickStyle"))
             continue;
         const QByteArray rewritten = rewritePart(source, sheets, edits, part == documentPart);
         if (rewritten.isEmpty()) {
-            result.warnings.append(
-                QStringLiteral("Part %1 could not be rewritten for its theme; it keeps its defaults.").arg(part));
+            warn(QStringLiteral("part %1 could not be rewritten for its theme; it keeps its defaults").arg(part));
             continue;
         }
-        result.rewritten.insert(part, rewritten);
+        result.insert(part.toUtf8(), rewritten);
     }
     return result;
 }

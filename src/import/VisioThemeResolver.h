@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
+#include "PackageParts.h"
+
 #include <QStringList>
 
 // Turns the themed cells of a .vsdx package into ordinary ones before
@@ -17,16 +16,8 @@
 class VisioThemeResolver
 {
 public:
-    // Part name (as in the package, without a leading slash) to its bytes.
-    using Parts = QHash<QString, QByteArray>;
-
-    struct Result
-    {
-        // Only the parts that changed; every other part stays as it was.
-        Parts rewritten;
-        // At most one line per problem, for the log; the drawing opens regardless.
-        QStringList warnings;
-    };
-
-    static Result resolve(const Parts &parts);
+    // The package's parts with its style sheets, masters and pages rewritten;
+    // the same parts when there is nothing to resolve. warnings gets at most
+    // one line per problem, for the log: the drawing opens regardless.
+    static PackageParts resolve(const PackageParts &parts, QStringList *warnings = nullptr);
 };

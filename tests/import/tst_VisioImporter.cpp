@@ -3,6 +3,7 @@
 #include "VisioBackgroundPages.h"
 #include "VisioImporter.h"
 
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QThread>
@@ -17,6 +18,12 @@ namespace {
 QString fixture(const QString &name)
 {
     return QDir(QStringLiteral(PLANDRAW_FIXTURES_DIR)).filePath(name);
+}
+
+// A path under the folder that holds both sample folders.
+QString sharedFixture(const QString &path)
+{
+    return QDir(QStringLiteral(PLANDRAW_FIXTURES_DIR "/..")).filePath(path);
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes)
@@ -48,6 +55,8 @@ private slots:
     void fixturesLoad();
     void fixtureContents();
     void backgroundPagesStayBehind();
+    void packagesReadAsBefore_data();
+    void packagesReadAsBefore();
     void cancelStopsEveryKindOfDrawing();
 
 private:
@@ -312,6 +321,127 @@ void TestVisioImporter::backgroundPagesStayBehind()
     VisioBackgroundPages::separate(model, {true, false, false});
     QCOMPARE(model.pages.size(), 2);
     QVERIFY(model.backgroundPages.isEmpty());
+}
+
+void TestVisioImporter::packagesReadAsBefore_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<int>("shapes");
+    QTest::addColumn<int>("texts");
+    QTest::addColumn<int>("images");
+    QTest::addColumn<int>("pictures");
+    QTest::addColumn<QByteArray>("digest");
+
+    // What libvisio handed over when it read the packages itself: the counts
+    // of the model (backgrounds apart, themes resolved), and a digest of every picture's MIME type and bytes in
+    // the order they came.
+    const struct
+    {
+        const char *path;
+        int pages, shapes, texts, images, pictures;
+        const char *digest;
+    } rows[] = {
+        {"visio/CAN-BUS_Architecture.vsdx", 1, 12, 1, 9, 9, "c8db9415d765e964"},
+        {"visio/EdgeHubDiagrams.vsdx", 6, 392, 129, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/FlowchartShapes.vsdx", 1, 24, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/Maix-EMC_diagram.vsdx", 1, 79, 32, 1, 1, "6ae508997503bd01"},
+        {"visio/ShapewithGradientFill.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/bgcolor.vsdx", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/blue-box.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/color-boxes.vsdx", 1, 14, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/dwg.vsdx", 1, 8, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/emf-shapes.vsdx", 3, 174, 13, 16, 16, "e6092214c49ee917"},
+        {"visio/fdo86664.vsdx", 1, 6, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/network-diagram-start.vsdx", 3, 1100, 18, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/office_varient4.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/ole-word-object.vsdx", 1, 0, 0, 1, 1, "c30a797151fffa62"},
+        {"visio/osdu-architecture.vsdx", 3, 476, 100, 80, 80, "ecc427a6de6b160e"},
+        {"visio/qs-box.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/recursion-cycle.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/tab-short-prefix.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/tdf136564-WhiteTextBackground.vsdx", 1, 7, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/tdf154379-QuickStyleFillMatrix.vsdx", 1, 2, 1, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/testfile1.vsdx", 1, 4, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/testfile3.vsdx", 1, 10, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/testfile4.vsdx", 1, 4, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/testfile5.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/testfile6.vsdx", 1, 6, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/vsdxjs-BasicShapes.vsdx", 1, 26, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/anjiaode-RefreshLayoutNiubility-UML.vsdx", 1, 57, 22, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-Comments-Drawing1.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-Geometry-Drawing1.vsdx", 1, 8, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-Hyperlinks-Drawing1.vsdx", 1, 8, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-Sample_UnusedFonts.vsdx", 1, 2, 1, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-SettingCellsInEventSection_out.vsdm", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-TestTemplate.vsdm", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-java-Apply3DRotationEffects_Out.vsdx", 3, 177, 16, 16, 16, "e6092214c49ee917"},
+        {"more-visio/aspose-java-RefreshTimeLine_Out.vsdx", 1, 13, 12, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-comparison-source.vsdx", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-conversion-sample.vsdm", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-conversion-sample.vsdx", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-conversion-sample.vstm", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-conversion-sample.vstx", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-metadata-input.vsdx", 1, 21, 4, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-viewer-flowchart.vsdx", 1, 21, 11, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/ibm-ibm_bda_reference_architecture.vstx", 1, 24, 23, 19, 19, "dcb976ffff71c57b"},
+        {"more-visio/ibm-ibm_vpc_architecture.vstx", 1, 59, 45, 38, 38, "ad08dd0a3d6a23aa"},
+        {"more-visio/logikz-BridgePattern-UML.vsdx", 2, 147, 40, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/msterminal-CopyModeFlowchart.vsdx", 1, 25, 14, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-DrawingWithJenkinsDiagram.vsdx", 1, 108, 23, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-DrawingWithLotsOfShapresAndArrows.vsdx", 7, 189, 9, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-VisioAdvancedRoadmap.vsdm", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-VisioAdvancedRoadmap.vsdx", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-VisioAdvancedRoadmap.vstm", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-VisioAdvancedRoadmap.vstx", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/smartsso-jiagoutu-architecture.vsdx", 1, 59, 28, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/smartsso-sso-login-principle.vsdx", 1, 49, 24, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/tika-testVISIO.vsdm", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/tika-testVISIO.vstm", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/vsdx-test13_layers.vsdx", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/xpromisequeue-liuchengtu-flowchart.vsdx", 1, 24, 23, 0, 0, "da39a3ee5e6b4b0d"},
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.path) << row.path << row.pages << row.shapes << row.texts << row.images
+                                << row.pictures << QByteArray(row.digest);
+}
+
+void TestVisioImporter::packagesReadAsBefore()
+{
+    QFETCH(QString, path);
+    QFETCH(int, pages);
+    QFETCH(int, shapes);
+    QFETCH(int, texts);
+    QFETCH(int, images);
+    QFETCH(int, pictures);
+    QFETCH(QByteArray, digest);
+    if (!QFileInfo::exists(sharedFixture(path)))
+        QSKIP("sample drawing not available");
+
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    int delivered = 0;
+    const VisioImporter::Result result = VisioImporter::importFile(
+        sharedFixture(path), std::make_shared<CountingInputStream::State>(),
+        [&](const QByteArray &bytes, const QString &mimeType) {
+            hash.addData(mimeType.toLatin1());
+            hash.addData(QByteArray(1, '\0'));
+            hash.addData(QByteArray::number(bytes.size()));
+            hash.addData(bytes);
+            ++delivered;
+        });
+    QCOMPARE(result.outcome, VisioImporter::Loaded);
+    int shapeCount = 0, textCount = 0, imageCount = 0;
+    for (const VisioPage &page : result.model.pages) {
+        shapeCount += page.shapes.size();
+        textCount += page.texts.size();
+        imageCount += page.images.size();
+    }
+    QCOMPARE(int(result.model.pages.size()), pages);
+    QCOMPARE(shapeCount, shapes);
+    QCOMPARE(textCount, texts);
+    QCOMPARE(imageCount, images);
+    QCOMPARE(delivered, pictures);
+    QCOMPARE(hash.result().toHex().left(16), digest);
 }
 
 void TestVisioImporter::cancelStopsEveryKindOfDrawing()
