@@ -306,7 +306,6 @@ bool VisioTheme::parse(const QByteArray &xml, QString *why)
                 seven.append(c.kind == Colour::Rgb ? QColor(c.rgb) : QColor());
             }
             m_variationColours.append(seven);
-            m_monotone.append(scheme.attribute(QStringLiteral("monotone")) == QLatin1String("1"));
         }
     }
 
@@ -373,8 +372,6 @@ QColor VisioTheme::quickStyleColour(int index, int variation) const
         return QColor();
     if (variation < 0 || variation >= m_variationColours.size())
         variation = 0;
-    if (slot <= 3 && m_monotone.value(variation))
-        return m_variationColours.at(variation).value(0);
     return m_variationColours.at(variation).value(slot);
 }
 

@@ -105,7 +105,6 @@ private:
     bool m_valid = false;
     QHash<QString, QColor> m_scheme;
     QList<QList<QColor>> m_variationColours;
-    QList<bool> m_monotone; // a variation that draws every shape in its first colour
     QList<QList<VariationStyle>> m_variationStyles;
     StyleLists m_shapes;
     StyleLists m_connectors;

@@ -365,8 +365,10 @@ class Inheritance
 public:
     explicit Inheritance(const Package &package) : m_package(package) {}
 
-    // The cell and whether it is the sheet's own.
-    const Cell *cell(const Sheet *sheet, const QString &name, bool *local = nullptr) const
+    enum Source { Own, Master, Style };
+
+    // The cell and where it comes from.
+    const Cell *cell(const Sheet *sheet, const QString &name, Source *source = nullptr) const
     {
         const Category category = categoryOf(name);
         int style = -1;
@@ -374,15 +376,15 @@ public:
         for (const Sheet *s = sheet; s && depth < ImportLimits::maxInheritanceDepth; s = s->master, ++depth) {
             const auto it = s->cells.constFind(name);
             if (it != s->cells.constEnd()) {
-                if (local)
-                    *local = s == sheet;
+                if (source)
+                    *source = s == sheet ? Own : Master;
                 return &*it;
             }
             if (style < 0)
                 style = s->styles[category];
         }
-        if (local)
-            *local = false;
+        if (source)
+            *source = Style;
         for (int steps = 0; style >= 0 && steps < ImportLimits::maxInheritanceDepth; ++steps) {
             const Sheet *s = m_package.styles.value(style);
             if (!s || s == sheet)
@@ -395,7 +397,7 @@ public:
         return nullptr;
     }
 
-    const Cell *charCell(const Sheet *sheet, int row, const QString &name, bool *local) const
+    const Cell *charCell(const Sheet *sheet, int row, const QString &name, Source *source) const
     {
         int style = -1;
         int depth = 0;
@@ -404,14 +406,14 @@ public:
             if (rowIt != s->charRows.constEnd()) {
                 const auto it = rowIt->constFind(name);
                 if (it != rowIt->constEnd()) {
-                    *local = s == sheet;
+                    *source = s == sheet ? Own : Master;
                     return &*it;
                 }
             }
             if (style < 0)
                 style = s->styles[TextCategory];
         }
-        *local = false;
+        *source = Style;
         for (int steps = 0; style >= 0 && steps < ImportLimits::maxInheritanceDepth; ++steps) {
             const Sheet *s = m_package.styles.value(style);
             if (!s || s == sheet)
@@ -479,9 +481,14 @@ VisioThemeFormula::Context contextFor(const Sheet *sheet, const Inheritance &inh
     return context;
 }
 
-bool themedCell(const Cell &cell)
+// Whether a cell's value must be worked out for the sheet at hand. The
+// sheet's own value stands as Visio saved it unless it says 'Themed'; an
+// inherited theme formula counts again for each sheet, in its own context.
+bool needsResolving(const Cell &cell, Inheritance::Source source)
 {
-    return cell.v == QLatin1String("Themed") || cell.f.contains(QLatin1String("THEMEVAL"), Qt::CaseInsensitive);
+    if (cell.v == QLatin1String("Themed"))
+        return true;
+    return source != Inheritance::Own && cell.f.contains(QLatin1String("THEMEVAL"), Qt::CaseInsensitive);
 }
 
 QString formulaOf(const Cell &cell)
@@ -558,9 +565,9 @@ Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTh
     }
     const VisioThemeFormula formula(theme, context);
     for (auto it = cellProperties().constBegin(); it != cellProperties().constEnd(); ++it) {
-        bool local = false;
-        const Cell *cell = inheritance.cell(sheet, it.key(), &local);
-        if (!cell || !themedCell(*cell) || (local && cell->v != QLatin1String("Themed")))
+        Inheritance::Source source = Inheritance::Own;
+        const Cell *cell = inheritance.cell(sheet, it.key(), &source);
+        if (!cell || !needsResolving(*cell, source))
             continue;
         const std::optional<QString> value = formula.evaluate(formulaOf(*cell), it.value());
         if (value)
@@ -574,9 +581,9 @@ Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTh
         rows.append(0);
     for (int row : rows) {
         for (auto it = charProperties().constBegin(); it != charProperties().constEnd(); ++it) {
-            bool local = false;
-            const Cell *cell = inheritance.charCell(sheet, row, it.key(), &local);
-            if (!cell || !themedCell(*cell) || (local && cell->v != QLatin1String("Themed")))
+            Inheritance::Source source = Inheritance::Own;
+            const Cell *cell = inheritance.charCell(sheet, row, it.key(), &source);
+            if (!cell || !needsResolving(*cell, source))
                 continue;
             const std::optional<QString> value = formula.evaluate(formulaOf(*cell), it.value());
             if (value)
