@@ -477,7 +477,8 @@ VisioThemeFormula::Context contextFor(const Sheet *sheet, const Inheritance &inh
     context.fontMatrix = inheritance.number(sheet, QStringLiteral("QuickStyleFontMatrix"), 0);
     context.variationFlags = inheritance.number(sheet, QStringLiteral("QuickStyleVariation"), 0);
     const int type = inheritance.number(sheet, QStringLiteral("QuickStyleType"), 0);
-    context.connector = type == 2 || (type == 0 && inheritance.cell(sheet, QStringLiteral("BeginX")));
+    // 1 and 2 ask for one- and two-dimensional shape styles, 3 for a connector's.
+    context.connector = type == 3 || (type == 0 && inheritance.cell(sheet, QStringLiteral("BeginX")));
     return context;
 }
 
