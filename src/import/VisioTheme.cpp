@@ -345,6 +345,15 @@ bool VisioTheme::parse(const QByteArray &xml, QString *why)
             }
         }
     }
+    // Lists cut at the cap: count what the part holds against what was kept.
+    const auto longer = [](const Node *list) {
+        return list && list->children.size() > size_t(ImportLimits::maxThemeListEntries);
+    };
+    const Node *format = elements->child(QStringLiteral("fmtScheme"));
+    m_truncated = longer(colours->find(QStringLiteral("variationClrSchemeLst")))
+                  || (extensions && longer(extensions->find(QStringLiteral("variationStyleSchemeLst"))))
+                  || (format && (longer(format->child(QStringLiteral("fillStyleLst")))
+                                 || longer(format->child(QStringLiteral("lnStyleLst")))));
     m_valid = true;
     return true;
 }

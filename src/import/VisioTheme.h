@@ -84,6 +84,8 @@ public:
 
     bool parse(const QByteArray &xml, QString *why = nullptr);
     bool isValid() const { return m_valid; }
+    // Set when a list was longer than the import reads; the rest is ignored.
+    bool wasTruncated() const { return m_truncated; }
 
     // A colour of the scheme by its DrawingML name (dk1, lt1, accent1 … bkgnd); invalid when unknown.
     QColor schemeColour(const QString &name) const;
@@ -103,6 +105,7 @@ public:
 
 private:
     bool m_valid = false;
+    bool m_truncated = false;
     QHash<QString, QColor> m_scheme;
     QList<QList<QColor>> m_variationColours;
     QList<QList<VariationStyle>> m_variationStyles;

@@ -383,8 +383,10 @@ VisioThemeFormula::Value VisioThemeFormula::themeProperty(const QString &name, b
             return number(fill.kind == VisioTheme::Fill::NoFill ? 0 : 1);
         const QColor c = fillColour(m_theme, fill, m_theme.quickStyleColour(m_context.fillColour,
                                                                              m_context.variationColour));
+        if (!c.isValid())
+            return {};
         if (name == QLatin1String("FillTransparency"))
-            return c.isValid() ? number(1.0 - c.alphaF()) : Value();
+            return number(1.0 - c.alphaF());
         return colour(QColor(c.rgb()));
     }
     if (name.startsWith(QLatin1String("Line")) || name.contains(QLatin1String("Arrow"))) {
@@ -397,8 +399,10 @@ VisioThemeFormula::Value VisioThemeFormula::themeProperty(const QString &name, b
         if (name == QLatin1String("LineColor") || name == QLatin1String("LineTransparency")) {
             const QColor c = fillColour(m_theme, line.fill, m_theme.quickStyleColour(m_context.lineColour,
                                                                                       m_context.variationColour));
+            if (!c.isValid())
+                return {};
             if (name == QLatin1String("LineTransparency"))
-                return c.isValid() ? number(1.0 - c.alphaF()) : Value();
+                return number(1.0 - c.alphaF());
             return colour(QColor(c.rgb()));
         }
         if (name == QLatin1String("LineWeight"))
@@ -435,10 +439,12 @@ VisioThemeFormula::Value VisioThemeFormula::themeProperty(const QString &name, b
             return {};
         const QColor c = m_theme.resolve(effect.colour, m_theme.quickStyleColour(m_context.shadowColour,
                                                                                    m_context.variationColour));
+        if (!c.isValid())
+            return {};
         if (name == QLatin1String("ShadowColor"))
             return colour(QColor(c.rgb()));
         if (name == QLatin1String("ShadowTransparency"))
-            return c.isValid() ? number(1.0 - c.alphaF()) : Value();
+            return number(1.0 - c.alphaF());
         // DrawingML measures the direction clockwise with y down; Visio's y grows upwards.
         const double radians = effect.direction * M_PI / 180.0;
         if (name == QLatin1String("ShadowOffsetX"))

@@ -756,6 +756,9 @@ PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList 
         return parts;
     }
 
+    if (theme.wasTruncated())
+        warn(QStringLiteral("theme part %1 has more entries than are read; the rest are ignored").arg(themePart));
+
     Package package(parts);
     package.read(documentPart);
     const Inheritance inheritance(package);
