@@ -89,7 +89,8 @@ const QSet<QString> &contextCells()
         QStringLiteral("QuickStyleType"),        QStringLiteral("QuickStyleVariation"),
         QStringLiteral("ThemeIndex"),            QStringLiteral("VariationColorIndex"),
         QStringLiteral("VariationStyleIndex"),   QStringLiteral("BeginX"),
-        QStringLiteral("FillGradientEnabled"),
+        QStringLiteral("FillGradientEnabled"),   QStringLiteral("FillGradientDir"),
+        QStringLiteral("FillGradientAngle"),
     };
     return set;
 }
@@ -507,7 +508,8 @@ QColor concreteColour(const Cell &cell)
 }
 
 // libvisio reads no FillGradient section, only the old gradient patterns
-// between FillForegnd and FillBkgnd: give those the first and last stops.
+// between FillForegnd and FillBkgnd: give those the first and last stops, and
+// a shape Visio fills with a gradient the pattern closest to it.
 void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &edits)
 {
     const Cell *enabled = inheritance.cell(sheet, QStringLiteral("FillGradientEnabled"));
@@ -517,9 +519,10 @@ void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &
     int pattern = edits.cells.value(QStringLiteral("FillPattern")).toInt(&ok);
     if (!ok) {
         const Cell *cell = inheritance.cell(sheet, QStringLiteral("FillPattern"));
-        pattern = cell ? cell->v.toInt(&ok) : 0;
+        pattern = cell ? cell->v.toInt(&ok) : 1;
+        ok = ok || !cell;
     }
-    if (!ok || pattern < 25 || pattern > 40)
+    if (!ok || (pattern != 1 && (pattern < 25 || pattern > 40)))
         return;
     // Rows by IX: a sheet's own cells over its master's; Del removes a row.
     QMap<int, CellMap> rows;
@@ -538,17 +541,38 @@ void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &
         }
     }
     QList<QPair<double, QColor>> stops;
+    double previous = 0;
     for (const CellMap &row : rows) {
         const QColor c = concreteColour(row.value(QStringLiteral("GradientStopColor")));
+        if (!c.isValid())
+            return;
         bool positionOk = false;
         const double position = row.value(QStringLiteral("GradientStopPosition")).v.toDouble(&positionOk);
-        if (!c.isValid() || !positionOk)
-            return;
-        stops.append({position, c});
+        previous = positionOk && std::isfinite(position) ? position : previous;
+        stops.append({previous, c});
     }
     if (stops.size() < 2)
         return;
     std::stable_sort(stops.begin(), stops.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    if (pattern == 1) {
+        bool dirOk = false;
+        const Cell *dir = inheritance.cell(sheet, QStringLiteral("FillGradientDir"));
+        const int direction = dir ? dir->v.toInt(&dirOk) : 0;
+        if (dirOk && direction != 0) {
+            pattern = 40; // the radial ones, centred
+        } else {
+            const Cell *angleCell = inheritance.cell(sheet, QStringLiteral("FillGradientAngle"));
+            bool angleOk = false;
+            const double radians = angleCell ? angleCell->v.toDouble(&angleOk) : 0;
+            const double degrees = angleOk && std::isfinite(radians) ? radians * 180.0 / M_PI : 0;
+            // Visio measures from the x axis, counter-clockwise; libvisio's
+            // patterns run top to bottom at 0 and turn the same way.
+            static const int byEighths[] = {30, 34, 27, 32, 28, 31, 25, 33};
+            const long eighth = std::lround((degrees + 90.0) / 45.0);
+            pattern = byEighths[((eighth % 8) + 8) % 8];
+        }
+        edits.cells.insert(QStringLiteral("FillPattern"), QString::number(pattern));
+    }
     // Linear patterns run from FillBkgnd to FillForegnd; axial, radial and
     // rectangular ones put FillForegnd where the gradient begins.
     const bool fromForeground = pattern == 26 || pattern == 29 || pattern >= 35;
@@ -559,7 +583,8 @@ void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &
 Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTheme &theme)
 {
     Edits edits;
-    const VisioThemeFormula::Context context = contextFor(sheet, inheritance);
+    VisioThemeFormula::Context context = contextFor(sheet, inheritance);
+    context.themed = context.themed && theme.isValid();
     if (!context.themed) {
         gradientColours(sheet, inheritance, edits);
         return edits;
@@ -612,7 +637,7 @@ void writeRowCells(QXmlStreamWriter &writer, QHash<QString, QString> &cells)
 // Copies a part, replacing and adding the cells of each sheet's edits and
 // dropping the quick-style colours libvisio would misapply.
 QByteArray rewritePart(const QByteArray &source, const std::vector<Sheet *> &sheets,
-                       const QHash<const Sheet *, Edits> &edits, bool styleSheets)
+                       const QHash<const Sheet *, Edits> &edits, bool styleSheets, bool dropQuickStyle)
 {
     QByteArray out;
     out.reserve(source.size() + source.size() / 4);
@@ -675,7 +700,7 @@ QByteArray rewritePart(const QByteArray &source, const std::vector<Sheet *> &she
                 const QString cell = attribute(reader, "N");
                 QHash<QString, QString> &pending = inSheet ? top->edits.cells : *row;
                 const auto it = pending.find(cell);
-                if (it != pending.end() || (inSheet && consumedByResolution(cell))) {
+                if (it != pending.end() || (inSheet && dropQuickStyle && consumedByResolution(cell))) {
                     if (it != pending.end()) {
                         writeCell(writer, cell, *it);
                         pending.erase(it);
@@ -741,23 +766,27 @@ PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList 
         return parts;
     QString themePart;
     readRelationships(parts, documentPart, &themePart);
-    if (themePart.isEmpty())
-        return parts; // a drawing without a theme: libvisio's defaults are Visio's too
 
+    // Without a theme libvisio's defaults are Visio's too; only gradients may
+    // still need their colours.
     VisioTheme theme;
-    QString why;
-    if (!parts.contains(themePart.toUtf8())) {
-        warn(QStringLiteral("theme part %1 is missing; themed formatting keeps its defaults").arg(themePart));
-        return parts;
+    if (!themePart.isEmpty()) {
+        QString why;
+        if (!parts.contains(themePart.toUtf8()))
+            warn(QStringLiteral("theme part %1 is missing; themed formatting keeps its defaults").arg(themePart));
+        else if (!theme.parse(parts.value(themePart.toUtf8()), &why))
+            warn(QStringLiteral("theme part %1 cannot be used (%2); themed formatting keeps its defaults")
+                     .arg(themePart, why));
+        else if (theme.wasTruncated())
+            warn(QStringLiteral("theme part %1 has more entries than are read; the rest are ignored").arg(themePart));
     }
-    if (!theme.parse(parts.value(themePart.toUtf8()), &why)) {
-        warn(QStringLiteral("theme part %1 cannot be used (%2); themed formatting keeps its defaults")
-                 .arg(themePart, why));
-        return parts;
+    if (!theme.isValid()) {
+        bool gradients = false;
+        for (const QByteArray &name : parts.names())
+            gradients = gradients || (name.endsWith(".xml") && parts.value(name).contains("FillGradientEnabled"));
+        if (!gradients)
+            return parts;
     }
-
-    if (theme.wasTruncated())
-        warn(QStringLiteral("theme part %1 has more entries than are read; the rest are ignored").arg(themePart));
 
     Package package(parts);
     package.read(documentPart);
@@ -775,9 +804,10 @@ PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList 
                 edits.insert(sheet, std::move(e));
         }
         const QByteArray source = parts.value(part.toUtf8());
-        if (edits.isEmpty() && !source.contains("QuickStyle"))
+        const bool dropQuickStyle = theme.isValid() && source.contains("QuickStyle");
+        if (edits.isEmpty() && !dropQuickStyle)
             continue;
-        const QByteArray rewritten = rewritePart(source, sheets, edits, part == documentPart);
+        const QByteArray rewritten = rewritePart(source, sheets, edits, part == documentPart, dropQuickStyle);
         if (rewritten.isEmpty()) {
             warn(QStringLiteral("part %1 could not be rewritten for its theme; it keeps its defaults").arg(part));
             continue;

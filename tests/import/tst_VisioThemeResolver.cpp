@@ -296,6 +296,19 @@ void TestVisioThemeResolver::modernGradientEndsReachLibvisio()
     const QByteArray pagePart = resolved.value("visio/pages/page1.xml");
     QCOMPARE(cellOf(pagePart, 1, QStringLiteral("FillForegnd")), QStringLiteral("#d2ecf9"));
     QCOMPARE(cellOf(pagePart, 1, QStringLiteral("FillBkgnd")), QStringLiteral("#b4b4b4"));
+
+    // A solid pattern with a gradient turned on, in a drawing without theme:
+    // left to right is libvisio's pattern 27, from FillBkgnd to FillForegnd.
+    const QByteArray linear = shape(1, "<Cell N='FillGradientEnabled' V='1'/><Cell N='FillGradientAngle' V='0'/>"
+                                       "<Section N='FillGradient'><Row IX='0'><Cell N='GradientStopColor' V='#ff0000'/>"
+                                       "</Row><Row IX='1'><Cell N='GradientStopColor' V='#0000ff'/>"
+                                       "<Cell N='GradientStopPosition' V='1'/></Row></Section>",
+                                  QByteArray());
+    const QByteArray plain =
+        VisioThemeResolver::resolve(package(linear, QByteArray(), QByteArray())).value("visio/pages/page1.xml");
+    QCOMPARE(cellOf(plain, 1, QStringLiteral("FillPattern")), QStringLiteral("27"));
+    QCOMPARE(cellOf(plain, 1, QStringLiteral("FillBkgnd")), QStringLiteral("#ff0000"));
+    QCOMPARE(cellOf(plain, 1, QStringLiteral("FillForegnd")), QStringLiteral("#0000ff"));
 }
 
 void TestVisioThemeResolver::badThemesKeepTheDefaults_data()
