@@ -418,18 +418,40 @@ QColor VisioTheme::resolve(const Colour &colour, const QColor &placeholder) cons
     return c;
 }
 
+namespace {
+
+double toLinear(double c)
+{
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double toGamma(double c)
+{
+    c = std::clamp(c, 0.0, 1.0);
+    return c <= 0.0031308 ? c * 12.92 : 1.055 * std::pow(c, 1.0 / 2.4) - 0.055;
+}
+
+} // namespace
+
 QColor VisioTheme::transform(const QColor &colour, const QString &name, double value)
 {
     if (!std::isfinite(value))
         return colour;
+    // Office tints and shades in linear light (a white shaded 58 % is c7c7c7,
+    // as Visio draws it), and works the other transforms in HSL.
+    if (name == QLatin1String("tint") || name == QLatin1String("shade")) {
+        const double v = std::clamp(value, 0.0, 1.0);
+        const auto apply = [&](double c) {
+            const double linear = toLinear(c);
+            return toGamma(name == QLatin1String("shade") ? linear * v : linear * v + (1 - v));
+        };
+        return QColor::fromRgbF(float(apply(colour.redF())), float(apply(colour.greenF())),
+                                float(apply(colour.blueF())), colour.alphaF());
+    }
     float hf = 0, sf = 0, lf = 0, af = 0;
     colour.toHsl().getHslF(&hf, &sf, &lf, &af);
     double h = hf < 0 ? 0 : hf, s = sf, l = lf, a = af;
-    if (name == QLatin1String("tint"))
-        l = l * value + (1 - value);
-    else if (name == QLatin1String("shade"))
-        l = l * value;
-    else if (name == QLatin1String("lumMod"))
+    if (name == QLatin1String("lumMod"))
         l *= value;
     else if (name == QLatin1String("lumOff"))
         l += value;

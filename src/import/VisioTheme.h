@@ -100,7 +100,7 @@ public:
     const StyleLists &connectors() const { return m_connectors; }
     QString minorLatinFont() const { return m_minorLatin; }
 
-    // Applies one DrawingML colour transform (HSL-based, as Office does for themes).
+    // Applies one DrawingML colour transform.
     static QColor transform(const QColor &colour, const QString &name, double value);
 
 private:

@@ -1,5 +1,7 @@
+#include "PackageReader.h"
 #include "VisioThemeResolver.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -161,6 +163,70 @@ QByteArray shape(int id, const QByteArray &cells, const QByteArray &attributes =
     return "<Shape ID='" + QByteArray::number(id) + "' Type='Shape' " + attributes + ">" + cells + "</Shape>";
 }
 
+struct SvgColours
+{
+    QString title, fill, stroke;
+};
+
+// Fill and stroke of each shape (by Visio's shape ID) of a Visio SVG export,
+// from the style classes of the shape's own drawing elements.
+QHash<int, SvgColours> svgColours(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray svg = file.readAll();
+    QHash<QString, QString> classes;
+    const QRegularExpression rule(QStringLiteral("\\.(st\\d+)\\s*\\{([^}]*)\\}"));
+    for (auto m = rule.globalMatch(QString::fromUtf8(svg)); m.hasNext();) {
+        const auto hit = m.next();
+        classes.insert(hit.captured(1), hit.captured(2));
+    }
+    const auto property = [](const QString &style, const QString &key) {
+        if (style.contains(key + QStringLiteral("-opacity")))
+            return QString(); // a shadow or a see-through copy
+        const QRegularExpression value(QStringLiteral("(?:^|;)") + key + QStringLiteral(":(#[0-9a-f]{6})"));
+        return value.match(style).captured(1);
+    };
+    QHash<int, SvgColours> shapes;
+    QXmlStreamReader reader(svg);
+    QList<int> open; // shape ID per open <g>, -1 for other groups
+    int depth = 0;
+    QList<int> shapeDepth;
+    while (!reader.atEnd()) {
+        const auto token = reader.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            if (!shapeDepth.isEmpty() && shapeDepth.last() == depth) {
+                shapeDepth.removeLast();
+                open.removeLast();
+            }
+            --depth;
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        ++depth;
+        const auto a = reader.attributes();
+        if (reader.name() == QLatin1String("g") && a.value(QLatin1String("v:groupContext")) == QLatin1String("shape")) {
+            open.append(a.value(QLatin1String("v:mID")).toInt());
+            shapeDepth.append(depth);
+        } else if (!shapeDepth.isEmpty() && depth == shapeDepth.last() + 1) {
+            SvgColours &colours = shapes[open.last()];
+            if (reader.name() == QLatin1String("title")) {
+                colours.title = reader.readElementText();
+                --depth;
+                continue;
+            }
+            const QString style = classes.value(a.value(QLatin1String("class")).toString());
+            if (colours.fill.isEmpty())
+                colours.fill = property(style, QStringLiteral("fill"));
+            if (colours.stroke.isEmpty())
+                colours.stroke = property(style, QStringLiteral("stroke"));
+        }
+    }
+    return shapes;
+}
+
 } // namespace
 
 class TestVisioThemeResolver : public QObject
@@ -175,6 +241,8 @@ private slots:
     void badThemesKeepTheDefaults_data();
     void badThemesKeepTheDefaults();
     void hostileInheritanceEnds();
+    void truthDrawingsKeepVisiosColours_data();
+    void truthDrawingsKeepVisiosColours();
 };
 
 void TestVisioThemeResolver::quickStyleCells_data()
@@ -378,6 +446,59 @@ void TestVisioThemeResolver::hostileInheritanceEnds()
                                             QByteArray(), theme(), circle));
     QVERIFY(std::chrono::steady_clock::now() - started < std::chrono::seconds(10));
     QVERIFY(!QXmlStreamReader(resolved.value("visio/pages/page1.xml")).hasError());
+}
+
+void TestVisioThemeResolver::truthDrawingsKeepVisiosColours_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QList<int>>("shapes");
+
+    // Three shapes each whose colours Visio takes from the theme or keeps as
+    // the drawing has them, against the colours of Visio's own SVG export.
+    QTest::newRow("logical-architecture") << "wij-logical-architecture" << 1 << QList<int>{1, 2, 12};
+    QTest::newRow("ad-hoc-exploration") << "wij-ad-hoc-exploration" << 2 << QList<int>{16, 56, 60};
+    QTest::newRow("cloud-service") << "wij-physical-architecture-cloud-service" << 1 << QList<int>{208, 209, 210};
+    QTest::newRow("stream-analytics") << "wij-physical-architecture-stream-analytics-and-event-hub" << 1
+                                      << QList<int>{260, 267, 295};
+    QTest::newRow("worker-role-event-hub") << "wij-physical-architecture-worker-role-and-event-hub" << 1
+                                           << QList<int>{290, 291, 328};
+    QTest::newRow("worker-role-service-bus") << "wij-physical-architecture-worker-role-and-service-bus" << 1
+                                             << QList<int>{299, 300, 303};
+}
+
+void TestVisioThemeResolver::truthDrawingsKeepVisiosColours()
+{
+    QFETCH(QString, drawing);
+    QFETCH(int, page);
+    QFETCH(QList<int>, shapes);
+    const QDir truth(QStringLiteral(PLANDRAW_TRUTH_DIR));
+    const QString svg = truth.filePath(QStringLiteral("visio/%1.vsdx.svg").arg(drawing));
+    if (!QFileInfo::exists(svg))
+        QSKIP("Visio's renderings are not available");
+    PackageReader reader(truth.filePath(QStringLiteral("drawings/%1.vsdx").arg(drawing)));
+    QVERIFY(reader.open());
+    const PackageParts resolved = VisioThemeResolver::resolve(reader.readParts());
+    const QByteArray pagePart = resolved.value(QStringLiteral("visio/pages/page%1.xml").arg(page).toUtf8());
+    const QHash<int, SvgColours> visio = svgColours(svg);
+    for (int id : shapes) {
+        const SvgColours expected = visio.value(id);
+        int compared = 0;
+        for (const auto &[cell, colour] : {std::pair{QStringLiteral("FillForegnd"), expected.fill},
+                                          std::pair{QStringLiteral("LineColor"), expected.stroke}}) {
+            const QString ours = cellOf(pagePart, id, cell);
+            if (colour.isEmpty() || !ours.startsWith(QLatin1Char('#')))
+                continue;
+            // Visio rounds its own colour arithmetic: a step either way is the same colour.
+            const QColor a(ours), b(colour);
+            const int off = std::max({std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                                      std::abs(a.blue() - b.blue())});
+            QVERIFY2(off <= 2,
+                     qPrintable(QStringLiteral("%1 %2: Visio %3, ours %4").arg(expected.title, cell, colour, ours)));
+            ++compared;
+        }
+        QVERIFY2(compared > 0, qPrintable(QStringLiteral("%1 has no colour to compare").arg(expected.title)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVisioThemeResolver)
