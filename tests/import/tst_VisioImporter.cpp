@@ -356,7 +356,7 @@ void TestVisioImporter::packagesReadAsBefore_data()
         {"visio/network-diagram-start.vsdx", 3, 1100, 18, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/office_varient4.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/ole-word-object.vsdx", 1, 0, 0, 1, 1, "c30a797151fffa62"},
-        {"visio/osdu-architecture.vsdx", 3, 476, 100, 80, 80, "ecc427a6de6b160e"},
+        {"visio/osdu-architecture.vsdx", 3, 487, 100, 80, 80, "ecc427a6de6b160e"},
         {"visio/qs-box.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/recursion-cycle.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/tab-short-prefix.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
