@@ -442,7 +442,10 @@ double visioMarkerWidth(double libvisioWidth, double lineWidthInches)
 void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
                    MarkerCache *markers)
 {
-    if (!item)
+    // Arrowheads belong to the line: libvisio hands a shape's fill path the
+    // line's markers too, and on that closed path they would point back at
+    // the line's start.
+    if (!item || shape.style.strokeType == VisioStyle::NoStroke)
         return;
     const VisioStyle &style = shape.style;
     if (style.hasEndMarker) {
