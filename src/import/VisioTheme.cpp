@@ -306,6 +306,7 @@ bool VisioTheme::parse(const QByteArray &xml, QString *why)
                 seven.append(c.kind == Colour::Rgb ? QColor(c.rgb) : QColor());
             }
             m_variationColours.append(seven);
+            m_monotone.append(scheme.attribute(QStringLiteral("monotone")) == QLatin1String("1"));
         }
     }
 
@@ -381,6 +382,10 @@ QColor VisioTheme::quickStyleColour(int index, int variation) const
         return QColor();
     if (variation < 0 || variation >= m_variationColours.size())
         variation = 0;
+    // A monotone variation draws its four shape variants (100-103) in its
+    // first colour; the 200s name each of its colours.
+    if (index < 200 && slot <= 3 && m_monotone.value(variation))
+        return m_variationColours.at(variation).value(0);
     return m_variationColours.at(variation).value(slot);
 }
 

@@ -108,6 +108,7 @@ private:
     bool m_truncated = false;
     QHash<QString, QColor> m_scheme;
     QList<QList<QColor>> m_variationColours;
+    QList<bool> m_monotone;
     QList<QList<VariationStyle>> m_variationStyles;
     StyleLists m_shapes;
     StyleLists m_connectors;
