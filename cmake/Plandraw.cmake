@@ -15,6 +15,7 @@ function(plandraw_library name)
 endfunction()
 
 set(PLANDRAW_FIXTURES_DIR "${CMAKE_SOURCE_DIR}/../shared/fixtures/visio")
+set(PLANDRAW_TRUTH_DIR "${CMAKE_SOURCE_DIR}/../shared/fixtures/truth")
 
 # plandraw_test(<name> SOURCES <files...> LIBS <targets...>)
 # A QtTest executable run by CTest on the offscreen platform, with HOME and
@@ -25,6 +26,7 @@ function(plandraw_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     target_compile_definitions(${name} PRIVATE
         PLANDRAW_FIXTURES_DIR="${PLANDRAW_FIXTURES_DIR}"
+        PLANDRAW_TRUTH_DIR="${PLANDRAW_TRUTH_DIR}"
         PLANDRAW_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
     set(home "${CMAKE_BINARY_DIR}/test-home/${name}")
     add_test(NAME ${name} COMMAND ${name})

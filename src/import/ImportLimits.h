@@ -28,4 +28,14 @@ constexpr int maxGroupDepth = 256;
 // Characters of one text object; the rest is dropped.
 constexpr int maxTextLength = 1000000;
 
+// Elements of a theme part; a larger one is not read and the drawing keeps
+// libvisio's defaults.
+constexpr int maxThemeElements = 100000;
+// Variations and style-list entries read from a theme; the rest are ignored.
+constexpr int maxThemeListEntries = 64;
+// Steps through style sheets and masters when looking for a cell's value.
+constexpr int maxInheritanceDepth = 32;
+// A part that theme resolution would grow beyond this is left as it was.
+constexpr qint64 maxResolvedPartBytes = qint64(256) * 1024 * 1024;
+
 } // namespace ImportLimits

@@ -16,6 +16,8 @@ struct VisioDocumentModel
     ~VisioDocumentModel();
 
     QList<VisioPage> pages;
+    // Pages drawn only behind others; not shown as pages of their own.
+    QList<VisioPage> backgroundPages;
     QString fileName; // without directory
     QString title;
     QString creator;

@@ -4,6 +4,8 @@
 #include "PackageInputStream.h"
 #include "PackageReader.h"
 #include "PictureStandIns.h"
+#include "VisioBackgroundPages.h"
+#include "VisioThemeResolver.h"
 #include "VisioRenderer.h"
 
 #include "Log.h"
@@ -86,6 +88,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
     }
 
     result.model = renderer.takeDocumentModel();
+    VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
     if (result.model.pages.isEmpty()) {
         LogStream(Log::warn) << "Parsing completed, but the document model is empty:"
                              << context.logName;
@@ -126,6 +129,11 @@ VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &
 
     // Whatever rewrites parts runs here, on the real bytes, before the
     // pictures are put aside and the rest is served.
+    QStringList themeWarnings;
+    parts = VisioThemeResolver::resolve(parts, &themeWarnings);
+    if (!themeWarnings.isEmpty())
+        LogStream(Log::warn) << "Package" << context.logName << "-" << themeWarnings.first();
+
     PictureStandIns pictures;
     const PackageParts served = pictures.standIn(parts);
     parts = PackageParts(); // the pictures live on in their stand-ins' keeper

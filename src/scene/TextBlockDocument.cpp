@@ -45,11 +45,15 @@ void TextBlockDocument::fill(QTextDocument *document, const VisioText &text, dou
                 shown[i] = QChar::LineSeparator;
     }
 
-    if (!text.paragraphs.isEmpty() && text.paragraphs.first().tabStopDistance > 0) {
-        QTextOption option = document->defaultTextOption();
+    QTextOption option = document->defaultTextOption();
+    // Visio breaks a word that is wider than its text block, down to one
+    // character a line in a block without width (where Qt's word-first
+    // wrapping would still keep pieces of words together).
+    option.setWrapMode(text.bounds.width() > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere
+                                               : QTextOption::WrapAnywhere);
+    if (!text.paragraphs.isEmpty() && text.paragraphs.first().tabStopDistance > 0)
         option.setTabStopDistance(scaled(text.paragraphs.first().tabStopDistance, dpi));
-        document->setDefaultTextOption(option);
-    }
+    document->setDefaultTextOption(option);
 
     QTextCursor cursor(document);
     if (text.runs.isEmpty()) {

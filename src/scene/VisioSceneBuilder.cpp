@@ -424,21 +424,41 @@ void addMarker(QGraphicsPathItem *item, const QPainterPath &marker, bool atStart
     arrow->setZValue(item->zValue() + 1.0);
 }
 
+// libvisio sizes arrowheads by a rule of its own, about a third wider than
+// Visio's. Visio's SVG exports show a medium arrowhead two units wide, a unit
+// being 2.52 pt plus the line's weight; libvisio's width still tells the
+// round and square heads (its factor 0.7), which Visio draws 1.5 units wide.
+double visioMarkerWidth(double libvisioWidth, double lineWidthInches)
+{
+    const double lw = std::isfinite(lineWidthInches) ? std::clamp(lineWidthInches, 0.0, 1.0) : 0.0;
+    const double libvisioUnit = 0.1 / (lw * lw + 1) + 2.54 * lw;
+    if (!(libvisioWidth > 0) || !std::isfinite(libvisioWidth))
+        return libvisioWidth;
+    const double kind = libvisioWidth / libvisioUnit;
+    const double unit = (2.52 + lw * 72.0) / 72.0;
+    return (kind < 0.85 ? 1.5 : 2.0) * unit;
+}
+
 void addArrowItems(QGraphicsPathItem *item, const VisioShape &shape, double dpi,
                    MarkerCache *markers)
 {
-    if (!item)
+    // Arrowheads belong to the line: libvisio hands a shape's fill path the
+    // line's markers too, and on that closed path they would point back at
+    // the line's start.
+    if (!item || shape.style.strokeType == VisioStyle::NoStroke)
         return;
     const VisioStyle &style = shape.style;
     if (style.hasEndMarker) {
         const QPainterPath marker = markers ? markers->marker(style.markerEndPath)
                                             : VisioUtils::parseSvgPath(style.markerEndPath);
-        addMarker(item, marker, false, style.markerEndWidth, style.markerEndCentered, dpi);
+        addMarker(item, marker, false, visioMarkerWidth(style.markerEndWidth, style.strokeWidth),
+                  style.markerEndCentered, dpi);
     }
     if (style.hasStartMarker) {
         const QPainterPath marker = markers ? markers->marker(style.markerStartPath)
                                             : VisioUtils::parseSvgPath(style.markerStartPath);
-        addMarker(item, marker, true, style.markerStartWidth, style.markerStartCentered, dpi);
+        addMarker(item, marker, true, visioMarkerWidth(style.markerStartWidth, style.strokeWidth),
+                  style.markerStartCentered, dpi);
     }
 }
 

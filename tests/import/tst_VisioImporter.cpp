@@ -1,5 +1,6 @@
 #include "DocumentLoadJob.h"
 #include "Log.h"
+#include "VisioBackgroundPages.h"
 #include "VisioImporter.h"
 
 #include <QCryptographicHash>
@@ -53,6 +54,7 @@ private slots:
     void fixturesLoad_data();
     void fixturesLoad();
     void fixtureContents();
+    void backgroundPagesStayBehind();
     void packagesReadAsBefore_data();
     void packagesReadAsBefore();
     void cancelStopsEveryKindOfDrawing();
@@ -288,6 +290,39 @@ void TestVisioImporter::fixtureContents()
     QVERIFY(texts.contains(QStringLiteral("Round corners 10mm")));
 }
 
+void TestVisioImporter::backgroundPagesStayBehind()
+{
+    // The background is listed first in the file; libvisio draws it behind
+    // both pages and again as a page of its own at the end.
+    const QString path = QStringLiteral(PLANDRAW_TEST_DATA_DIR "/import/background-page.vdx");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    for (const VisioImporter::Result &result :
+         {VisioImporter::importFile(path), VisioImporter::importData(file.readAll(), path)}) {
+        QCOMPARE(result.outcome, VisioImporter::Loaded);
+        QCOMPARE(result.model.pages.size(), 2);
+        QCOMPARE(result.model.pages.at(0).name, QStringLiteral("First"));
+        QCOMPARE(result.model.pages.at(1).name, QStringLiteral("Second"));
+        QCOMPARE(result.model.backgroundPages.size(), 1);
+        QCOMPARE(result.model.backgroundPages.at(0).name, QStringLiteral("Backdrop"));
+        for (const VisioPage &page : result.model.pages) {
+            QStringList texts;
+            for (const VisioText &text : page.texts)
+                texts << text.text;
+            QCOMPARE(texts, QStringList({QStringLiteral("Backdrop"), page.name}));
+        }
+    }
+
+    // Without the flag nothing moves, and a page list that does not match
+    // libvisio's pages is not trusted.
+    QCOMPARE(VisioBackgroundPages::fromPageList("<Pages><Page ID='0'/></Pages>"), QList<bool>());
+    VisioDocumentModel model;
+    model.pages.resize(2);
+    VisioBackgroundPages::separate(model, {true, false, false});
+    QCOMPARE(model.pages.size(), 2);
+    QVERIFY(model.backgroundPages.isEmpty());
+}
+
 void TestVisioImporter::packagesReadAsBefore_data()
 {
     QTest::addColumn<QString>("path");
@@ -299,7 +334,7 @@ void TestVisioImporter::packagesReadAsBefore_data()
     QTest::addColumn<QByteArray>("digest");
 
     // What libvisio handed over when it read the packages itself: the counts
-    // of the model, and a digest of every picture's MIME type and bytes in
+    // of the model (backgrounds apart, themes resolved), and a digest of every picture's MIME type and bytes in
     // the order they came.
     const struct
     {
@@ -318,10 +353,10 @@ void TestVisioImporter::packagesReadAsBefore_data()
         {"visio/dwg.vsdx", 1, 8, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/emf-shapes.vsdx", 3, 174, 13, 16, 16, "e6092214c49ee917"},
         {"visio/fdo86664.vsdx", 1, 6, 0, 0, 0, "da39a3ee5e6b4b0d"},
-        {"visio/network-diagram-start.vsdx", 4, 1108, 21, 0, 0, "da39a3ee5e6b4b0d"},
+        {"visio/network-diagram-start.vsdx", 3, 1100, 18, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/office_varient4.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/ole-word-object.vsdx", 1, 0, 0, 1, 1, "c30a797151fffa62"},
-        {"visio/osdu-architecture.vsdx", 3, 445, 100, 80, 80, "ecc427a6de6b160e"},
+        {"visio/osdu-architecture.vsdx", 3, 487, 100, 80, 80, "ecc427a6de6b160e"},
         {"visio/qs-box.vsdx", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/recursion-cycle.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"visio/tab-short-prefix.vsdx", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
@@ -341,20 +376,20 @@ void TestVisioImporter::packagesReadAsBefore_data()
         {"more-visio/aspose-SettingCellsInEventSection_out.vsdm", 1, 2, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/aspose-TestTemplate.vsdm", 1, 0, 0, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/aspose-java-Apply3DRotationEffects_Out.vsdx", 3, 177, 16, 16, 16, "e6092214c49ee917"},
-        {"more-visio/aspose-java-RefreshTimeLine_Out.vsdx", 1, 11, 12, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/aspose-java-RefreshTimeLine_Out.vsdx", 1, 13, 12, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-comparison-source.vsdx", 1, 6, 3, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-conversion-sample.vsdm", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-conversion-sample.vsdx", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-conversion-sample.vstm", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-conversion-sample.vstx", 6, 12, 6, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/groupdocs-metadata-input.vsdx", 1, 21, 4, 0, 0, "da39a3ee5e6b4b0d"},
-        {"more-visio/groupdocs-viewer-flowchart.vsdx", 2, 22, 11, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/groupdocs-viewer-flowchart.vsdx", 1, 21, 11, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/ibm-ibm_bda_reference_architecture.vstx", 1, 24, 23, 19, 19, "dcb976ffff71c57b"},
         {"more-visio/ibm-ibm_vpc_architecture.vstx", 1, 59, 45, 38, 38, "ad08dd0a3d6a23aa"},
         {"more-visio/logikz-BridgePattern-UML.vsdx", 2, 147, 40, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/msterminal-CopyModeFlowchart.vsdx", 1, 25, 14, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/officeimo-DrawingWithJenkinsDiagram.vsdx", 1, 108, 23, 0, 0, "da39a3ee5e6b4b0d"},
-        {"more-visio/officeimo-DrawingWithLotsOfShapresAndArrows.vsdx", 10, 181, 17, 0, 0, "da39a3ee5e6b4b0d"},
+        {"more-visio/officeimo-DrawingWithLotsOfShapresAndArrows.vsdx", 7, 189, 9, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/officeimo-VisioAdvancedRoadmap.vsdm", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/officeimo-VisioAdvancedRoadmap.vsdx", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},
         {"more-visio/officeimo-VisioAdvancedRoadmap.vstm", 1, 47, 18, 0, 0, "da39a3ee5e6b4b0d"},

@@ -8,11 +8,17 @@
 QJsonObject DocumentSummary::toJson(const VisioDocumentModel &model)
 {
     QJsonArray pages;
-    for (int i = 0; i < model.pages.size(); ++i) {
-        const VisioPage &page = model.pages.at(i);
+    // Backgrounds follow the pages, numbered on, so the numbers of the pages
+    // stay the ones --pages and the viewer use.
+    const qsizetype count = model.pages.size() + model.backgroundPages.size();
+    for (qsizetype i = 0; i < count; ++i) {
+        const bool background = i >= model.pages.size();
+        const VisioPage &page = background ? model.backgroundPages.at(i - model.pages.size())
+                                           : model.pages.at(i);
         QJsonObject entry;
-        entry.insert(QStringLiteral("number"), i + 1);
+        entry.insert(QStringLiteral("number"), int(i + 1));
         entry.insert(QStringLiteral("name"), page.name);
+        entry.insert(QStringLiteral("background"), background);
         entry.insert(QStringLiteral("widthInches"), page.pageSize.width());
         entry.insert(QStringLiteral("heightInches"), page.pageSize.height());
         entry.insert(QStringLiteral("layers"), QJsonArray::fromStringList(page.layers));

@@ -1,11 +1,16 @@
 // plandraw-trace [--verbose] FILE [TRACE_FILE]
 // Lets libvisio parse FILE into the call-trace renderer and prints the call
-// statistics. Exits non-zero, with one line on stderr, when the file cannot
-// be read, is not a Visio drawing, or fails to parse.
+// statistics. A package is served as the viewer serves it, its themes
+// resolved, so the trace shows what libvisio draws for the viewer. Exits
+// non-zero, with one line on stderr, when the file cannot be read, is not a
+// Visio drawing, or fails to parse.
 
 #include "DebugRenderer.h"
 #include "LogCategories.h"
 #include "ProductConstants.h"
+#include "PackageInputStream.h"
+#include "PackageReader.h"
+#include "VisioThemeResolver.h"
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
@@ -80,11 +85,20 @@ int main(int argc, char *argv[])
         if (!tracePath.isEmpty() && !renderer->isFileOpen())
             return fail(QStringLiteral("%1: cannot write the trace file").arg(tracePath));
         try {
-            librevenge::RVNGFileStream stream(QFile::encodeName(path).constData());
-            supported = libvisio::VisioDocument::isSupported(&stream);
+            std::unique_ptr<librevenge::RVNGInputStream> stream;
+            QFile head(path);
+            if (head.open(QIODevice::ReadOnly) && PackageReader::looksLikePackage(head.read(4))) {
+                PackageReader reader(path);
+                if (reader.open())
+                    stream = std::make_unique<PackageInputStream>(
+                        VisioThemeResolver::resolve(reader.readParts()));
+            }
+            if (!stream)
+                stream = std::make_unique<librevenge::RVNGFileStream>(QFile::encodeName(path).constData());
+            supported = libvisio::VisioDocument::isSupported(stream.get());
             if (supported) {
-                stream.seek(0, librevenge::RVNG_SEEK_SET);
-                parsed = libvisio::VisioDocument::parse(&stream, renderer.get());
+                stream->seek(0, librevenge::RVNG_SEEK_SET);
+                parsed = libvisio::VisioDocument::parse(stream.get(), renderer.get());
             }
         } catch (...) {
             parsed = false;
