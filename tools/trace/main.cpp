@@ -1,7 +1,8 @@
-// plandraw-trace [--verbose] FILE [TRACE_FILE]
+// plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]
 // Lets libvisio parse FILE into the call-trace renderer and prints the call
 // statistics. Exits non-zero, with one line on stderr, when the file cannot
-// be read, is not a Visio drawing, or fails to parse.
+// be read, is not a Visio drawing, or fails to parse. With --stencil libvisio
+// reports the masters instead of the pages, one page per master.
 
 #include "DebugRenderer.h"
 #include "LogCategories.h"
@@ -33,8 +34,9 @@ int main(int argc, char *argv[])
     // Each callback is echoed to the terminal only on request; the trace file has them all.
     if (args.removeAll(QStringLiteral("--verbose")) > 0)
         LogCategories::enableVerbose();
+    const bool stencil = args.removeAll(QStringLiteral("--stencil")) > 0;
     if (args.size() < 2 || args.size() > 3) {
-        std::fprintf(stderr, "usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n");
+        std::fprintf(stderr, "usage: plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]\n");
         return 2;
     }
     const QString path = args.at(1);
@@ -60,7 +62,9 @@ int main(int argc, char *argv[])
             supported = libvisio::VisioDocument::isSupported(&stream);
             if (supported) {
                 stream.seek(0, librevenge::RVNG_SEEK_SET);
-                parsed = libvisio::VisioDocument::parse(&stream, renderer.get());
+                parsed = stencil
+                             ? libvisio::VisioDocument::parseStencils(&stream, renderer.get())
+                             : libvisio::VisioDocument::parse(&stream, renderer.get());
             }
         } catch (...) {
             parsed = false;
