@@ -1,6 +1,7 @@
 #include "VisioImporter.h"
 
 #include "ImportLimits.h"
+#include "VisioLayerReader.h"
 #include "VisioRenderer.h"
 
 #include "Log.h"
@@ -102,6 +103,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
     VisioRenderer renderer(modelName);
     if (state)
         renderer.setCancelFlag(&state->cancelled);
+    renderer.setPageLayers(VisioLayerReader::read(stream));
     bool parsed = false;
     try {
         stream->seek(0, librevenge::RVNG_SEEK_SET);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VisioDocumentModel.h"
+#include "VisioLayerAssignment.h"
 #include "VisioStyle.h"
 #include "VisioText.h"
 
@@ -44,6 +45,7 @@ public:
         // Paragraph ends, line breaks, tabs and explicit blanks wait here until
         // the next character arrives, so trailing ones add nothing.
         QString pendingSeparators;
+        quint32 shapeId = 0;
     };
 
     struct CubicSegment
@@ -66,6 +68,9 @@ public:
     // would otherwise still hand over everything it has read so far. libvisio
     // catches the unwinding and reports a failed parse.
     void setCancelFlag(const std::atomic<bool> *flag) { cancelFlag = flag; }
+    // The drawing's own layers, which libvisio does not report, to put the
+    // items on; from VisioLayerReader, before the parse.
+    void setPageLayers(const QList<VisioPageLayers> &pages) { layerAssignment.setPages(pages); }
 
     QString extractString(const librevenge::RVNGPropertyList &props, const char *key) const;
     double extractInches(const librevenge::RVNGPropertyList &props, const char *key) const;
@@ -144,6 +149,9 @@ private:
     void stopIfCancelled() const;
     int takeZIndex();
     void addPendingSeparator(QChar separator);
+    void finishLayerAssignment();
+    // The shape libvisio names around the items drawn now; 0 for none.
+    quint32 enclosingShapeId() const;
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -158,4 +166,7 @@ private:
     // its own, too many to search the page's list each time.
     QSet<QString> pageLayerNames;
     const std::atomic<bool> *cancelFlag = nullptr;
+    VisioLayerAssignment layerAssignment;
+    // The shape of each open libvisio layer, inherited by unnamed inner ones.
+    QList<quint32> layerShapeIds;
 };
