@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class DocumentLoadingWidget;
+class LayerPanel;
 class NoDragFilter;
 class QGraphicsItemGroup;
 class QGraphicsScene;
@@ -70,6 +71,7 @@ public:
 
     DocumentGraphicsView *view() const { return m_view; }
     ThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
+    LayerPanel *layerPanel() const { return m_layerPanel; }
     NoDragFilter *splitter() const { return m_splitter; }
 
 signals:
@@ -83,7 +85,10 @@ public slots:
 
 private:
     NoDragFilter *m_splitter = nullptr;
+    // The left pane: thumbnails or search results above the layers.
+    QWidget *m_sidePanel = nullptr;
     ThumbnailPanel *m_thumbnailPanel = nullptr;
+    LayerPanel *m_layerPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
     QString m_searchQuery;
     DocumentLoadingWidget *m_loading = nullptr;
