@@ -36,7 +36,8 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.\n"
-           "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ..."));
+           "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...\n"
+           "The output has the layers the drawing prints."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption infoOption(
@@ -60,9 +61,17 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
            "(page, then picture), and print each file written. Exits with 3 when the drawing "
            "has no pictures."),
         tr("DIR"));
+    const QCommandLineOption layersOption(
+        QStringLiteral("layers"),
+        tr("List each page's layers with their flags (visible or hidden, print or no-print) "
+           "instead of converting the drawing."));
+    const QCommandLineOption hideLayerOption(
+        QStringLiteral("hide-layer"),
+        tr("Leave the layer NAME out of the output; may be given more than once."), tr("NAME"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            tr("Show diagnostic messages."));
-    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, imagesOption, verboseOption});
+    parser.addOptions({infoOption, layersOption, pagesOption, dpiOption, paperOption, imagesOption,
+                       hideLayerOption, verboseOption});
     parser.addPositionalArgument(tr("drawing"), tr("The Visio drawing to read."));
     parser.addPositionalArgument(QStringLiteral("output"),
                                  tr("OUT.pdf, OUT.png or OUT.svg."), tr("[output]"));
@@ -82,7 +91,22 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
     }
 
     verbose = parser.isSet(verboseOption);
+    hiddenLayers = parser.values(hideLayerOption);
     const QStringList positional = parser.positionalArguments();
+    if (!hiddenLayers.isEmpty()
+        && (parser.isSet(infoOption) || parser.isSet(layersOption) || parser.isSet(imagesOption))) {
+        errorText = tr("--hide-layer applies to PDF, PNG and SVG output only.");
+        return Error;
+    }
+    if (parser.isSet(layersOption)) {
+        if (positional.size() != 1 || parser.isSet(infoOption)) {
+            errorText = tr("--layers takes exactly one drawing.");
+            return Error;
+        }
+        drawing = positional.first();
+        showLayers = true;
+        return ShowLayers;
+    }
     if (parser.isSet(infoOption)) {
         if (positional.size() != 1) {
             errorText = tr("--info takes exactly one drawing.");

@@ -11,7 +11,7 @@ class ExportCommandLine
 public:
     enum Format { Pdf, Png, Svg, Images };
     enum Paper { PageSized, A4, Letter };
-    enum Status { Run, ShowInfo, Exit, Error };
+    enum Status { Run, ShowInfo, ShowLayers, Exit, Error };
 
     // Parses the application's arguments; --help and --version are answered
     // here (status Exit). On Error, errorText says why.
@@ -28,6 +28,9 @@ public:
     int firstPage = 1;
     int lastPage = 0;
     bool verbose = false;
+    bool showLayers = false;
+    // Layers left out of the output, by name.
+    QStringList hiddenLayers;
     QString errorText;
 
     // Parses "A-B", "A-" or "A". False for anything else.

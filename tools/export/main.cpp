@@ -12,11 +12,13 @@
 #include "OffscreenArguments.h"
 #include "ProductConstants.h"
 #include "VisioImporter.h"
+#include "LayerVisibility.h"
 #include "VisioSceneBuilder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QJsonDocument>
 #include <QLocale>
@@ -109,6 +111,32 @@ int extractImages(VisioDocumentModel model, const QString &baseDir)
     return fail(result.errorText);
 }
 
+// The first name that no page's layers carry; empty when all are found.
+QString unknownLayer(const VisioDocumentModel &model, const QStringList &names)
+{
+    for (const QString &name : names) {
+        bool found = false;
+        for (const VisioPage &page : model.pages) {
+            for (const VisioLayer &layer : page.layerTable)
+                found = found || (layer.kind == VisioLayer::Named && layer.name == name);
+        }
+        if (!found)
+            return name;
+    }
+    return QString();
+}
+
+void leaveOutLayers(const QList<QGraphicsItemGroup *> &pages, const QStringList &names)
+{
+    for (QGraphicsItemGroup *page : pages) {
+        const QList<VisioLayer> layers = LayerVisibility::pageLayers(page).layers;
+        for (int i = 0; i < layers.size(); ++i) {
+            if (layers.at(i).kind == VisioLayer::Named && names.contains(layers.at(i).name))
+                LayerVisibility::setPrintable(page, i, false);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -139,6 +167,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "plandraw-export: %s\n", qPrintable(options.errorText));
         return 2;
     case ExportCommandLine::ShowInfo:
+    case ExportCommandLine::ShowLayers:
     case ExportCommandLine::Run:
         break;
     }
@@ -152,6 +181,19 @@ int main(int argc, char *argv[])
 
     if (options.format == ExportCommandLine::Images)
         return extractImages(std::move(result.model), options.output);
+
+    if (!options.hiddenLayers.isEmpty()) {
+        const QString unknown = unknownLayer(result.model, options.hiddenLayers);
+        if (!unknown.isEmpty()) {
+            return fail(QCoreApplication::translate("main", "The drawing has no layer named \"%1\".")
+                            .arg(unknown));
+        }
+    }
+    if (options.showLayers) {
+        const QByteArray listing = DocumentSummary::layerListing(result.model).toUtf8();
+        std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
+        return 0;
+    }
 
     if (options.output.isEmpty()) {
         const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
@@ -172,9 +214,13 @@ int main(int argc, char *argv[])
 
     const QString title = documentTitle(result.model);
     QList<QRectF> pageRects;
+    QList<QGraphicsItemGroup *> pageGroups;
     std::unique_ptr<QGraphicsScene> scene(
-        VisioSceneBuilder::buildScene(result.model, &pageRects, nullptr, sceneDpi));
+        VisioSceneBuilder::buildScene(result.model, &pageRects, &pageGroups, sceneDpi));
     result.model = VisioDocumentModel();
+    leaveOutLayers(pageGroups, options.hiddenLayers);
+    // Files get the layers the drawing prints, as paper does.
+    const LayerVisibility::Scope paper(scene.get(), LayerVisibility::Paper);
 
     PageExporter exporter(scene.get(), pageRects, sceneDpi);
     exporter.setTitle(title);
