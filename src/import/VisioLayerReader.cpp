@@ -1,6 +1,7 @@
 #include "VisioLayerReader.h"
 
 #include "ImportLimits.h"
+#include "VisioPackage.h"
 
 #include <librevenge-stream/librevenge-stream.h>
 
@@ -8,7 +9,6 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -198,83 +198,15 @@ bool readPackageShapes(const QByteArray &data, Sheet *sheet)
     return !xml.hasError();
 }
 
-QByteArray readAll(librevenge::RVNGInputStream *stream)
-{
-    QByteArray data;
-    if (!stream)
-        return data;
-    stream->seek(0, librevenge::RVNG_SEEK_SET);
-    while (!stream->isEnd() && data.size() < ImportLimits::maxInputBytes) {
-        unsigned long got = 0;
-        const unsigned char *bytes = stream->read(1 << 16, got);
-        if (!bytes || got == 0)
-            break;
-        data.append(reinterpret_cast<const char *>(bytes), qsizetype(got));
-    }
-    return data;
-}
-
-QByteArray readPart(librevenge::RVNGInputStream *package, const QString &name)
-{
-    const QByteArray encoded = name.toUtf8();
-    if (!package->existsSubStream(encoded.constData()))
-        return QByteArray();
-    std::unique_ptr<librevenge::RVNGInputStream> part(
-        package->getSubStreamByName(encoded.constData()));
-    return readAll(part.get());
-}
-
-// Relationship targets by ID, or by type when byType is set.
-QHash<QString, QString> readRelationships(const QByteArray &data, bool byType)
-{
-    QHash<QString, QString> targets;
-    QXmlStreamReader xml(data);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
-            continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        const QString key = attributes.value(byType ? QLatin1String("Type") : QLatin1String("Id")).toString();
-        if (!targets.contains(key))
-            targets.insert(key, attributes.value(QLatin1String("Target")).toString());
-    }
-    return targets;
-}
-
-// A target relative to the folder of the part that names it.
-QString resolvePart(const QString &fromPart, const QString &target)
-{
-    if (target.startsWith(QLatin1Char('/')))
-        return target.mid(1);
-    QStringList parts = fromPart.split(QLatin1Char('/'));
-    parts.removeLast();
-    for (const QString &piece : target.split(QLatin1Char('/'))) {
-        if (piece == QLatin1String("..")) {
-            if (!parts.isEmpty())
-                parts.removeLast();
-        } else if (!piece.isEmpty() && piece != QLatin1String(".")) {
-            parts.append(piece);
-        }
-    }
-    return parts.join(QLatin1Char('/'));
-}
-
-QString relationshipsOf(const QString &part)
-{
-    const qsizetype slash = part.lastIndexOf(QLatin1Char('/'));
-    return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1)
-           + QStringLiteral(".rels");
-}
-
 // The sheets' shapes from the parts their relationships name.
 void readSheetParts(librevenge::RVNGInputStream *package, const QString &listPart,
                     QList<Sheet> *sheets, const QSet<quint32> *only = nullptr)
 {
-    const QHash<QString, QString> rels =
-        readRelationships(readPart(package, relationshipsOf(listPart)), false);
+    const QHash<QString, QString> rels = VisioPackage::relationships(package, listPart, false);
     for (Sheet &sheet : *sheets) {
         if ((only && !only->contains(sheet.id)) || !rels.contains(sheet.relId))
             continue;
-        const QByteArray data = readPart(package, resolvePart(listPart, rels.value(sheet.relId)));
+        const QByteArray data = VisioPackage::readPart(package, rels.value(sheet.relId));
         if (!readPackageShapes(data, &sheet))
             sheet.shapes.clear();
     }
@@ -488,21 +420,14 @@ QSet<quint32> mastersNeeded(const QList<Sheet> &pages)
 
 QList<VisioPageLayers> readPackage(librevenge::RVNGInputStream *package)
 {
-    const QHash<QString, QString> rootRels =
-        readRelationships(readPart(package, QStringLiteral("_rels/.rels")), true);
-    const QString document = resolvePart(
-        QString(),
-        rootRels.value(QStringLiteral("http://schemas.microsoft.com/visio/2010/relationships/document")));
+    const QString document = VisioPackage::documentPart(package);
     if (document.isEmpty())
         return {};
     const QHash<QString, QString> documentRels =
-        readRelationships(readPart(package, relationshipsOf(document)), true);
-    const QString pagesTarget =
-        documentRels.value(QStringLiteral("http://schemas.microsoft.com/visio/2010/relationships/pages"));
-    if (pagesTarget.isEmpty())
-        return {};
-    const QString pagesPart = resolvePart(document, pagesTarget);
-    QList<Sheet> pages = readSheetList(readPart(package, pagesPart), u"Page");
+        VisioPackage::relationships(package, document, true);
+    const QString pagesPart =
+        documentRels.value(QString::fromLatin1(VisioPackage::pagesRelationship));
+    QList<Sheet> pages = readSheetList(VisioPackage::readPart(package, pagesPart), u"Page");
     bool anyLayers = false;
     for (const Sheet &page : std::as_const(pages))
         anyLayers = anyLayers || !page.rows.isEmpty();
@@ -512,11 +437,10 @@ QList<VisioPageLayers> readPackage(librevenge::RVNGInputStream *package)
 
     QList<Sheet> masters;
     const QSet<quint32> needed = mastersNeeded(pages);
-    const QString mastersTarget = documentRels.value(
-        QStringLiteral("http://schemas.microsoft.com/visio/2010/relationships/masters"));
-    if (!needed.isEmpty() && !mastersTarget.isEmpty()) {
-        const QString mastersPart = resolvePart(document, mastersTarget);
-        masters = readSheetList(readPart(package, mastersPart), u"Master");
+    const QString mastersPart =
+        documentRels.value(QString::fromLatin1(VisioPackage::mastersRelationship));
+    if (!needed.isEmpty() && !mastersPart.isEmpty()) {
+        masters = readSheetList(VisioPackage::readPart(package, mastersPart), u"Master");
         readSheetParts(package, mastersPart, &masters, &needed);
     }
     return resolve(pages, masters);
@@ -561,17 +485,16 @@ QList<VisioPageLayers> VisioLayerReader::read(librevenge::RVNGInputStream *input
     try {
         input->seek(0, librevenge::RVNG_SEEK_SET);
         QList<VisioPageLayers> result;
-        if (input->isStructured()) {
-            if (input->existsSubStream("[Content_Types].xml"))
-                result = readPackage(input);
-        } else {
+        if (VisioPackage::isPackage(input)) {
+            result = readPackage(input);
+        } else if (!input->isStructured()) {
             unsigned long got = 0;
             const unsigned char *head = input->read(5, got);
             const QByteArray start(reinterpret_cast<const char *>(head), head ? qsizetype(got) : 0);
             // An XML drawing starts with a declaration or its root, perhaps
             // after a byte-order mark; binary drawings start with neither.
             if (start.contains('<'))
-                result = readXmlDrawing(readAll(input));
+                result = readXmlDrawing(VisioPackage::readAll(input));
         }
         input->seek(0, librevenge::RVNG_SEEK_SET);
         return result;
