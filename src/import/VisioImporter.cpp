@@ -2,7 +2,11 @@
 
 #include "ImportLimits.h"
 #include "VisioLayerReader.h"
+#include "VisioMasterPictures.h"
 #include "VisioRenderer.h"
+#include "VisioStencilGrid.h"
+
+#include "DrawingFileTypes.h"
 
 #include "Log.h"
 #include "LogStream.h"
@@ -72,8 +76,23 @@ qint64 expectedReadBytes(const QString &filePath, qint64 fileSize)
     return 2 * fileSize;
 }
 
-// modelName names the drawing in the model, logName in the log. state, when
-// given, is the counting stream's: a cancel there ends the parse early.
+// One libvisio pass over the stream into a fresh renderer: the drawing's
+// pages, or with stencil set its masters, one page each. False when libvisio
+// fails or gives up on a cancel.
+bool parseInto(librevenge::RVNGInputStream *stream, VisioRenderer *renderer, bool stencil)
+{
+    try {
+        stream->seek(0, librevenge::RVNG_SEEK_SET);
+        return stencil ? libvisio::VisioDocument::parseStencils(stream, renderer)
+                       : libvisio::VisioDocument::parse(stream, renderer);
+    } catch (...) {
+        return false;
+    }
+}
+
+// modelName names the drawing in the model, logName in the log; its suffix
+// says whether the file is a stencil. state, when given, is the counting
+// stream's: a cancel there ends the parse early.
 VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QString &modelName,
                                  const QString &logName,
                                  const std::shared_ptr<CountingInputStream::State> &state = {})
@@ -100,29 +119,43 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const QStr
         return result;
     }
 
-    VisioRenderer renderer(modelName);
-    if (state)
-        renderer.setCancelFlag(&state->cancelled);
-    renderer.setPageLayers(VisioLayerReader::read(stream));
-    bool parsed = false;
-    try {
-        stream->seek(0, librevenge::RVNG_SEEK_SET);
-        parsed = libvisio::VisioDocument::parse(stream, &renderer);
-    } catch (...) {
-        parsed = false;
+    // A stencil shows its masters. A file whose suffix promises the other
+    // kind but that holds only masters, or only pages, still shows them.
+    const bool stencilFirst = DrawingFileTypes::kindOf(modelName) == DrawingFileTypes::Stencil;
+    bool anyParsed = false;
+    for (const bool stencil : {stencilFirst, !stencilFirst}) {
+        VisioRenderer renderer(modelName);
+        if (state)
+            renderer.setCancelFlag(&state->cancelled);
+        if (!stencil)
+            renderer.setPageLayers(VisioLayerReader::read(stream));
+        const bool parsed = parseInto(stream, &renderer, stencil);
+        if (cancelled()) {
+            result.outcome = VisioImporter::Cancelled;
+            return result;
+        }
+        // A damaged file is not read a second time.
+        if (!parsed)
+            break;
+        anyParsed = true;
+        result.model = renderer.takeDocumentModel();
+        if (!result.model.pages.isEmpty()) {
+            if (stencil) {
+                VisioMasterPictures::fillEmptyMasters(stream, &result.model);
+                result.model = VisioStencilGrid::arrange(std::move(result.model));
+            }
+            break;
+        }
     }
-    if (cancelled()) {
-        result.outcome = VisioImporter::Cancelled;
-        return result;
-    }
-    if (!parsed) {
+    // A stencil without masters says so on its one sheet.
+    if (anyParsed && stencilFirst && result.model.pages.isEmpty())
+        result.model = VisioStencilGrid::arrange(std::move(result.model));
+    if (!anyParsed) {
         LogStream(Log::warn) << "Parsing failed for file:" << logName
                              << "- Reason: libvisio engine internal error during parsing.";
         result.outcome = VisioImporter::ParseFailed;
         return result;
     }
-
-    result.model = renderer.takeDocumentModel();
     if (result.model.pages.isEmpty()) {
         LogStream(Log::warn) << "Parsing completed, but the document model is empty:" << logName;
         result.outcome = VisioImporter::Empty;

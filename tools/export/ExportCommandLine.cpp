@@ -35,9 +35,11 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.\n"
+        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template "
+           "and macro-enabled kinds) to PDF, PNG or SVG.\n"
            "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...\n"
-           "The output has the layers the drawing prints."));
+           "The output has the layers the drawing prints. A stencil gives sheets of its "
+           "masters, each with its name."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption infoOption(

@@ -1,0 +1,18 @@
+#pragma once
+
+struct VisioDocumentModel;
+
+namespace librevenge {
+class RVNGInputStream;
+}
+
+// libvisio's stencil parse gives nothing for masters that are a bare
+// picture (stencils made from icon files are nothing else); this puts the
+// picture of such a master on its page, read from the package itself.
+class VisioMasterPictures
+{
+public:
+    // masters holds one page per master in the package's order; pages that
+    // already have items are left alone. Does nothing for other formats.
+    static void fillEmptyMasters(librevenge::RVNGInputStream *input, VisioDocumentModel *masters);
+};
