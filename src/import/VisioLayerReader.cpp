@@ -450,6 +450,9 @@ QList<VisioPageLayers> readPackage(librevenge::RVNGInputStream *package)
 
 QList<VisioPageLayers> VisioLayerReader::readXmlDrawing(const QByteArray &data)
 {
+    // Most drawings have no layers; they are not parsed a second time.
+    if (!data.contains("<Layer"))
+        return {};
     QList<Sheet> pages;
     QList<Sheet> masters;
     QXmlStreamReader xml(data);
