@@ -349,7 +349,8 @@ VisioPageLayers resolvePage(const Sheet &page, const QHash<quint32, const Sheet 
                 if (entry >= 0)
                     entries.append(entry);
             }
-        } else if (const Sheet *sheet = masters.value(master)) {
+        } else if (const Sheet *sheet = masters.value(master);
+                   sheet && (shape.master || shape.masterShape)) {
             // Sub-shapes of an instance name their master shape; the instance
             // itself stands for the master's top shape.
             const ShapeEntry *source =
@@ -411,7 +412,7 @@ QSet<quint32> mastersNeeded(const QList<Sheet> &pages)
             const quint32 master = shape.master ? shape.master : masterOf.value(shape.parent);
             if (master)
                 masterOf.insert(shape.id, master);
-            if (!shape.hasMember && master)
+            if (!shape.hasMember && master && (shape.master || shape.masterShape))
                 needed.insert(master);
         }
     }

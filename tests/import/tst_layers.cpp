@@ -197,7 +197,7 @@ void TestLayers::readsLayerTablesOfXmlDrawings()
    <Shapes>
     <Shape ID='1'><XForm><PinX>1</PinX></XForm><LayerMem><LayerMember>0;2;7</LayerMember></LayerMem>
      <Shapes><Shape ID='2'><LayerMem><LayerMember>4</LayerMember></LayerMem></Shape></Shapes></Shape>
-    <Shape ID='3' Master='2'/>
+    <Shape ID='3' Master='2'><Shapes><Shape ID='6'/></Shapes></Shape>
     <Shape ID='4'><LayerMem><LayerMember></LayerMember></LayerMem></Shape>
    </Shapes></Page>
   <Page ID='1' Name='Frame' Background='1'><Shapes><Shape ID='1'/><Shape ID='9'/></Shapes></Page>
@@ -212,11 +212,12 @@ void TestLayers::readsLayerTablesOfXmlDrawings()
     QVERIFY(!ground.layers.at(0).visible && !ground.layers.at(0).printable);
     QCOMPARE(ground.layers.at(1).name, QStringLiteral("電気"));
     QVERIFY(ground.layers.at(1).visible && !ground.layers.at(1).printable);
-    QCOMPARE(ground.order, (QList<quint32>{1, 2, 3, 4}));
+    QCOMPARE(ground.order, (QList<quint32>{1, 2, 3, 6, 4}));
     QCOMPARE(ground.parents.value(2), 1u);
     QCOMPARE(ground.membership.value(1), (QList<int>{0, 1})); // row 7 does not exist
     QCOMPARE(ground.membership.value(2), QList<int>{2});
     QCOMPARE(ground.membership.value(3), QList<int>{2});
+    QVERIFY(ground.membership.value(6).isEmpty()); // the instance's own, not the master's
     QVERIFY(ground.membership.value(4).isEmpty());
     QVERIFY(ground.hasBackground);
     QCOMPARE(ground.backgroundIds, (QSet<quint32>{1, 9}));
