@@ -335,6 +335,18 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
         <source>Export Failed</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Drucken, was ich sehe</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Druckt die Ebenen so, wie der Ebenenbereich sie zeigt, statt der Ebenen, die die Zeichnung zum Drucken vorsieht.</translation>
+    </message>
 </context>
 <context>
     <name>EmbeddedImageExporter</name>
@@ -361,12 +373,6 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
 </context>
 <context>
     <name>ExportCommandLine</name>
-    <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx) in PDF, PNG oder SVG um.
-PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
     <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Statt die Zeichnung umzuwandeln, eine JSON-Übersicht ausgeben (Titel, Ersteller, Erstellungsdatum und je Seite Name, Größe in Zoll, Ebenen und Anzahl der Elemente).</translation>
@@ -463,6 +469,34 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images schreibt jedes Bild unverändert: --pages, --dpi und --paper gelten hier nicht.</translation>
     </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.</source>
+        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx sowie Schablonen, Vorlagen und Dateien mit Makros) in PDF, PNG oder SVG um.
+PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...
+Die Ausgabe enthält die Ebenen, die die Zeichnung druckt. Eine Schablone ergibt Blätter mit ihren Mastershapes, jedes mit seinem Namen.</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Statt die Zeichnung umzuwandeln, die Ebenen jeder Seite mit ihren Eigenschaften auflisten (sichtbar oder ausgeblendet, drucken oder nicht drucken).</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Die Ebene NAME aus der Ausgabe weglassen; kann mehrfach angegeben werden.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG and SVG output only.</source>
+        <translation>--hide-layer gilt nur für die Ausgabe als PDF, PNG und SVG.</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers erwartet genau eine Zeichnung.</translation>
+    </message>
 </context>
 <context>
     <name>ImageExtractionController</name>
@@ -500,6 +534,49 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Export Failed</source>
         <translation>Export fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Unbenannte Ebene %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Ausgeblendete Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Was die Zeichnung auf ausgeblendeten Ebenen hat, wenn die Datei nicht sagt, auf welchen.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Nicht gedruckte Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Was die Zeichnung zeigt, aber nicht druckt, wenn die Datei nicht sagt, auf welchen Ebenen.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Nur gedruckte Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Was die Zeichnung druckt, aber nicht zeigt, wenn die Datei nicht sagt, auf welchen Ebenen.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Wird nicht gedruckt</translation>
     </message>
 </context>
 <context>
@@ -633,8 +710,8 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
         <translation>Visio-Datei öffnen</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Visio-Dateien (*.vsd *.vsdx *.vdx)</translation>
+        <source>Visio Files (%1)</source>
+        <translation>Visio-Dateien (%1)</translation>
     </message>
 </context>
 <context>
@@ -725,6 +802,17 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Diese Schablone enthält keine Mastershapes.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Mastershapes %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -756,6 +844,10 @@ PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Die Zeichnung enthält keine Bilder.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Die Zeichnung hat keine Ebene namens „%1“.</translation>
     </message>
 </context>
 </TS>

@@ -335,6 +335,18 @@ Sus marcadores anteriores no han cambiado.</translation>
         <source>Export Failed</source>
         <translation>Error al exportar</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Imprimir lo que veo</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Imprime las capas tal como las muestra el panel de capas, en lugar de las capas que el dibujo tiene configuradas para imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>EmbeddedImageExporter</name>
@@ -361,12 +373,6 @@ Sus marcadores anteriores no han cambiado.</translation>
 </context>
 <context>
     <name>ExportCommandLine</name>
-    <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx) a PDF, PNG o SVG.
-PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
     <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Muestra un resumen JSON del dibujo (título, autor, fecha de creación y, por página, nombre, tamaño en pulgadas, capas y número de elementos) en lugar de convertirlo.</translation>
@@ -463,6 +469,34 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images escribe cada imagen tal cual: --pages, --dpi y --paper no se aplican.</translation>
     </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.</source>
+        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx y los tipos de galería de símbolos, plantilla y con macros) a PDF, PNG o SVG.
+PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...
+La salida incluye las capas que el dibujo imprime. Una galería de símbolos da hojas con sus formas maestras, cada una con su nombre.</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Enumera las capas de cada página con sus atributos (visible u oculta, se imprime o no) en lugar de convertir el dibujo.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Excluye la capa NOMBRE de la salida; se puede indicar varias veces.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG and SVG output only.</source>
+        <translation>--hide-layer solo se aplica a la salida PDF, PNG y SVG.</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers admite exactamente un dibujo.</translation>
+    </message>
 </context>
 <context>
     <name>ImageExtractionController</name>
@@ -500,6 +534,49 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Export Failed</source>
         <translation>Error al exportar</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Capa sin nombre %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Capas ocultas</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Lo que el dibujo guarda en capas ocultas, cuando el archivo no indica cuáles.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Capas que no se imprimen</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Lo que el dibujo muestra pero no imprime, cuando el archivo no indica en qué capas.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Capas que solo se imprimen</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Lo que el dibujo imprime pero no muestra, cuando el archivo no indica en qué capas.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>No se imprime</translation>
     </message>
 </context>
 <context>
@@ -633,8 +710,8 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
         <translation>Abrir archivo de Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Archivos de Visio (*.vsd *.vsdx *.vdx)</translation>
+        <source>Visio Files (%1)</source>
+        <translation>Archivos de Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -725,6 +802,17 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Esta galería de símbolos no tiene formas maestras.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Formas maestras %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -756,6 +844,10 @@ PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>El dibujo no tiene imágenes.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>El dibujo no tiene ninguna capa llamada &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>

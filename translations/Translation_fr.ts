@@ -335,6 +335,18 @@ Vos signets précédents sont inchangés.</translation>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Calques</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Imprimer ce que je vois</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Imprime les calques tels que le panneau des calques les affiche, au lieu des calques que le dessin prévoit d’imprimer.</translation>
+    </message>
 </context>
 <context>
     <name>EmbeddedImageExporter</name>
@@ -361,12 +373,6 @@ Vos signets précédents sont inchangés.</translation>
 </context>
 <context>
     <name>ExportCommandLine</name>
-    <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx) en PDF, PNG ou SVG.
-PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translation>
-    </message>
     <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Affiche un résumé JSON du dessin (titre, auteur, date de création et, pour chaque page, nom, taille en pouces, calques et nombre d’éléments) au lieu de le convertir.</translation>
@@ -463,6 +469,34 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images écrit chaque image telle quelle : --pages, --dpi et --paper ne s’appliquent pas.</translation>
     </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.</source>
+        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx ainsi que les gabarits, modèles et fichiers prenant en charge les macros) en PDF, PNG ou SVG.
+PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...
+La sortie contient les calques que le dessin imprime. Un gabarit donne des feuilles de ses formes de base, chacune avec son nom.</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Liste les calques de chaque page avec leurs attributs (visible ou masqué, imprimé ou non) au lieu de convertir le dessin.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Exclut le calque NOM de la sortie ; peut être indiqué plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG and SVG output only.</source>
+        <translation>--hide-layer ne s’applique qu’aux sorties PDF, PNG et SVG.</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers prend exactement un dessin.</translation>
+    </message>
 </context>
 <context>
     <name>ImageExtractionController</name>
@@ -500,6 +534,49 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Calques</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Calque sans nom %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Calques masqués</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Ce que le dessin place sur des calques masqués, lorsque le fichier n’indique pas lesquels.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Calques non imprimés</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Ce que le dessin affiche sans l’imprimer, lorsque le fichier n’indique pas sur quels calques.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Calques imprimés seulement</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Ce que le dessin imprime sans l’afficher, lorsque le fichier n’indique pas sur quels calques.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Non imprimé</translation>
     </message>
 </context>
 <context>
@@ -633,8 +710,8 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
         <translation>Ouvrir un fichier Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Fichiers Visio (*.vsd *.vsdx *.vdx)</translation>
+        <source>Visio Files (%1)</source>
+        <translation>Fichiers Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -725,6 +802,17 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Ce gabarit ne contient aucune forme de base.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Formes de base %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -756,6 +844,10 @@ PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...</translatio
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Le dessin ne contient aucune image.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Le dessin n’a aucun calque nommé « %1 ».</translation>
     </message>
 </context>
 </TS>

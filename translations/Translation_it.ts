@@ -335,6 +335,18 @@ I segnalibri precedenti non sono stati modificati.</translation>
         <source>Export Failed</source>
         <translation>Esportazione non riuscita</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Stampa ciò che vedo</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Stampa i livelli come li mostra il pannello dei livelli, invece dei livelli che il disegno è impostato per stampare.</translation>
+    </message>
 </context>
 <context>
     <name>EmbeddedImageExporter</name>
@@ -361,12 +373,6 @@ I segnalibri precedenti non sono stati modificati.</translation>
 </context>
 <context>
     <name>ExportCommandLine</name>
-    <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG or SVG.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...</source>
-        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx) in PDF, PNG o SVG.
-PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
-    </message>
     <message>
         <source>Print a JSON summary of the drawing (title, creator, creation date and, per page, name, size in inches, layers and item counts) instead of converting it.</source>
         <translation>Stampa un riepilogo JSON del disegno (titolo, autore, data di creazione e, per ogni pagina, nome, dimensioni in pollici, livelli e numero di elementi) invece di convertirlo.</translation>
@@ -463,6 +469,34 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <source>--images writes every picture as it is: --pages, --dpi and --paper do not apply.</source>
         <translation>--images scrive ogni immagine così com’è: --pages, --dpi e --paper non si applicano.</translation>
     </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG or SVG.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.</source>
+        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx e i tipi stencil, modello e con macro) in PDF, PNG o SVG.
+PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...
+L’output contiene i livelli che il disegno stampa. Uno stencil produce fogli con i suoi master, ognuno con il suo nome.</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Elenca i livelli di ogni pagina con i loro attributi (visibile o nascosto, stampa o non stampa) invece di convertire il disegno.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Esclude il livello NOME dall’output; può essere indicato più volte.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG and SVG output only.</source>
+        <translation>--hide-layer si applica solo all’output PDF, PNG e SVG.</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers richiede esattamente un disegno.</translation>
+    </message>
 </context>
 <context>
     <name>ImageExtractionController</name>
@@ -500,6 +534,49 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>Export Failed</source>
         <translation>Esportazione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Livello senza nome %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Livelli nascosti</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Ciò che il disegno tiene su livelli nascosti, quando il file non dice quali.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Livelli non stampati</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Ciò che il disegno mostra ma non stampa, quando il file non dice su quali livelli.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Livelli solo stampati</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Ciò che il disegno stampa ma non mostra, quando il file non dice su quali livelli.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Non stampato</translation>
     </message>
 </context>
 <context>
@@ -633,8 +710,8 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
         <translation>Apri file Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>File Visio (*.vsd *.vsdx *.vdx)</translation>
+        <source>Visio Files (%1)</source>
+        <translation>File Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -725,6 +802,17 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Questo stencil non contiene master.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Master %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -756,6 +844,10 @@ PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...</translation>
     <message>
         <source>The drawing has no pictures.</source>
         <translation>Il disegno non contiene immagini.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Il disegno non ha alcun livello chiamato &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>
