@@ -584,6 +584,18 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
         <source>Export Failed</source>
         <translation>Export fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Drucken, was ich sehe</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Druckt die Ebenen so, wie der Ebenenbereich sie zeigt, statt der Ebenen, die die Zeichnung zum Drucken vorsieht.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ Ihre bisherigen Lesezeichen sind unverändert.</translation>
         <translation>--images schreibt jedes Bild unverändert: --pages, --dpi und --paper gelten hier nicht.</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx) in PDF, PNG, SVG oder Text um.
-PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...
-Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleichzeitig.</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>Den Text der Zeichnung in Lesereihenfolge auf der Standardausgabe ausgeben, jede Seite mit ihrem Namen als Überschrift und einem Seitenvorschub am Ende, für Suchindexer.</translation>
     </message>
@@ -773,10 +777,6 @@ Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleich
         <translation>OUT.pdf, OUT.png, OUT.svg oder OUT.txt.</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info, --images, --text und --out-dir lassen sich nicht kombinieren.</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text erwartet genau eine Zeichnung.</translation>
     </message>
@@ -787,6 +787,40 @@ Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleich
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>Die Ausgabedatei muss auf .pdf, .png, .svg oder .txt enden: %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Statt die Zeichnung umzuwandeln, die Ebenen jeder Seite mit ihren Eigenschaften auflisten (sichtbar oder ausgeblendet, drucken oder nicht drucken).</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Die Ebene NAME aus der Ausgabe weglassen; kann mehrfach angegeben werden.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers erwartet genau eine Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Wandelt die Seiten einer Visio-Zeichnung (.vsd, .vsdx, .vdx sowie Schablonen, Vorlagen und Dateien mit Makros) in PDF, PNG, SVG oder Text um.
+PNG und SVG schreiben eine Datei je Seite: OUT-1.png, OUT-2.png, ...
+Die Ausgabe enthält die Ebenen, die die Zeichnung druckt. Eine Schablone ergibt Blätter mit ihren Mastershapes, jedes mit seinem Namen.
+Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleichzeitig.</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --layers, --images, --text und --out-dir lassen sich nicht kombinieren.</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer gilt nur für die Ausgabe als PDF, PNG, SVG und Text.</translation>
     </message>
 </context>
 <context>
@@ -825,6 +859,49 @@ Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleich
     <message>
         <source>Export Failed</source>
         <translation>Export fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Ebenen</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Unbenannte Ebene %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Ausgeblendete Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Was die Zeichnung auf ausgeblendeten Ebenen hat, wenn die Datei nicht sagt, auf welchen.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Nicht gedruckte Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Was die Zeichnung zeigt, aber nicht druckt, wenn die Datei nicht sagt, auf welchen Ebenen.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Nur gedruckte Ebenen</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Was die Zeichnung druckt, aber nicht zeigt, wenn die Datei nicht sagt, auf welchen Ebenen.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Wird nicht gedruckt</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1035,12 @@ Mit --out-dir werden viele Zeichnungen in einem Lauf umgewandelt, mehrere gleich
         <translation>Visio-Datei öffnen</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Visio-Dateien (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>Visio-Dateien (%1)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1298,17 @@ Vorlagen), jede in einem eigenen Tab.</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Diese Schablone enthält keine Mastershapes.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Mastershapes %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1260,6 +1348,10 @@ Vorlagen), jede in einem eigenen Tab.</translation>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>Aufgegeben: Die Zeichnung braucht zu viel Speicher.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Die Zeichnung hat keine Ebene namens „%1“.</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,18 @@ Sus marcadores anteriores no han cambiado.</translation>
         <source>Export Failed</source>
         <translation>Error al exportar</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Imprimir lo que veo</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Imprime las capas tal como las muestra el panel de capas, en lugar de las capas que el dibujo tiene configuradas para imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ Sus marcadores anteriores no han cambiado.</translation>
         <translation>--images escribe cada imagen tal cual: --pages, --dpi y --paper no se aplican.</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx) a PDF, PNG, SVG o texto.
-PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...
-Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>Muestra el texto del dibujo en la salida estándar en orden de lectura, cada página encabezada por su nombre y terminada con un salto de página, para indexadores de búsqueda.</translation>
     </message>
@@ -773,10 +777,6 @@ Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translatio
         <translation>OUT.pdf, OUT.png, OUT.svg u OUT.txt.</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info, --images, --text y --out-dir no se pueden combinar.</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text admite exactamente un dibujo.</translation>
     </message>
@@ -787,6 +787,40 @@ Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translatio
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>El archivo de salida debe terminar en .pdf, .png, .svg o .txt: %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Enumera las capas de cada página con sus atributos (visible u oculta, se imprime o no) en lugar de convertir el dibujo.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Excluye la capa NOMBRE de la salida; se puede indicar varias veces.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOMBRE</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers admite exactamente un dibujo.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Convierte las páginas de un dibujo de Visio (.vsd, .vsdx, .vdx y los tipos de galería de símbolos, plantilla y con macros) a PDF, PNG, SVG o texto.
+PNG y SVG escriben un archivo por página: OUT-1.png, OUT-2.png, ...
+La salida incluye las capas que el dibujo imprime. Una galería de símbolos da hojas con sus formas maestras, cada una con su nombre.
+Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --layers, --images, --text y --out-dir no se pueden combinar.</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer solo se aplica a la salida PDF, PNG, SVG y de texto.</translation>
     </message>
 </context>
 <context>
@@ -825,6 +859,49 @@ Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translatio
     <message>
         <source>Export Failed</source>
         <translation>Error al exportar</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Capas</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Capa sin nombre %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Capas ocultas</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Lo que el dibujo guarda en capas ocultas, cuando el archivo no indica cuáles.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Capas que no se imprimen</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Lo que el dibujo muestra pero no imprime, cuando el archivo no indica en qué capas.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Capas que solo se imprimen</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Lo que el dibujo imprime pero no muestra, cuando el archivo no indica en qué capas.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>No se imprime</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1035,12 @@ Con --out-dir, convierte muchos dibujos de una vez, varios a la vez.</translatio
         <translation>Abrir archivo de Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Archivos de Visio (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>Archivos de Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1298,17 @@ plantillas), cada uno en su propia pestaña.</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Esta galería de símbolos no tiene formas maestras.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Formas maestras %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1260,6 +1348,10 @@ plantillas), cada uno en su propia pestaña.</translation>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>Se desistió: el dibujo necesita demasiada memoria.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>El dibujo no tiene ninguna capa llamada &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>

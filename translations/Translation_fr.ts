@@ -584,6 +584,18 @@ Vos signets précédents sont inchangés.</translation>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Calques</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Imprimer ce que je vois</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Imprime les calques tels que le panneau des calques les affiche, au lieu des calques que le dessin prévoit d’imprimer.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ Vos signets précédents sont inchangés.</translation>
         <translation>--images écrit chaque image telle quelle : --pages, --dpi et --paper ne s’appliquent pas.</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx) en PDF, PNG, SVG ou texte.
-PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...
-Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>Affiche le texte du dessin sur la sortie standard dans l’ordre de lecture, chaque page précédée de son nom et terminée par un saut de page, pour les moteurs d’indexation.</translation>
     </message>
@@ -773,10 +777,6 @@ Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.
         <translation>OUT.pdf, OUT.png, OUT.svg ou OUT.txt.</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info, --images, --text et --out-dir ne peuvent pas être combinés.</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text attend exactement un dessin.</translation>
     </message>
@@ -787,6 +787,40 @@ Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>Le fichier de sortie doit se terminer par .pdf, .png, .svg ou .txt : %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Liste les calques de chaque page avec leurs attributs (visible ou masqué, imprimé ou non) au lieu de convertir le dessin.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Exclut le calque NOM de la sortie ; peut être indiqué plusieurs fois.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers prend exactement un dessin.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Convertit les pages d’un dessin Visio (.vsd, .vsdx, .vdx ainsi que les gabarits, modèles et fichiers prenant en charge les macros) en PDF, PNG, SVG ou texte.
+PNG et SVG écrivent un fichier par page : OUT-1.png, OUT-2.png, ...
+La sortie contient les calques que le dessin imprime. Un gabarit donne des feuilles de ses formes de base, chacune avec son nom.
+Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --layers, --images, --text et --out-dir ne peuvent pas être combinés.</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer ne s’applique qu’aux sorties PDF, PNG, SVG et texte.</translation>
     </message>
 </context>
 <context>
@@ -825,6 +859,49 @@ Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.
     <message>
         <source>Export Failed</source>
         <translation>Échec de l’exportation</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Calques</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Calque sans nom %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Calques masqués</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Ce que le dessin place sur des calques masqués, lorsque le fichier n’indique pas lesquels.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Calques non imprimés</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Ce que le dessin affiche sans l’imprimer, lorsque le fichier n’indique pas sur quels calques.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Calques imprimés seulement</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Ce que le dessin imprime sans l’afficher, lorsque le fichier n’indique pas sur quels calques.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Non imprimé</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1035,12 @@ Avec --out-dir, convertit de nombreux dessins en une fois, plusieurs à la fois.
         <translation>Ouvrir un fichier Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Fichiers Visio (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>Fichiers Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1298,17 @@ les modèles), chacun dans son propre onglet.</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Ce gabarit ne contient aucune forme de base.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Formes de base %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1260,6 +1348,10 @@ les modèles), chacun dans son propre onglet.</translation>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>Abandon : le dessin demande trop de mémoire.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Le dessin n’a aucun calque nommé « %1 ».</translation>
     </message>
 </context>
 </TS>

@@ -584,6 +584,18 @@ I segnalibri precedenti non sono stati modificati.</translation>
         <source>Export Failed</source>
         <translation>Esportazione non riuscita</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Stampa ciò che vedo</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Stampa i livelli come li mostra il pannello dei livelli, invece dei livelli che il disegno è impostato per stampare.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ I segnalibri precedenti non sono stati modificati.</translation>
         <translation>--images scrive ogni immagine così com’è: --pages, --dpi e --paper non si applicano.</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx) in PDF, PNG, SVG o testo.
-PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...
-Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>Stampa il testo del disegno sull’output standard in ordine di lettura, ogni pagina preceduta dal suo nome e chiusa da un salto pagina, per gli indicizzatori di ricerca.</translation>
     </message>
@@ -773,10 +777,6 @@ Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.<
         <translation>OUT.pdf, OUT.png, OUT.svg o OUT.txt.</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info, --images, --text e --out-dir non possono essere combinati.</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text richiede esattamente un disegno.</translation>
     </message>
@@ -787,6 +787,40 @@ Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.<
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>Il file di output deve terminare con .pdf, .png, .svg o .txt: %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Elenca i livelli di ogni pagina con i loro attributi (visibile o nascosto, stampa o non stampa) invece di convertire il disegno.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Esclude il livello NOME dall’output; può essere indicato più volte.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers richiede esattamente un disegno.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Converte le pagine di un disegno Visio (.vsd, .vsdx, .vdx e i tipi stencil, modello e con macro) in PDF, PNG, SVG o testo.
+PNG e SVG scrivono un file per pagina: OUT-1.png, OUT-2.png, ...
+L’output contiene i livelli che il disegno stampa. Uno stencil produce fogli con i suoi master, ognuno con il suo nome.
+Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --layers, --images, --text e --out-dir non possono essere combinati.</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer si applica solo all’output PDF, PNG, SVG e testo.</translation>
     </message>
 </context>
 <context>
@@ -825,6 +859,49 @@ Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.<
     <message>
         <source>Export Failed</source>
         <translation>Esportazione non riuscita</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Livello senza nome %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Livelli nascosti</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>Ciò che il disegno tiene su livelli nascosti, quando il file non dice quali.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Livelli non stampati</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>Ciò che il disegno mostra ma non stampa, quando il file non dice su quali livelli.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Livelli solo stampati</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>Ciò che il disegno stampa ma non mostra, quando il file non dice su quali livelli.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Non stampato</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1035,12 @@ Con --out-dir, converte molti disegni in una volta, diversi contemporaneamente.<
         <translation>Apri file Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>File Visio (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>File Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1298,17 @@ ognuno in una scheda propria.</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Questo stencil non contiene master.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Master %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1260,6 +1348,10 @@ ognuno in una scheda propria.</translation>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>Rinuncia: il disegno richiede troppa memoria.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>Il disegno non ha alcun livello chiamato &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>

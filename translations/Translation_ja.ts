@@ -584,6 +584,18 @@ Your earlier bookmarks are unchanged.</source>
         <source>Export Failed</source>
         <translation>書き出しに失敗しました</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>レイヤー</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>表示どおりに印刷</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>図面の印刷設定のレイヤーではなく、レイヤー パネルに表示されているとおりにレイヤーを印刷します。</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ Your earlier bookmarks are unchanged.</source>
         <translation>--images は各画像をそのまま書き出します: --pages、--dpi、--paper は使用できません。</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Visio 図面 (.vsd, .vsdx, .vdx) のページを PDF、PNG、SVG、またはテキストに変換します。
-PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png、OUT-2.png、...
---out-dir を指定すると、多数の図面を複数同時に一括変換します。</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>図面のテキストを読む順に標準出力へ出力します。各ページは名前を見出しとし、改ページ文字で終わります (検索インデクサー向け)。</translation>
     </message>
@@ -773,10 +777,6 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <translation>OUT.pdf、OUT.png、OUT.svg、または OUT.txt。</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info、--images、--text、--out-dir は同時に指定できません。</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text には図面を 1 つだけ指定してください。</translation>
     </message>
@@ -787,6 +787,40 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>出力ファイルの拡張子は .pdf、.png、.svg、.txt のいずれかにしてください: %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>図面を変換せずに、各ページのレイヤーとその設定 (表示または非表示、印刷するかどうか) を一覧表示します。</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>レイヤー NAME を出力から除外します。複数回指定できます。</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers には図面を 1 つだけ指定します。</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Visio 図面 (.vsd、.vsdx、.vdx、およびステンシル、テンプレート、マクロ有効の各形式) のページを PDF、PNG、SVG、テキストに変換します。
+PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png、OUT-2.png、...
+出力には図面が印刷するレイヤーが含まれます。ステンシルは、マスター シェイプを名前付きで並べたシートになります。
+--out-dir を指定すると、多数の図面を複数同時に一括変換します。</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info、--layers、--images、--text、--out-dir は同時に指定できません。</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer は PDF、PNG、SVG、テキストの出力にのみ使用できます。</translation>
     </message>
 </context>
 <context>
@@ -824,6 +858,49 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
     <message>
         <source>Export Failed</source>
         <translation>書き出しに失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>レイヤー</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>名前のないレイヤー %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>非表示のレイヤー</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>ファイルにレイヤー名が記録されていない、図面の非表示レイヤー上の内容です。</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>印刷しないレイヤー</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>ファイルにレイヤー名が記録されていない、表示されるが印刷されない内容です。</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>印刷のみのレイヤー</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>ファイルにレイヤー名が記録されていない、印刷されるが表示されない内容です。</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>印刷されません</translation>
     </message>
 </context>
 <context>
@@ -957,12 +1034,12 @@ PNG と SVG はページごとに 1 ファイルを書き出します: OUT-1.png
         <translation>Visio ファイルを開く</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Visio ファイル (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>Visio ファイル (%1)</translation>
     </message>
 </context>
 <context>
@@ -1219,6 +1296,17 @@ each in a tab of its own.</source>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>このステンシルにはマスター シェイプがありません。</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>マスター シェイプ %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1257,6 +1345,10 @@ each in a tab of its own.</source>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>中止しました: 図面に必要なメモリが多すぎます。</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>図面に「%1」という名前のレイヤーはありません。</translation>
     </message>
 </context>
 </TS>

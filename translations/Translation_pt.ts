@@ -584,6 +584,18 @@ Seus marcadores anteriores não foram alterados.</translation>
         <source>Export Failed</source>
         <translation>Falha na exportação</translation>
     </message>
+    <message>
+        <source>Layers</source>
+        <translation>Camadas</translation>
+    </message>
+    <message>
+        <source>Print what I see</source>
+        <translation>Imprimir o que vejo</translation>
+    </message>
+    <message>
+        <source>Print the layers as the layer panel shows them, instead of the layers the drawing is set to print.</source>
+        <translation>Imprime as camadas como o painel de camadas as mostra, em vez das camadas que o desenho está configurado para imprimir.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentReloadController</name>
@@ -753,14 +765,6 @@ Seus marcadores anteriores não foram alterados.</translation>
         <translation>--images grava cada imagem como ela é: --pages, --dpi e --paper não se aplicam.</translation>
     </message>
     <message>
-        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.
-PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
-With --out-dir, converts many drawings at once, several at a time.</source>
-        <translation>Converte as páginas de um desenho do Visio (.vsd, .vsdx, .vdx) em PDF, PNG, SVG ou texto.
-PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...
-Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</translation>
-    </message>
-    <message>
         <source>Print the drawing&apos;s text on standard output in reading order, each page headed by its name and ended by a form feed, for search indexers.</source>
         <translation>Mostra o texto do desenho na saída padrão em ordem de leitura, cada página encabeçada pelo seu nome e terminada por uma quebra de página, para indexadores de busca.</translation>
     </message>
@@ -773,10 +777,6 @@ Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</tra
         <translation>OUT.pdf, OUT.png, OUT.svg ou OUT.txt.</translation>
     </message>
     <message>
-        <source>--info, --images, --text and --out-dir do not go together.</source>
-        <translation>--info, --images, --text e --out-dir não podem ser combinados.</translation>
-    </message>
-    <message>
         <source>--text takes exactly one drawing.</source>
         <translation>--text recebe exatamente um desenho.</translation>
     </message>
@@ -787,6 +787,40 @@ Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</tra
     <message>
         <source>The output file must end in .pdf, .png, .svg or .txt: %1</source>
         <translation>O arquivo de saída deve terminar em .pdf, .png, .svg ou .txt: %1</translation>
+    </message>
+    <message>
+        <source>List each page&apos;s layers with their flags (visible or hidden, print or no-print) instead of converting the drawing.</source>
+        <translation>Lista as camadas de cada página com seus atributos (visível ou oculta, imprime ou não imprime) em vez de converter o desenho.</translation>
+    </message>
+    <message>
+        <source>Leave the layer NAME out of the output; may be given more than once.</source>
+        <translation>Deixa a camada NOME fora da saída; pode ser informado mais de uma vez.</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOME</translation>
+    </message>
+    <message>
+        <source>--layers takes exactly one drawing.</source>
+        <translation>--layers recebe exatamente um desenho.</translation>
+    </message>
+    <message>
+        <source>Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template and macro-enabled kinds) to PDF, PNG, SVG or text.
+PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...
+The output has the layers the drawing prints. A stencil gives sheets of its masters, each with its name.
+With --out-dir, converts many drawings at once, several at a time.</source>
+        <translation>Converte as páginas de um desenho do Visio (.vsd, .vsdx, .vdx e os tipos estêncil, modelo e habilitado para macros) em PDF, PNG, SVG ou texto.
+PNG e SVG gravam um arquivo por página: OUT-1.png, OUT-2.png, ...
+A saída tem as camadas que o desenho imprime. Um estêncil gera folhas com suas formas mestras, cada uma com seu nome.
+Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>--info, --layers, --images, --text and --out-dir do not go together.</source>
+        <translation>--info, --layers, --images, --text e --out-dir não podem ser combinados.</translation>
+    </message>
+    <message>
+        <source>--hide-layer applies to PDF, PNG, SVG and text output only.</source>
+        <translation>--hide-layer se aplica apenas à saída em PDF, PNG, SVG e texto.</translation>
     </message>
 </context>
 <context>
@@ -825,6 +859,49 @@ Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</tra
     <message>
         <source>Export Failed</source>
         <translation>Falha na exportação</translation>
+    </message>
+</context>
+<context>
+    <name>LayerPanel</name>
+    <message>
+        <source>Layers</source>
+        <translation>Camadas</translation>
+    </message>
+    <message>
+        <source>Unnamed layer %1</source>
+        <translation>Camada sem nome %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Hidden layers</source>
+        <translation>Camadas ocultas</translation>
+    </message>
+    <message>
+        <source>What the drawing keeps on hidden layers, where the file does not say which.</source>
+        <translation>O que o desenho mantém em camadas ocultas, quando o arquivo não diz quais.</translation>
+    </message>
+    <message>
+        <source>Layers not printed</source>
+        <translation>Camadas não impressas</translation>
+    </message>
+    <message>
+        <source>What the drawing shows but does not print, where the file does not say on which layers.</source>
+        <translation>O que o desenho mostra mas não imprime, quando o arquivo não diz em quais camadas.</translation>
+    </message>
+    <message>
+        <source>Layers printed only</source>
+        <translation>Camadas só impressas</translation>
+    </message>
+    <message>
+        <source>What the drawing prints but does not show, where the file does not say on which layers.</source>
+        <translation>O que o desenho imprime mas não mostra, quando o arquivo não diz em quais camadas.</translation>
+    </message>
+    <message>
+        <source>Not printed</source>
+        <translation>Não impressa</translation>
     </message>
 </context>
 <context>
@@ -958,12 +1035,12 @@ Com --out-dir, converte muitos desenhos de uma vez, vários ao mesmo tempo.</tra
         <translation>Abrir arquivo do Visio</translation>
     </message>
     <message>
-        <source>Visio Files (*.vsd *.vsdx *.vdx)</source>
-        <translation>Arquivos do Visio (*.vsd *.vsdx *.vdx)</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Visio Files (%1)</source>
+        <translation>Arquivos do Visio (%1)</translation>
     </message>
 </context>
 <context>
@@ -1221,6 +1298,17 @@ modelos), cada um em sua própria aba.</translation>
     </message>
 </context>
 <context>
+    <name>VisioStencilGrid</name>
+    <message>
+        <source>This stencil has no masters.</source>
+        <translation>Este estêncil não tem formas mestras.</translation>
+    </message>
+    <message>
+        <source>Masters %1–%2</source>
+        <translation>Formas mestras %1–%2</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>%1 is not a drawing that can be read.</source>
@@ -1260,6 +1348,10 @@ modelos), cada um em sua própria aba.</translation>
     <message>
         <source>Gave up: the drawing needs too much memory.</source>
         <translation>Desistiu: o desenho precisa de memória demais.</translation>
+    </message>
+    <message>
+        <source>The drawing has no layer named &quot;%1&quot;.</source>
+        <translation>O desenho não tem camada chamada &quot;%1&quot;.</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "VisioLayer.h"
 #include "VisioVectorPicture.h"
 
 #include <QByteArray>
@@ -19,6 +20,8 @@ struct VisioImage
     QRectF rect = QRectF(0, 0, 0, 0); // inches
     QString layer;
     int zIndex = 0;
+    VisioDisplay display = VisioDisplay::Always;
+    QList<int> layerEntries; // as for shapes
 
     // data is already base64-decoded; format is the MIME subtype (png, x-emf, ...).
     static bool loadFromBase64(const QByteArray &data, const QString &format, QImage &image,

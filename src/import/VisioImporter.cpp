@@ -6,7 +6,12 @@
 #include "PictureStandIns.h"
 #include "VisioBackgroundPages.h"
 #include "VisioThemeResolver.h"
+#include "VisioLayerReader.h"
+#include "VisioMasterPictures.h"
 #include "VisioRenderer.h"
+#include "VisioStencilGrid.h"
+
+#include "DrawingFileTypes.h"
 
 #include "Log.h"
 #include "LogStream.h"
@@ -38,8 +43,23 @@ struct ImportContext
     bool cancelled() const { return state && state->cancelled.load(); }
 };
 
-// Parses what stream holds; standIns, when given, turns the stand-ins of a
-// package's pictures back into their bytes.
+// One libvisio pass over the stream into a fresh renderer: the drawing's
+// pages, or with stencil set its masters, one page each. False when libvisio
+// fails or gives up on a cancel.
+bool parseInto(librevenge::RVNGInputStream *stream, VisioRenderer *renderer, bool stencil)
+{
+    try {
+        stream->seek(0, librevenge::RVNG_SEEK_SET);
+        return stencil ? libvisio::VisioDocument::parseStencils(stream, renderer)
+                       : libvisio::VisioDocument::parse(stream, renderer);
+    } catch (...) {
+        return false;
+    }
+}
+
+// Parses what stream holds; the model's name's suffix says whether the file
+// is a stencil. standIns, when given, turns the stand-ins of a package's
+// pictures back into their bytes.
 VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const ImportContext &context,
                                  const PictureStandIns *standIns = nullptr)
 {
@@ -64,31 +84,53 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
         return result;
     }
 
-    VisioRenderer renderer(context.modelName);
-    if (context.state)
-        renderer.setCancelFlag(&context.state->cancelled);
-    renderer.setPictureStandIns(standIns);
-    renderer.setPictureTap(context.tap);
-    bool parsed = false;
-    try {
-        stream->seek(0, librevenge::RVNG_SEEK_SET);
-        parsed = libvisio::VisioDocument::parse(stream, &renderer);
-    } catch (...) {
-        parsed = false;
+    // A stencil shows its masters. A file whose suffix promises the other
+    // kind but that holds only masters, or only pages, still shows them.
+    const bool stencilFirst =
+        DrawingFileTypes::kindOf(context.modelName) == DrawingFileTypes::Stencil;
+    bool anyParsed = false;
+    bool stencilRead = false;
+    for (const bool stencil : {stencilFirst, !stencilFirst}) {
+        VisioRenderer renderer(context.modelName);
+        if (context.state)
+            renderer.setCancelFlag(&context.state->cancelled);
+        renderer.setPictureStandIns(standIns);
+        renderer.setPictureTap(context.tap);
+        if (!stencil)
+            renderer.setPageLayers(VisioLayerReader::read(stream));
+        const bool parsed = parseInto(stream, &renderer, stencil);
+        if (context.cancelled()) {
+            result.outcome = VisioImporter::Cancelled;
+            return result;
+        }
+        // A damaged file is not read a second time.
+        if (!parsed)
+            break;
+        anyParsed = true;
+        result.model = renderer.takeDocumentModel();
+        if (!result.model.pages.isEmpty()) {
+            stencilRead = stencil;
+            if (stencil) {
+                VisioMasterPictures::fillEmptyMasters(stream, &result.model, standIns);
+                result.model = VisioStencilGrid::arrange(std::move(result.model));
+            }
+            break;
+        }
     }
-    if (context.cancelled()) {
-        result.outcome = VisioImporter::Cancelled;
-        return result;
+    // A stencil without masters says so on its one sheet.
+    if (anyParsed && stencilFirst && result.model.pages.isEmpty()) {
+        stencilRead = true;
+        result.model = VisioStencilGrid::arrange(std::move(result.model));
     }
-    if (!parsed) {
+    if (!anyParsed) {
         LogStream(Log::warn) << "Parsing failed for file:" << context.logName
                              << "- Reason: libvisio engine internal error during parsing.";
         result.outcome = VisioImporter::ParseFailed;
         return result;
     }
 
-    result.model = renderer.takeDocumentModel();
-    VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
+    if (!stencilRead)
+        VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
     if (result.model.pages.isEmpty()) {
         LogStream(Log::warn) << "Parsing completed, but the document model is empty:"
                              << context.logName;

@@ -43,6 +43,18 @@ bool sameFormat(const VisioTextRun &run, const QFont &font, const QColor &color,
     return run.font == font && run.color == color && run.background == background;
 }
 
+VisioDisplay displayOf(const librevenge::RVNGPropertyList &props)
+{
+    const librevenge::RVNGString display = VisioUtils::getRawStringProp(props, "draw:display");
+    if (VisioUtils::isKeyword(display, "none"))
+        return VisioDisplay::Never;
+    if (VisioUtils::isKeyword(display, "screen"))
+        return VisioDisplay::ScreenOnly;
+    if (VisioUtils::isKeyword(display, "printer"))
+        return VisioDisplay::PrintOnly;
+    return VisioDisplay::Always;
+}
+
 bool isFinitePoint(const QPointF &p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -111,6 +123,7 @@ VisioRenderer::~VisioRenderer() = default;
 
 VisioDocumentModel VisioRenderer::takeDocumentModel()
 {
+    finishLayerAssignment();
     VisioDocumentModel taken = std::move(model);
     model = VisioDocumentModel();
     model.fileName = taken.fileName;
@@ -129,6 +142,7 @@ void VisioRenderer::reset()
     groupsBeyondDepth = 0;
     idCounter = 0;
     pageLayerNames.clear();
+    layerShapeIds.clear();
 }
 
 QString VisioRenderer::generateId(const QString &prefix)
@@ -189,6 +203,17 @@ int VisioRenderer::takeZIndex()
     return currentState.zCounter++;
 }
 
+void VisioRenderer::finishLayerAssignment()
+{
+    if (VisioPage *current = page())
+        layerAssignment.finishPage(*current);
+}
+
+quint32 VisioRenderer::enclosingShapeId() const
+{
+    return layerShapeIds.isEmpty() ? 0 : layerShapeIds.last();
+}
+
 // ---- document, pages, layers, groups ---------------------------------------
 
 void VisioRenderer::startDocument(const librevenge::RVNGPropertyList &)
@@ -215,6 +240,7 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
         endPage();
         return;
     }
+    finishLayerAssignment();
     VisioPage newPage;
     newPage.name = extractString(props, "draw:name");
     newPage.pageSize = QSizeF(extractInches(props, "svg:width"), extractInches(props, "svg:height"));
@@ -222,12 +248,14 @@ void VisioRenderer::startPage(const librevenge::RVNGPropertyList &props)
     currentPage = model.pages.size() - 1;
     currentState.zCounter = 0;
     pageLayerNames.clear();
+    layerAssignment.startPage(model.pages.last());
     qCDebug(lcImport) << "★ Page size (inches):" << newPage.pageSize.width() << "x"
              << newPage.pageSize.height();
 }
 
 void VisioRenderer::endPage()
 {
+    finishLayerAssignment();
     currentPage = -1;
     pageLayerNames.clear();
 }
@@ -248,6 +276,10 @@ void VisioRenderer::startLayer(const librevenge::RVNGPropertyList &props)
     if (name.isEmpty())
         name = QStringLiteral("Layer_%1").arg(current ? current->layers.size() + 1 : 1);
     currentState.currentLayer = name;
+    const quint32 shapeId =
+        VisioLayerAssignment::shapeIdFrom(extractString(props, "draw:id"));
+    if (layerShapeIds.size() < ImportLimits::maxGroupDepth)
+        layerShapeIds.append(shapeId ? shapeId : enclosingShapeId());
     if (current && !pageLayerNames.contains(name)) {
         pageLayerNames.insert(name);
         current->layers.append(name);
@@ -257,6 +289,8 @@ void VisioRenderer::startLayer(const librevenge::RVNGPropertyList &props)
 void VisioRenderer::endLayer()
 {
     currentState.currentLayer.clear();
+    if (!layerShapeIds.isEmpty())
+        layerShapeIds.removeLast();
 }
 
 void VisioRenderer::startEmbeddedGraphics(const librevenge::RVNGPropertyList &) {}
@@ -300,11 +334,11 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
         return;
 
     QString id = extractString(props, "draw:id");
+    quint32 shapeId = VisioLayerAssignment::shapeIdFrom(id);
+    if (!shapeId)
+        shapeId = enclosingShapeId();
     if (id.isEmpty())
         id = generateId(QStringLiteral("shape"));
-    // Geometry the drawing keeps but does not show.
-    if (VisioUtils::isKeyword(VisioUtils::getRawStringProp(props, "draw:display"), "none"))
-        return;
 
     QPainterPath path;
     const librevenge::RVNGPropertyListVector *actions = props.child("svg:d");
@@ -338,7 +372,10 @@ void VisioRenderer::drawPath(const librevenge::RVNGPropertyList &props)
     shape.style = currentState.style;
     shape.layer = currentState.currentLayer;
     shape.zIndex = takeZIndex();
+    shape.display = displayOf(props);
     page()->shapes.append(std::move(shape));
+    layerAssignment.place(*page(), VisioLayerAssignment::Shape, page()->shapes.size() - 1,
+                          page()->shapes.last().display, shapeId);
 }
 
 QPainterPath VisioRenderer::parsePathFromChildren(const librevenge::RVNGPropertyListVector *actions)
@@ -667,14 +704,20 @@ void VisioRenderer::startTextObject(const librevenge::RVNGPropertyList &props)
 
     text.layer = currentState.currentLayer;
     text.zIndex = takeZIndex();
+    text.display = displayOf(props);
+    textState.shapeId = enclosingShapeId();
 }
 
 void VisioRenderer::endTextObject()
 {
     VisioPage *current = page();
     if (current && !textState.text.text.isEmpty()
-        && current->texts.size() < ImportLimits::maxItemsPerPage)
+        && current->texts.size() < ImportLimits::maxItemsPerPage) {
+        const VisioDisplay display = textState.text.display;
         current->texts.append(std::move(textState.text));
+        layerAssignment.place(*current, VisioLayerAssignment::Text, current->texts.size() - 1,
+                              display, textState.shapeId);
+    }
     textState = TextState();
 }
 
@@ -955,5 +998,8 @@ void VisioRenderer::drawGraphicObject(const librevenge::RVNGPropertyList &props)
     record.rect = placement;
     record.layer = currentState.currentLayer;
     record.zIndex = takeZIndex();
+    record.display = displayOf(props);
     page()->images.append(record);
+    layerAssignment.place(*page(), VisioLayerAssignment::Image, page()->images.size() - 1,
+                          record.display, enclosingShapeId());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "VisioDocumentModel.h"
+#include "VisioLayerAssignment.h"
 #include "VisioStyle.h"
 #include "VisioText.h"
 
@@ -47,6 +48,7 @@ public:
         // Paragraph ends, line breaks, tabs and explicit blanks wait here until
         // the next character arrives, so trailing ones add nothing.
         QString pendingSeparators;
+        quint32 shapeId = 0;
     };
 
     struct CubicSegment
@@ -74,6 +76,9 @@ public:
     // Sees each picture's bytes and MIME type as they arrive, before decoding.
     using PictureTap = std::function<void(const QByteArray &bytes, const QString &mimeType)>;
     void setPictureTap(const PictureTap &tap) { pictureTap = tap; }
+    // The drawing's own layers, which libvisio does not report, to put the
+    // items on; from VisioLayerReader, before the parse.
+    void setPageLayers(const QList<VisioPageLayers> &pages) { layerAssignment.setPages(pages); }
 
     QString extractString(const librevenge::RVNGPropertyList &props, const char *key) const;
     double extractInches(const librevenge::RVNGPropertyList &props, const char *key) const;
@@ -152,6 +157,9 @@ private:
     void stopIfCancelled() const;
     int takeZIndex();
     void addPendingSeparator(QChar separator);
+    void finishLayerAssignment();
+    // The shape libvisio names around the items drawn now; 0 for none.
+    quint32 enclosingShapeId() const;
 
     VisioDocumentModel model;
     // Index into model.pages rather than a pointer: appending pages may move them.
@@ -168,4 +176,7 @@ private:
     const std::atomic<bool> *cancelFlag = nullptr;
     const PictureStandIns *pictureStandIns = nullptr;
     PictureTap pictureTap;
+    VisioLayerAssignment layerAssignment;
+    // The shape of each open libvisio layer, inherited by unnamed inner ones.
+    QList<quint32> layerShapeIds;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "VisioLayer.h"
 #include "VisioStyle.h"
+
+#include <QList>
 
 #include <QPainterPath>
 #include <QString>
@@ -12,4 +15,7 @@ struct VisioShape
     VisioStyle style;
     QString layer;
     int zIndex = 0;
+    VisioDisplay display = VisioDisplay::Always;
+    // Entries of the page's layerTable the shape is on; empty for none.
+    QList<int> layerEntries;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VisioLayer.h"
+
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -44,6 +46,8 @@ struct VisioText
     QMarginsF padding;     // inches: left, top, right, bottom
     QString layer;
     int zIndex = 0;
+    VisioDisplay display = VisioDisplay::Always;
+    QList<int> layerEntries; // as for shapes
     // In text order, covering it; empty means all of it in font and color.
     QList<VisioTextRun> runs;
     QList<VisioTextParagraph> paragraphs;

@@ -1,6 +1,7 @@
 #include "PageSliceBuilder.h"
 
 #include "FreedMemory.h"
+#include "LayerVisibility.h"
 #include "VisioSceneBuilder.h"
 
 #include <QElapsedTimer>
@@ -126,6 +127,9 @@ void PageSliceBuilder::finishPage()
     const QList<QGraphicsItem *> items = m_staging->childItems();
     for (QGraphicsItem *item : items)
         item->setParentItem(group);
+    // Layers the user turned while the page was a placeholder.
+    if (LayerVisibility::hasLayers(group))
+        LayerVisibility::apply(group, LayerVisibility::Screen);
     const int built = m_page;
     ++m_page;
     m_record = 0;

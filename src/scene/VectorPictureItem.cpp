@@ -101,7 +101,9 @@ void VectorPictureItem::focusOutEvent(QFocusEvent *event)
 
 void VectorPictureItem::paintCached(QPainter *painter)
 {
-    const QTransform device = painter->deviceTransform();
+    // Not deviceTransform(): that includes where the view sits in its window,
+    // which drawing with a reset world transform would add a second time.
+    const QTransform device = painter->combinedTransform();
     const QRectF deviceBox = device.mapRect(boundingRect());
     const QRect pixels = deviceBox.toAlignedRect();
     if (pixels.isEmpty() || qint64(pixels.width()) * pixels.height() > kMaxCachedPixels

@@ -1,5 +1,6 @@
 #include "VisioSceneBuilder.h"
 
+#include "LayerVisibility.h"
 #include "SelectableTextItem.h"
 #include "ShapeFills.h"
 #include "ShapePathItem.h"
@@ -191,6 +192,7 @@ void VisioSceneBuilder::addPageGroups(QGraphicsScene *scene, const VisioDocument
         group->setFlag(QGraphicsItem::ItemIsFocusable, false);
         scene->addItem(group);
         group->setData(0, i);
+        LayerVisibility::setPageLayers(group, page.layerTable);
 
         pageRects->append(QRectF(0, top, size.width(), size.height()));
         pageGroups->append(group);
@@ -255,6 +257,7 @@ void VisioSceneBuilder::buildPageRecords(const VisioPage &page, QGraphicsItemGro
             continue;
         item->setZValue(shape.zIndex);
         item->setPos(item->pos() + offset);
+        LayerVisibility::tagItem(item, page.layerTable, shape.layerEntries, shape.display);
         group->addToGroup(item);
     }
 
@@ -265,6 +268,7 @@ void VisioSceneBuilder::buildPageRecords(const VisioPage &page, QGraphicsItemGro
         if (image.vector) {
             if (QGraphicsItem *item = createVectorPictureItem(image, dpi)) {
                 item->setPos(item->pos() + offset);
+                LayerVisibility::tagItem(item, page.layerTable, image.layerEntries, image.display);
                 group->addToGroup(item);
             }
             continue;
@@ -272,6 +276,7 @@ void VisioSceneBuilder::buildPageRecords(const VisioPage &page, QGraphicsItemGro
         QGraphicsPixmapItem *item = createImageItem(image, dpi);
         item->setZValue(image.zIndex);
         item->setPos(item->pos() + offset);
+        LayerVisibility::tagItem(item, page.layerTable, image.layerEntries, image.display);
         group->addToGroup(item);
     }
 
@@ -285,6 +290,7 @@ void VisioSceneBuilder::buildPageRecords(const VisioPage &page, QGraphicsItemGro
             continue;
         item->setZValue(text.zIndex);
         item->setPos(item->pos() + offset);
+        LayerVisibility::tagItem(item, page.layerTable, text.layerEntries, text.display);
         group->addToGroup(item);
     }
 }

@@ -9,6 +9,7 @@
 #include "DocumentReloadController.h"
 #include "DocumentGraphicsView.h"
 #include "DocumentTabWidget.h"
+#include "DrawingFileTypes.h"
 #include "ImageExtractionController.h"
 #include "Log.h"
 #include "LogStream.h"
@@ -31,21 +32,10 @@
 
 namespace {
 
-bool hasVisioSuffix(const QString &path)
-{
-    static const QStringList suffixes = {QStringLiteral(".vsd"), QStringLiteral(".vsdx"),
-                                         QStringLiteral(".vdx")};
-    for (const QString &suffix : suffixes) {
-        if (path.endsWith(suffix, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
 // A folder called "plans.vsd" is not a drawing.
 bool isDroppableDrawing(const QString &path)
 {
-    return !path.isEmpty() && hasVisioSuffix(path) && !QFileInfo(path).isDir();
+    return !path.isEmpty() && DrawingFileTypes::hasDrawingSuffix(path) && !QFileInfo(path).isDir();
 }
 } // namespace
 
@@ -231,7 +221,7 @@ void MainWindow::on_btnOpenFile_clicked()
 {
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Open Visio File"), AppConfig::instance()->getLastOpenPath(),
-        tr("Visio Files (*.vsd *.vsdx *.vdx)"));
+        tr("Visio Files (%1)").arg(DrawingFileTypes::nameFilters().join(QLatin1Char(' '))));
     if (files.isEmpty())
         return;
     AppConfig::instance()->setLastOpenPath(QFileInfo(files.first()).absolutePath());

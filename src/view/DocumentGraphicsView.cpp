@@ -880,6 +880,9 @@ QList<SearchResult> DocumentGraphicsView::searchText(const QString &query)
             continue;
         const QList<QGraphicsItem *> children = group->childItems();
         for (QGraphicsItem *child : children) {
+            // Nothing on a hidden layer is found.
+            if (!child->isVisibleTo(group))
+                continue;
             const QString text = searchableText(child);
             if (!text.isEmpty() && text.indexOf(query, 0, Qt::CaseInsensitive) >= 0)
                 results.append(SearchResult{page, text});
@@ -900,6 +903,8 @@ void DocumentGraphicsView::highlightAndGoToItem(int pageIndex, const QString &te
     QList<QGraphicsItem *> candidates;
     const QList<QGraphicsItem *> children = group->childItems();
     for (QGraphicsItem *child : children) {
+        if (!child->isVisibleTo(group))
+            continue;
         const QString candidate = searchableText(child);
         if (!candidate.isEmpty() && candidate.trimmed() == wanted)
             candidates.append(child);

@@ -1,18 +1,22 @@
 #include "DocumentPrinter.h"
 
 #include "AppConfig.h"
+#include "LayerVisibility.h"
 #include "Common.h"
 #include "LongTaskProgress.h"
 #include "NativeMessageBox.h"
 #include "PdfDocumentWriter.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +27,14 @@ bool hasArea(const QRectF &r)
 {
     return std::isfinite(r.width()) && std::isfinite(r.height()) && r.width() > 0
            && r.height() > 0;
+}
+
+bool hasLayers(QGraphicsScene *scene)
+{
+    const QList<QGraphicsItem *> items = scene->items();
+    return std::any_of(items.cbegin(), items.cend(), [](const QGraphicsItem *item) {
+        return !item->parentItem() && LayerVisibility::hasLayers(item);
+    });
 }
 
 } // namespace
@@ -105,8 +117,26 @@ void DocumentPrinter::print(QGraphicsScene *scene, const QList<QRectF> &pageRect
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setMinMax(1, n);
+    // Paper gets the layers the drawing prints, unless the user wants the
+    // layers as the screen shows them.
+    QCheckBox *asShown = nullptr;
+    if (hasLayers(scene)) {
+        auto *layersTab = new QWidget();
+        layersTab->setWindowTitle(tr("Layers"));
+        asShown = new QCheckBox(tr("Print what I see"), layersTab);
+        asShown->setObjectName(QStringLiteral("printWhatISee"));
+        asShown->setToolTip(tr("Print the layers as the layer panel shows them, instead of "
+                               "the layers the drawing is set to print."));
+        auto *layout = new QVBoxLayout(layersTab);
+        layout->addWidget(asShown);
+        layout->addStretch();
+        dialog.setOptionTabs({layersTab});
+    }
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const LayerVisibility::Scope output(scene, asShown && asShown->isChecked()
+                                                   ? LayerVisibility::Screen
+                                                   : LayerVisibility::Paper);
 
     int from = 1;
     int to = n;
@@ -155,6 +185,7 @@ void DocumentPrinter::saveAsPdf(const QString &fileName, QGraphicsScene *scene,
 bool DocumentPrinter::writePdf(const QString &path, const QString &title, QGraphicsScene *scene,
                                const QList<QRectF> &pageRects, QWidget *parent)
 {
+    const LayerVisibility::Scope paper(scene, LayerVisibility::Paper);
     PdfDocumentWriter writer(scene, pageRects);
     writer.setTitle(title);
     PdfDocumentWriter::Result result = PdfDocumentWriter::Failed;

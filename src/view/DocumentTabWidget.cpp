@@ -1,9 +1,12 @@
 #include "DocumentTabWidget.h"
 
 #include "DocumentLoadingWidget.h"
+#include "LayerPanel.h"
 #include "NoDragFilter.h"
 #include "ReloadBar.h"
 #include "ThumbnailPanel.h"
+
+#include <QGraphicsItemGroup>
 
 #include <QLoggingCategory>
 #include <QSplitterHandle>
@@ -20,9 +23,17 @@ DocumentTabWidget::DocumentTabWidget(QWidget *parent)
     : QWidget(parent)
 {
     m_splitter = new NoDragFilter(Qt::Horizontal, this);
-    m_thumbnailPanel = new ThumbnailPanel(m_splitter);
+    m_sidePanel = new QWidget(m_splitter);
+    m_thumbnailPanel = new ThumbnailPanel(m_sidePanel);
+    m_layerPanel = new LayerPanel(m_sidePanel);
+    m_layerPanel->setFixedWidth(m_thumbnailPanel->width());
+    auto *sideLayout = new QVBoxLayout(m_sidePanel);
+    sideLayout->setContentsMargins(0, 0, 0, 0);
+    sideLayout->setSpacing(0);
+    sideLayout->addWidget(m_thumbnailPanel, 1);
+    sideLayout->addWidget(m_layerPanel);
     m_view = new DocumentGraphicsView(m_splitter);
-    m_splitter->addWidget(m_thumbnailPanel);
+    m_splitter->addWidget(m_sidePanel);
     m_splitter->addWidget(m_view);
     m_splitter->setSizes(ClosedPanelSizes);
     m_splitter->setHandleWidth(0);
@@ -41,6 +52,9 @@ DocumentTabWidget::DocumentTabWidget(QWidget *parent)
             &DocumentTabWidget::thumbnailUpdate);
     connect(m_thumbnailPanel, &ThumbnailPanel::pageClicked, this,
             &DocumentTabWidget::onPageClicked);
+    connect(m_layerPanel, &LayerPanel::layersChanged, this, [this](QGraphicsItemGroup *page) {
+        m_thumbnailPanel->refreshThumbnail(int(m_view->pageGroups().indexOf(page)));
+    });
     connect(m_thumbnailPanel, &ThumbnailPanel::searchResultClicked, this,
             [this](int pageIndex, const QString &text) {
                 m_view->highlightAndGoToItem(pageIndex, text);
@@ -55,8 +69,10 @@ DocumentTabWidget::~DocumentTabWidget()
     // The panel goes first: it must not paint from a scene the view is
     // about to delete. Nothing the view does while going may reach it.
     disconnect(m_view, nullptr, this, nullptr);
-    delete m_thumbnailPanel;
+    delete m_sidePanel;
+    m_sidePanel = nullptr;
     m_thumbnailPanel = nullptr;
+    m_layerPanel = nullptr;
     delete m_view;
     m_view = nullptr;
     qCDebug(lcDocumentView) << "~~DocumentTabWidget";
@@ -95,6 +111,7 @@ void DocumentTabWidget::initDocumentView(const QString &fileName, QGraphicsScene
     m_view->setFileName(fileName.section(QLatin1Char('.'), 0, -2));
     m_thumbnailPanel->updateThumbnails(scene, pageRects, pageGroups);
     m_thumbnailPanel->setCurrentSelectIndex(0);
+    m_layerPanel->setPage(pageGroups.value(0));
     if (m_loading) {
         delete m_loading;
         m_loading = nullptr;
@@ -255,6 +272,7 @@ void DocumentTabWidget::documentPageChanged(int index)
 {
     qCDebug(lcDocumentView) << "index changed " << index;
     m_thumbnailPanel->setCurrentSelectIndex(index);
+    m_layerPanel->setPage(m_view->pageGroups().value(index));
 }
 
 void DocumentTabWidget::thumbnailUpdate()

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class DocumentLoadingWidget;
+class LayerPanel;
 class NoDragFilter;
 class ReloadBar;
 class QGraphicsItemGroup;
@@ -86,6 +87,7 @@ public:
 
     DocumentGraphicsView *view() const { return m_view; }
     ThumbnailPanel *thumbnailPanel() const { return m_thumbnailPanel; }
+    LayerPanel *layerPanel() const { return m_layerPanel; }
     NoDragFilter *splitter() const { return m_splitter; }
 
 signals:
@@ -101,7 +103,10 @@ public slots:
 
 private:
     NoDragFilter *m_splitter = nullptr;
+    // The left pane: thumbnails or search results above the layers.
+    QWidget *m_sidePanel = nullptr;
     ThumbnailPanel *m_thumbnailPanel = nullptr;
+    LayerPanel *m_layerPanel = nullptr;
     DocumentGraphicsView *m_view = nullptr;
     QString m_searchQuery;
     QString m_filePath;

@@ -12,6 +12,9 @@
 namespace {
 
 const QString ownDrawing = QStringLiteral(PLANDRAW_TEST_DATA_DIR "/export/two-pages.vdx");
+// Walls (shown, printed), Notes (shown only), Sketch (hidden), Draft (printed
+// only), each with a labelled shape, and a shape on no layer.
+const QString layeredDrawing = QStringLiteral(PLANDRAW_TEST_DATA_DIR "/export/layers.vdx");
 
 QString fixture(const QString &name)
 {
@@ -95,6 +98,7 @@ private slots:
     void pdfMetadataAndPlainLetters();
     void imagesIntoAFolderNamedAfterTheDrawing();
     void textForIndexers();
+    void layersListedAndLeftOut();
 };
 
 void TestExport::helpAndVersion()
@@ -397,6 +401,46 @@ void TestExport::textForIndexers()
     QFile text(out);
     QVERIFY(text.open(QIODevice::ReadOnly));
     QCOMPARE(text.readAll(), QByteArray("Portrait\n\nRed\n\fLandscape\n\nOutline\n\f"));
+}
+
+void TestExport::layersListedAndLeftOut()
+{
+    Run run = runExport({QStringLiteral("--layers"), layeredDrawing});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(QString::fromUtf8(run.out),
+             QStringLiteral("page 1 \"Plan\": 4 layer(s)\n"
+                            "  1 \"Walls\" visible print\n"
+                            "  2 \"Notes\" visible no-print\n"
+                            "  3 \"Sketch\" hidden no-print\n"
+                            "  4 \"Draft\" hidden print\n"));
+
+    // The drawing's print flags decide what a file gets.
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("plan.pdf"));
+    run = runExport({layeredDrawing, out});
+    QCOMPARE(run.exitCode, 0);
+    QString text = runTool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    for (const char *label : {"Wall text", "Draft text", "Free text"})
+        QVERIFY2(text.contains(QLatin1String(label)), label);
+    for (const char *label : {"Note text", "Sketch text"})
+        QVERIFY2(!text.contains(QLatin1String(label)), label);
+
+    run = runExport({layeredDrawing, out, QStringLiteral("--hide-layer"), QStringLiteral("Walls"),
+                     QStringLiteral("--hide-layer"), QStringLiteral("Draft")});
+    QCOMPARE(run.exitCode, 0);
+    text = runTool(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
+    QVERIFY(text.contains(QLatin1String("Free text")));
+    QVERIFY(!text.contains(QLatin1String("Wall text")) && !text.contains(QLatin1String("Draft text")));
+
+    // A misspelt layer is an error, not a full export.
+    QFile::remove(out);
+    run = runExport({layeredDrawing, out, QStringLiteral("--hide-layer"), QStringLiteral("walls")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.contains("\"walls\""));
+    QVERIFY(!QFile::exists(out));
+    run = runExport({QStringLiteral("--info"), layeredDrawing, QStringLiteral("--hide-layer"),
+                     QStringLiteral("Walls")});
+    QCOMPARE(run.exitCode, 2);
 }
 
 QTEST_MAIN(TestExport)

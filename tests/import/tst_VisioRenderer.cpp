@@ -492,7 +492,7 @@ void TestVisioRenderer::blankSeparatedParser()
 }
 
 // Title bands and bars inside a filled container keep the colour the file
-// gives them; geometry marked not to display is left out.
+// gives them; geometry marked not to display stays hidden.
 void TestVisioRenderer::bandInsideContainerKeepsColour()
 {
     VisioRenderer r;
@@ -503,9 +503,13 @@ void TestVisioRenderer::bandInsideContainerKeepsColour()
     RVNGPropertyList hidden = rectProps(0, 4, 10, 1);
     hidden.insert("draw:display", "none");
     r.drawPath(hidden); // kept in the file, never shown
-    const QList<VisioShape> &shapes = r.documentModel().pages[0].shapes;
-    QCOMPARE(shapes.size(), 2);
-    QCOMPARE(shapes[1].style.fillColor, QColor(255, 0, 0));
+    r.endPage();
+    const VisioPage &page = r.documentModel().pages[0];
+    QCOMPARE(page.shapes.size(), 3);
+    QCOMPARE(page.shapes[1].style.fillColor, QColor(255, 0, 0));
+    QCOMPARE(page.shapes[2].display, VisioDisplay::Never);
+    QCOMPARE(VisioLayer::displayOf(page.layerTable, page.shapes[2].layerEntries),
+             VisioDisplay::Never);
 }
 
 void TestVisioRenderer::textRecord()

@@ -4,7 +4,13 @@
 #include "DocumentPrinter.h"
 #include "NativeMessageBox.h"
 #include "PdfDocumentWriter.h"
+#include "LayerVisibility.h"
+#include "VisioRenderer.h"
+#include "VisioSceneBuilder.h"
 
+#include <librevenge/librevenge.h>
+
+#include <QBuffer>
 #include <QFile>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
@@ -44,6 +50,63 @@ QGraphicsScene *fivePages(QList<QRectF> *rects)
     return scene;
 }
 
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+librevenge::RVNGPropertyList inches(double x, double y, const char *display)
+{
+    librevenge::RVNGPropertyList props;
+    props.insert("svg:x", x);
+    props.insert("svg:y", y);
+    props.insert("svg:width", 0.8);
+    props.insert("svg:height", 0.8);
+    if (display)
+        props.insert("draw:display", display);
+    return props;
+}
+
+// A 4 x 3 in page: per column one display value, each with a red square,
+// a blue picture and a text naming the value.
+VisioDocumentModel displayGrid()
+{
+    QImage blue(8, 8, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    blue.save(&buffer, "PNG");
+
+    VisioRenderer r(QStringLiteral("display.vsdx"));
+    librevenge::RVNGPropertyList page;
+    page.insert("svg:width", 4.0);
+    page.insert("svg:height", 3.0);
+    r.startPage(page);
+    librevenge::RVNGPropertyList red;
+    red.insert("draw:fill", "solid");
+    red.insert("draw:fill-color", "#ff0000");
+    red.insert("draw:stroke", "none");
+    r.setStyle(red);
+    const char *values[] = {nullptr, "screen", "printer", "none"};
+    const char *names[] = {"Talways", "Tscreen", "Tprinter", "Tnone"};
+    for (int c = 0; c < 4; ++c) {
+        r.drawPath(inches(c + 0.1, 0.1, values[c]));
+        librevenge::RVNGPropertyList picture = inches(c + 0.1, 1.1, values[c]);
+        picture.insert("librevenge:mime-type", "image/png");
+        picture.insert("office:binary-data", png.toBase64().constData());
+        r.drawGraphicObject(picture);
+        r.startTextObject(inches(c + 0.1, 2.1, values[c]));
+        r.insertText(librevenge::RVNGString(names[c]));
+        r.endTextObject();
+    }
+    r.endPage();
+    return r.takeDocumentModel();
+}
+
 QString pdfInfo(const QString &path)
 {
     QProcess process;
@@ -65,6 +128,7 @@ private slots:
     void savedPdfKeepsTurnedPagesAndIsRevealed();
     void failedOrCancelledPdfKeepsTheOldFile();
     void suggestionFollowsTheLastSaveFolder();
+    void displayDecidesScreenAndPaper();
 
 private:
     QStringList m_alerts;
@@ -214,6 +278,72 @@ void TestDocumentPrinter::suggestionFollowsTheLastSaveFolder()
 {
     AppConfig::instance()->setLastSavePath(QStringLiteral("/srv/plans"));
     QCOMPARE(DocumentPrinter::suggestedPdfPath(QStringLiteral("plan")), QStringLiteral("/srv/plans/plan"));
+}
+
+// libvisio's four display values on paths, pictures and texts: the view
+// shows always and screen, paper gets always and printer, and the view is
+// as it was after a PDF.
+void TestDocumentPrinter::displayDecidesScreenAndPaper()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("poppler-utils are not installed.");
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    DocumentGraphicsView view;
+    view.setScene(VisioSceneBuilder::buildScene(displayGrid(), &rects, &groups, 96.0));
+    view.setPageRects(rects);
+    view.setPageGroups(groups);
+
+    const auto colourAt = [](const QImage &image, double x, double y) {
+        return image.pixelColor(int(x * image.width() / 4.0), int(y * image.height() / 3.0));
+    };
+    const auto screen = [&] {
+        QImage image(384, 288, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        view.scene()->render(&painter, QRectF(image.rect()), rects.first());
+        return image;
+    };
+    const bool shownOnScreen[] = {true, true, false, false};
+    const bool onPaper[] = {true, false, true, false};
+    QImage before = screen();
+    for (int c = 0; c < 4; ++c) {
+        QCOMPARE(colourAt(before, c + 0.5, 0.5) == Qt::red, shownOnScreen[c]);
+        QCOMPARE(colourAt(before, c + 0.5, 1.5) == Qt::blue, shownOnScreen[c]);
+    }
+    QStringList found;
+    for (const SearchResult &result : view.searchText(QStringLiteral("T")))
+        found << result.text;
+    QCOMPARE(found, (QStringList{"Talways", "Tscreen"}));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("display.pdf"));
+    QVERIFY(DocumentPrinter::writePdf(path, QString(), view.scene(), rects, &view));
+    const QString text = pdfText(path);
+    QProcess::execute(QStringLiteral("pdftoppm"), {"-r", "24", "-png", path, dir.filePath("p")});
+    const QImage paper(dir.filePath(QStringLiteral("p-1.png")));
+    QCOMPARE(paper.size(), QSize(96, 72));
+    const char *names[] = {"Talways", "Tscreen", "Tprinter", "Tnone"};
+    for (int c = 0; c < 4; ++c) {
+        QCOMPARE(colourAt(paper, c + 0.5, 0.5).red() > 200 && colourAt(paper, c + 0.5, 0.5).green() < 60,
+                 onPaper[c]);
+        QCOMPARE(colourAt(paper, c + 0.5, 1.5).blue() > 200 && colourAt(paper, c + 0.5, 1.5).red() < 60,
+                 onPaper[c]);
+        QVERIFY2(text.contains(QLatin1String(names[c])) == onPaper[c], names[c]);
+    }
+    QCOMPARE(screen(), before);
+
+    // Shown by the user, hidden content is printed only when asked for.
+    const LayerVisibility::PageLayers layers = LayerVisibility::pageLayers(groups.first());
+    for (int i = 0; i < layers.layers.size(); ++i)
+        LayerVisibility::setShown(groups.first(), i, true);
+    QCOMPARE(colourAt(screen(), 3.5, 1.5), QColor(Qt::blue));
+    {
+        const LayerVisibility::Scope paperOnly(view.scene(), LayerVisibility::Paper);
+        QCOMPARE(colourAt(screen(), 3.5, 1.5), QColor(Qt::white));
+    }
+    QCOMPARE(colourAt(screen(), 3.5, 1.5), QColor(Qt::blue));
 }
 
 QTEST_MAIN(TestDocumentPrinter)

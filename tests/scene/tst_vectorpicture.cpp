@@ -83,6 +83,17 @@ void TestVectorPicture::staysSharpWhenZoomed()
     view.setRenderHint(QPainter::Antialiasing);
     const QImage screen = view.grab().toImage();
     QVERIFY2(edgeWidth(screen, 200) <= 4, qPrintable(QString::number(edgeWidth(screen, 200))));
+
+    // A view below a tool bar: the cached raster lands on the picture's place.
+    QWidget window;
+    window.resize(200, 200);
+    auto *lowered = new QGraphicsView(&scene, &window);
+    lowered->setFrameShape(QFrame::NoFrame);
+    lowered->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lowered->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lowered->setGeometry(30, 60, 96, 48);
+    const QColor centre = window.grab().toImage().pixelColor(30 + 24, 60 + 24);
+    QVERIFY2(centre.blue() > 200 && centre.red() < 40, qPrintable(centre.name()));
 }
 
 void TestVectorPicture::pdfKeepsPictureText()

@@ -1,5 +1,6 @@
 #include "DocumentTabWidget.h"
 #include "HandBuiltDocument.h"
+#include "LayerPanel.h"
 #include "NoDragFilter.h"
 #include "PageSliceBuilder.h"
 #include "PageThumbnailPainter.h"
@@ -78,6 +79,7 @@ private slots:
     void tabForwardsSearchRotationAndPageChanges();
     void tabFileNameAndTeardown();
     void pagesArrivingLaterKeepTheViewStill();
+    void layerPanelTurnsTheCurrentPagesLayers();
 };
 
 void TestPanelAndTab::thumbnailSizes()
@@ -443,6 +445,78 @@ void TestPanelAndTab::pagesArrivingLaterKeepTheViewStill()
     QCOMPARE(tab.view()->searchText(QStringLiteral("Valve")).size(), 3);
     // Thumbnails painted from placeholders are painted again.
     QCOMPARE(tab.thumbnailPanel()->pendingThumbnailCount(), 2);
+}
+
+// Names that are empty, repeated, long or in any script all show, told
+// apart; a layer turned before its page is built holds once it is.
+void TestPanelAndTab::layerPanelTurnsTheCurrentPagesLayers()
+{
+    VisioDocumentModel model;
+    VisioPage page;
+    page.pageSize = QSizeF(4, 4);
+    const QString longName = QString(150, QLatin1Char('A')) + QString(150, QLatin1Char('B'));
+    for (const QString &name : {QString(), QStringLiteral("Walls"), QStringLiteral("Walls"), longName,
+                                QStringLiteral("電気配線")}) {
+        VisioLayer layer;
+        layer.name = name;
+        page.layerTable.append(layer);
+    }
+    page.layerTable[2].visible = false;
+    for (int entry : {1, 2}) {
+        VisioShape box;
+        box.path.addRect(QRectF(entry, 1, 0.5, 0.5));
+        box.style.filled = true;
+        box.style.fillType = VisioStyle::SolidFill;
+        box.style.fillColor = entry == 1 ? Qt::blue : Qt::red;
+        box.layerEntries = {entry};
+        page.shapes.append(box);
+    }
+    model.pages = {page, VisioPage()};
+    model.pages[1].pageSize = QSizeF(4, 4);
+
+    PageSliceBuilder builder(model, 96.0);
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    QGraphicsScene *scene = builder.createScene(&rects, &groups);
+    DocumentTabWidget tab;
+    tab.resize(900, 600);
+    tab.initDocumentView(QStringLiteral("plan.vsdx"), scene, rects, groups);
+    tab.openThumbnailPanel();
+    tab.show();
+    QListWidget *list = tab.layerPanel()->list();
+    QVERIFY(tab.layerPanel()->isVisibleTo(&tab));
+    QCOMPARE(list->count(), 5);
+    QSet<QString> texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts.insert(list->item(i)->text());
+    QCOMPARE(texts.size(), 5);
+    QVERIFY(texts.contains(longName) && texts.contains(QStringLiteral("電気配線")));
+    QCOMPARE(list->item(2)->checkState(), Qt::Unchecked);
+    QCOMPARE(list->item(1)->checkState(), Qt::Checked);
+
+    list->item(2)->setCheckState(Qt::Checked);
+    while (builder.buildSlice(0)) {
+    }
+    const auto boxOf = [&](const QColor &colour) -> QGraphicsItem * {
+        for (QGraphicsItem *item : groups.first()->childItems()) {
+            auto *shape = dynamic_cast<QAbstractGraphicsShapeItem *>(item);
+            if (shape && shape->brush().color() == colour)
+                return item;
+        }
+        return nullptr;
+    };
+    QVERIFY(boxOf(Qt::red) && boxOf(Qt::red)->isVisible());
+    QVERIFY(boxOf(Qt::blue)->isVisible());
+
+    tab.thumbnailPanel()->renderAllThumbnails();
+    list->item(1)->setCheckState(Qt::Unchecked);
+    QVERIFY(!boxOf(Qt::blue)->isVisible());
+    QCOMPARE(tab.thumbnailPanel()->pendingThumbnailCount(), 1);
+
+    tab.documentPageChanged(1);
+    QVERIFY(!tab.layerPanel()->isVisibleTo(&tab));
+    tab.documentPageChanged(0);
+    QCOMPARE(list->item(1)->checkState(), Qt::Unchecked);
 }
 
 QTEST_MAIN(TestPanelAndTab)

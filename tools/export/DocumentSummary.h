@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QString>
 
 struct VisioDocumentModel;
 
@@ -10,4 +11,10 @@ class DocumentSummary
 {
 public:
     static QJsonObject toJson(const VisioDocumentModel &model);
+
+    // One line per page, then one per layer: its number, its name in JSON
+    // quotes (so that empty and odd names stay visible), "visible" or
+    // "hidden", and "print" or "no-print". Entries that collect items whose
+    // layers the file does not name show their kind in brackets instead.
+    static QString layerListing(const VisioDocumentModel &model);
 };

@@ -52,8 +52,11 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx) to PDF, PNG, SVG or text.\n"
+        tr("Converts the pages of a Visio drawing (.vsd, .vsdx, .vdx and the stencil, template "
+           "and macro-enabled kinds) to PDF, PNG, SVG or text.\n"
            "PNG and SVG write one file per page: OUT-1.png, OUT-2.png, ...\n"
+           "The output has the layers the drawing prints. A stencil gives sheets of its "
+           "masters, each with its name.\n"
            "With --out-dir, converts many drawings at once, several at a time."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
@@ -82,10 +85,17 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
         QStringLiteral("text"),
         tr("Print the drawing's text on standard output in reading order, each page headed by "
            "its name and ended by a form feed, for search indexers."));
+    const QCommandLineOption layersOption(
+        QStringLiteral("layers"),
+        tr("List each page's layers with their flags (visible or hidden, print or no-print) "
+           "instead of converting the drawing."));
+    const QCommandLineOption hideLayerOption(
+        QStringLiteral("hide-layer"),
+        tr("Leave the layer NAME out of the output; may be given more than once."), tr("NAME"));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            tr("Show diagnostic messages."));
-    parser.addOptions({infoOption, pagesOption, dpiOption, paperOption, imagesOption, textOption,
-                       verboseOption});
+    parser.addOptions({infoOption, layersOption, pagesOption, dpiOption, paperOption, imagesOption,
+                       textOption, hideLayerOption, verboseOption});
     batch.addTo(&parser);
     parser.addPositionalArgument(
         tr("drawing"), tr("The Visio drawing to read; with --out-dir, drawings and folders."));
@@ -110,12 +120,28 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
 
     verbose = parser.isSet(verboseOption);
     worker = batch.isWorker(parser);
+    hiddenLayers = parser.values(hideLayerOption);
     const QStringList positional = parser.positionalArguments();
-    const int modes = int(parser.isSet(infoOption)) + int(parser.isSet(imagesOption))
-                      + int(parser.isSet(textOption)) + int(batchRequested);
+    const int modes = int(parser.isSet(infoOption)) + int(parser.isSet(layersOption))
+                      + int(parser.isSet(imagesOption)) + int(parser.isSet(textOption))
+                      + int(batchRequested);
     if (modes > 1) {
-        errorText = tr("--info, --images, --text and --out-dir do not go together.");
+        errorText = tr("--info, --layers, --images, --text and --out-dir do not go together.");
         return Error;
+    }
+    if (!hiddenLayers.isEmpty()
+        && (parser.isSet(infoOption) || parser.isSet(layersOption) || parser.isSet(imagesOption))) {
+        errorText = tr("--hide-layer applies to PDF, PNG, SVG and text output only.");
+        return Error;
+    }
+    if (parser.isSet(layersOption)) {
+        if (positional.size() != 1) {
+            errorText = tr("--layers takes exactly one drawing.");
+            return Error;
+        }
+        drawing = positional.first();
+        showLayers = true;
+        return ShowLayers;
     }
     if (parser.isSet(infoOption)) {
         if (positional.size() != 1) {
@@ -214,6 +240,8 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
                 batch.workerOptions << QStringLiteral("--") + option.names().constFirst()
                                     << parser.value(option);
         }
+        for (const QString &layer : std::as_const(hiddenLayers))
+            batch.workerOptions << QStringLiteral("--hide-layer") << layer;
         return RunBatch;
     }
     return Run;

@@ -14,7 +14,7 @@ class ExportCommandLine
 public:
     enum Format { Pdf, Png, Svg, Txt, Images };
     enum Paper { PageSized, A4, Letter };
-    enum Status { Run, RunBatch, ShowInfo, Exit, Error };
+    enum Status { Run, RunBatch, ShowInfo, ShowLayers, Exit, Error };
 
     // Parses the application's arguments; --help and --version are answered
     // here (status Exit). On Error, errorText says why.
@@ -39,6 +39,9 @@ public:
     int firstPage = 1;
     int lastPage = 0;
     bool verbose = false;
+    bool showLayers = false;
+    // Layers left out of the output, by name.
+    QStringList hiddenLayers;
     QString errorText;
 
     // Parses "A-B", "A-" or "A". False for anything else.

@@ -16,11 +16,13 @@
 #include "PageTextExtractor.h"
 #include "ProductConstants.h"
 #include "VisioImporter.h"
+#include "LayerVisibility.h"
 #include "VisioSceneBuilder.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QJsonDocument>
 #include <QLocale>
@@ -113,6 +115,32 @@ int extractImages(VisioDocumentModel model, const QString &baseDir)
     return fail(result.errorText);
 }
 
+// The first name that no page's layers carry; empty when all are found.
+QString unknownLayer(const VisioDocumentModel &model, const QStringList &names)
+{
+    for (const QString &name : names) {
+        bool found = false;
+        for (const VisioPage &page : model.pages) {
+            for (const VisioLayer &layer : page.layerTable)
+                found = found || (layer.kind == VisioLayer::Named && layer.name == name);
+        }
+        if (!found)
+            return name;
+    }
+    return QString();
+}
+
+void leaveOutLayers(const QList<QGraphicsItemGroup *> &pages, const QStringList &names)
+{
+    for (QGraphicsItemGroup *page : pages) {
+        const QList<VisioLayer> layers = LayerVisibility::pageLayers(page).layers;
+        for (int i = 0; i < layers.size(); ++i) {
+            if (layers.at(i).kind == VisioLayer::Named && names.contains(layers.at(i).name))
+                LayerVisibility::setPrintable(page, i, false);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -146,6 +174,7 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "plandraw-export: %s\n", qPrintable(options.errorText));
         return options.batchRequested ? 1 : 2;
     case ExportCommandLine::ShowInfo:
+    case ExportCommandLine::ShowLayers:
     case ExportCommandLine::Run:
     case ExportCommandLine::RunBatch:
         break;
@@ -164,6 +193,20 @@ int main(int argc, char *argv[])
 
     if (options.format == ExportCommandLine::Images)
         return extractImages(std::move(result.model), options.output);
+
+    // In a batch, a layer that one drawing lacks is no fault of that drawing.
+    if (!options.hiddenLayers.isEmpty() && !options.worker) {
+        const QString unknown = unknownLayer(result.model, options.hiddenLayers);
+        if (!unknown.isEmpty()) {
+            return fail(QCoreApplication::translate("main", "The drawing has no layer named \"%1\".")
+                            .arg(unknown));
+        }
+    }
+    if (options.showLayers) {
+        const QByteArray listing = DocumentSummary::layerListing(result.model).toUtf8();
+        std::fwrite(listing.constData(), 1, size_t(listing.size()), stdout);
+        return 0;
+    }
 
     if (status == ExportCommandLine::ShowInfo) {
         const QByteArray json = QJsonDocument(DocumentSummary::toJson(result.model))
@@ -191,6 +234,9 @@ int main(int argc, char *argv[])
     std::unique_ptr<QGraphicsScene> scene(
         VisioSceneBuilder::buildScene(result.model, &pageRects, &pageGroups, sceneDpi));
     result.model = VisioDocumentModel();
+    leaveOutLayers(pageGroups, options.hiddenLayers);
+    // Files get the layers the drawing prints, as paper does.
+    const LayerVisibility::Scope paper(scene.get(), LayerVisibility::Paper);
 
     PageExporter exporter(scene.get(), pageRects, sceneDpi);
     exporter.setTitle(title);

@@ -1,9 +1,10 @@
-// plandraw-trace [--verbose] FILE [TRACE_FILE]
+// plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]
 // Lets libvisio parse FILE into the call-trace renderer and prints the call
 // statistics. A package is served as the viewer serves it, its themes
-// resolved, so the trace shows what libvisio draws for the viewer. Exits
-// non-zero, with one line on stderr, when the file cannot be read, is not a
-// Visio drawing, or fails to parse.
+// resolved, so the trace shows what libvisio draws for the viewer. With
+// --stencil libvisio reports the masters instead of the pages, one page per
+// master. Exits non-zero, with one line on stderr, when the file cannot be
+// read, is not a Visio drawing, or fails to parse.
 
 #include "DebugRenderer.h"
 #include "LogCategories.h"
@@ -24,11 +25,11 @@
 
 namespace {
 
-const char usage[] = "usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n";
+const char usage[] = "usage: plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]\n";
 
 // A developer's tool: its texts stay in English.
 const char help[] =
-    "Usage: plandraw-trace [--verbose] FILE [TRACE_FILE]\n"
+    "Usage: plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]\n"
     "Lets libvisio read the Visio drawing FILE into the call-trace renderer and\n"
     "prints how often each kind of drawing call came. Each call becomes one trace\n"
     "line with its properties; with TRACE_FILE the lines, the counts and every\n"
@@ -37,7 +38,8 @@ const char help[] =
     "Options:\n"
     "  -h, --help     Displays this help.\n"
     "  -v, --version  Displays version information.\n"
-    "  --verbose      Also shows each trace line on the terminal.\n";
+    "  --verbose      Also shows each trace line on the terminal.\n"
+    "  --stencil      Reads FILE as a stencil: one page per master.\n";
 
 int fail(const QString &message)
 {
@@ -62,6 +64,7 @@ int main(int argc, char *argv[])
         std::fprintf(stdout, "plandraw-trace %s\n", qPrintable(g_version));
         return 0;
     }
+    const bool stencil = args.removeAll(QStringLiteral("--stencil")) > 0;
     if (args.size() < 2 || args.size() > 3) {
         std::fputs(usage, stderr);
         return 2;
@@ -98,7 +101,9 @@ int main(int argc, char *argv[])
             supported = libvisio::VisioDocument::isSupported(stream.get());
             if (supported) {
                 stream->seek(0, librevenge::RVNG_SEEK_SET);
-                parsed = libvisio::VisioDocument::parse(stream.get(), renderer.get());
+                parsed = stencil
+                             ? libvisio::VisioDocument::parseStencils(stream.get(), renderer.get())
+                             : libvisio::VisioDocument::parse(stream.get(), renderer.get());
             }
         } catch (...) {
             parsed = false;
