@@ -35,7 +35,16 @@ constexpr int maxThemeElements = 100000;
 constexpr int maxThemeListEntries = 64;
 // Steps through style sheets and masters when looking for a cell's value.
 constexpr int maxInheritanceDepth = 32;
+// Distinct combinations of theme context and formulas remembered while
+// resolving; a drawing with more works the rest out one by one.
+constexpr int maxThemeEvaluationsCached = 4096;
 // A part that theme resolution would grow beyond this is left as it was.
 constexpr qint64 maxResolvedPartBytes = qint64(256) * 1024 * 1024;
+
+// A bitmap of an EMF picture redrawn with transparency may take this many
+// times its record's bytes, plus room for a PNG's own chunks; a larger one
+// is drawn as it was.
+constexpr qint64 maxRedrawnBitmapGrowth = 4;
+constexpr qint64 redrawnBitmapSlackBytes = 4096;
 
 } // namespace ImportLimits

@@ -1,5 +1,6 @@
 #include "VisioPictureConversion.h"
 
+#include "EmfRasterOperations.h"
 #include "EmfStructure.h"
 #include "VisioImage.h"
 
@@ -151,6 +152,15 @@ bool loadEmfSvgData(const QByteArray &emf, QByteArray &svg, QString *error)
     // what they would misread. The chain itself was cut to fit above.
     if (!EmfStructure::isSound(input))
         return fail(QStringLiteral("its records do not fit their picture"));
+    // Masked icons come out as white boxes unless their bitmaps are redrawn;
+    // the redrawn picture is checked like any other before it is used.
+    QByteArray masked = EmfRasterOperations::withMasksAsTransparency(input);
+    if (!masked.isEmpty()) {
+        if (masked.size() <= kMaxEmfBytes && EmfStructure::isSound(masked))
+            input = std::move(masked);
+        else
+            qCDebug(lcImport) << "masked bitmaps of an EMF drawn opaquely";
+    }
     generatorOptions options{};
     options.nameSpace = nullptr;
     options.verbose = false;

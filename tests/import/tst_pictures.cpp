@@ -49,6 +49,7 @@ class TestPictures : public QObject
 
 private slots:
     void largeEmfStaysVector();
+    void maskedBitmapShowsItsGlyph();
     void repairedSvgRenders();
     void farReachingPathsAreRefused();
     void wmfDrawsShapesAndText();
@@ -73,6 +74,61 @@ void TestPictures::largeEmfStaysVector()
     const QImage image = record.vector->toImage(QSize(200, 100));
     QCOMPARE(image.pixelColor(50, 50), QColor(Qt::blue));
     QCOMPARE(image.pixelColor(190, 95), QColor(Qt::white));
+}
+
+// Icons drawn as GDI draws them: OR a 1-bit mask onto the background, then
+// AND the glyph over it. Painted opaquely, the last bitmap is a white box.
+void TestPictures::maskedBitmapShowsItsGlyph()
+{
+    QByteArray body;
+    QByteArray brush; // EMR_CREATEBRUSHINDIRECT, handle 1, solid green
+    for (quint32 v : {1u, 0u, 0x0000FF00u, 0u})
+        u32(brush, v);
+    emfRecord(body, 39, brush);
+    QByteArray select;
+    u32(select, 1);
+    emfRecord(body, 37, select);
+    QByteArray rect;
+    for (quint32 v : {0u, 0u, 48u, 48u})
+        u32(rect, v);
+    emfRecord(body, 43, rect);
+    // 8 x 8 pixels at 1 bit, black and white, stretched over 32 x 32 at 8, 8;
+    // rows given top first.
+    auto mask = [](quint32 rop, const QList<uchar> &rows) {
+        QByteArray record = bitmapRecord(81, 8, 8, 1, 0, 2, 32);
+        char *r = record.data();
+        for (auto [at, v] : {std::pair{24, 8u}, {28, 8u}, {68, rop}, {72, 32u}, {76, 32u},
+                             {124, 0x00FFFFFFu}})
+            qToLittleEndian<quint32>(v, r + at);
+        for (int y = 0; y < 8; ++y) // bottom-up, rows padded to 4 bytes
+            qToLittleEndian<quint32>(rows[7 - y], r + 128 + 4 * y);
+        return record;
+    };
+    body.append(mask(0x00EE0086, {0, 0, 0x3C, 0x3C, 0x3C, 0x3C, 0, 0})); // OR: white square
+    body.append(mask(0x008800C6, {0xFF, 0xFF, 0xFF, 0xE7, 0xE7, 0xFF, 0xFF, 0xFF})); // AND: dot
+    // A grey block transfer that leaves the picture as it was.
+    QByteArray kept = bitmapRecord(76, 8, 8, 24, 0, 0, 192);
+    qToLittleEndian<quint32>(0x00AA0029, kept.data() + 40);
+    body.append(kept);
+
+    VisioImage record;
+    QString error;
+    QVERIFY2(VisioPictureLoader::load(emfOf(48, 48, body), QStringLiteral("x-emf"),
+                                      QSizeF(0.5, 0.5), record, &error),
+             qPrintable(error));
+    QVERIFY(record.vector);
+    const QImage image = record.vector->toImage(QSize(48, 48));
+    auto near = [&image](int x, int y, QColor expected) {
+        const QColor c = image.pixelColor(x, y);
+        return qAbs(c.red() - expected.red()) < 40 && qAbs(c.green() - expected.green()) < 40
+               && qAbs(c.blue() - expected.blue()) < 40;
+    };
+    const QColor green(0, 255, 0);
+    QVERIFY2(near(10, 10, green) && near(37, 37, green) && near(37, 10, green),
+             "a box around the glyph");
+    QVERIFY2(near(18, 18, Qt::white) && near(29, 18, Qt::white), "the glyph's white lost");
+    QVERIFY2(near(23, 23, Qt::black), "the glyph's dark centre lost");
+    QVERIFY2(near(4, 4, green), "the unchanged block transfer painted");
 }
 
 void TestPictures::repairedSvgRenders()

@@ -89,6 +89,48 @@ inline QByteArray bitmapRecord(quint32 type, qint32 width, qint32 height, quint1
     return out;
 }
 
+// An EMF of w x h device pixels holding the given records, between its
+// header and end record. records overrides the header's record count when
+// not 0.
+inline QByteArray emfOf(int w, int h, const QByteArray &body, quint32 records = 0)
+{
+    QByteArray header;
+    for (quint32 v : {0u, 0u, quint32(w), quint32(h)})
+        u32(header, v); // bounds, device units
+    for (quint32 v : {0u, 0u, quint32(w * 2540 / 96), quint32(h * 2540 / 96)})
+        u32(header, v); // frame, 0.01 mm
+    u32(header, 0x464D4520);
+    u32(header, 0x00010000);
+    const quint32 total = quint32(88 + body.size() + 20);
+    u32(header, total);
+    u32(header, records); // counted below unless given
+    u16(header, 3); // handles
+    u16(header, 0);
+    u32(header, 0);
+    u32(header, 0);
+    u32(header, 0);
+    u32(header, 96 * 10); // device size, pixels: 10 in
+    u32(header, 96 * 10);
+    u32(header, 254); // and millimetres
+    u32(header, 254);
+    QByteArray result;
+    emfRecord(result, 1, header);
+    result.append(body);
+    QByteArray eof;
+    u32(eof, 0);
+    u32(eof, 16);
+    u32(eof, 20);
+    emfRecord(result, 14, eof);
+    if (!records) {
+        // Count the records for the header.
+        quint32 count = 0;
+        for (int at = 0; at + 8 <= result.size(); ++count)
+            at += int(qFromLittleEndian<quint32>(result.constData() + at + 4));
+        qToLittleEndian(count, result.data() + 52);
+    }
+    return result;
+}
+
 // An EMF of w x h device pixels: a filled rectangle over its left half, the
 // given text (if any) at the top right, and a comment padding it to at least
 // minSize bytes. records overrides the header's record count when not 0.
@@ -159,41 +201,7 @@ inline QByteArray emf(int w, int h, const QString &text = QString(), int minSize
         emfRecord(body, 70, comment); // EMR_COMMENT
     }
 
-    QByteArray header;
-    for (quint32 v : {0u, 0u, quint32(w), quint32(h)})
-        u32(header, v); // bounds, device units
-    for (quint32 v : {0u, 0u, quint32(w * 2540 / 96), quint32(h * 2540 / 96)})
-        u32(header, v); // frame, 0.01 mm
-    u32(header, 0x464D4520);
-    u32(header, 0x00010000);
-    const quint32 total = quint32(88 + body.size() + 20);
-    u32(header, total);
-    u32(header, records); // counted below unless given
-    u16(header, 3); // handles
-    u16(header, 0);
-    u32(header, 0);
-    u32(header, 0);
-    u32(header, 0);
-    u32(header, 96 * 10); // device size, pixels: 10 in
-    u32(header, 96 * 10);
-    u32(header, 254); // and millimetres
-    u32(header, 254);
-    QByteArray result;
-    emfRecord(result, 1, header);
-    result.append(body);
-    QByteArray eof;
-    u32(eof, 0);
-    u32(eof, 16);
-    u32(eof, 20);
-    emfRecord(result, 14, eof);
-    if (!records) {
-        // Count the records for the header.
-        quint32 count = 0;
-        for (int at = 0; at + 8 <= result.size(); ++count)
-            at += int(qFromLittleEndian<quint32>(result.constData() + at + 4));
-        qToLittleEndian(count, result.data() + 52);
-    }
-    return result;
+    return emfOf(w, h, body, records);
 }
 
 inline void wmfRecord(QByteArray &out, quint16 function, const QList<quint16> &params,
