@@ -1,9 +1,10 @@
 #include "PictureStandIns.h"
 
+#include "PackageRelationships.h"
+
 #include <QByteArrayView>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <array>
@@ -21,44 +22,6 @@ const QByteArray ImageRelation =
     QByteArrayLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/image");
 const QByteArray ObjectRelation =
     QByteArrayLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/oleObject");
-
-// The folder that the targets of a relationships part are relative to:
-// "visio/pages" for "visio/pages/_rels/page1.xml.rels", empty for
-// "_rels/.rels". False for any other part.
-bool relationshipsBase(const QByteArray &name, QByteArray *base)
-{
-    if (!name.endsWith(".rels"))
-        return false;
-    const QByteArray folder = name.left(qMax<qsizetype>(name.lastIndexOf('/'), 0));
-    if (folder == "_rels") {
-        base->clear();
-        return true;
-    }
-    if (!folder.endsWith("/_rels"))
-        return false;
-    *base = folder.chopped(6);
-    return true;
-}
-
-// A target resolved against its base folder as libvisio resolves it: either
-// slash separates, "." and empty segments go, ".." takes one back. Empty
-// when it climbs past the top.
-QByteArray resolveTarget(const QByteArray &base, const QByteArray &target)
-{
-    QByteArray joined = base.isEmpty() ? target : base + '/' + target;
-    joined.replace('\\', '/');
-    QList<QByteArray> segments;
-    for (const QByteArray &segment : joined.split('/')) {
-        if (segment == "..") {
-            if (segments.isEmpty())
-                return QByteArray();
-            segments.removeLast();
-        } else if (!segment.isEmpty() && segment != ".") {
-            segments.append(segment);
-        }
-    }
-    return segments.join('/');
-}
 
 // The file header libvisio puts in front of a bitmap whose compression it
 // does not know, computed as libvisio computes it. Empty when the bitmap is
@@ -109,26 +72,15 @@ PackageParts PictureStandIns::standIn(const PackageParts &parts)
     QSet<QByteArray> pictures;
     QSet<QByteArray> others;
     for (const QByteArray &name : parts.names()) {
-        QByteArray base;
-        if (!relationshipsBase(name, &base))
+        QByteArray source;
+        if (!PackageRelationships::sourceOf(name, &source))
             continue;
-        QXmlStreamReader xml(parts.value(name));
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement
-                || xml.name() != QLatin1String("Relationship"))
-                continue;
-            const QXmlStreamAttributes attributes = xml.attributes();
-            if (attributes.value(QLatin1String("TargetMode")) == QLatin1String("External"))
-                continue;
-            const QByteArray target =
-                resolveTarget(base, attributes.value(QLatin1String("Target")).toUtf8());
-            if (target.isEmpty())
-                continue;
-            const QByteArray type = attributes.value(QLatin1String("Type")).toUtf8();
-            if (type == ImageRelation || type == ObjectRelation)
-                pictures.insert(target);
+        const PackageRelationships relationships(parts, source);
+        for (const PackageRelationships::Relationship &relationship : relationships.all()) {
+            if (relationship.type == ImageRelation || relationship.type == ObjectRelation)
+                pictures.insert(relationship.target);
             else
-                others.insert(target);
+                others.insert(relationship.target);
         }
     }
 

@@ -3,30 +3,7 @@
 #include "ImportLimits.h"
 #include "VisioDocumentModel.h"
 
-#include <librevenge-stream/librevenge-stream.h>
-
 #include <QXmlStreamReader>
-
-#include <memory>
-
-namespace {
-
-QByteArray readAll(librevenge::RVNGInputStream *stream, qint64 limit)
-{
-    QByteArray bytes;
-    if (!stream || stream->seek(0, librevenge::RVNG_SEEK_SET) != 0)
-        return bytes;
-    while (!stream->isEnd() && bytes.size() < limit) {
-        unsigned long got = 0;
-        const unsigned char *data = stream->read(1 << 20, got);
-        if (!data || got == 0)
-            break;
-        bytes.append(reinterpret_cast<const char *>(data), qsizetype(got));
-    }
-    return bytes;
-}
-
-} // namespace
 
 QList<bool> VisioBackgroundPages::fromPageList(const QByteArray &xml)
 {
@@ -47,30 +24,6 @@ QList<bool> VisioBackgroundPages::fromPageList(const QByteArray &xml)
     if (reader.hasError() || !any)
         flags.clear();
     return flags;
-}
-
-QList<bool> VisioBackgroundPages::read(librevenge::RVNGInputStream *stream)
-{
-    if (!stream)
-        return {};
-    try {
-        if (stream->isStructured()) {
-            const char *name = "visio/pages/pages.xml";
-            if (!stream->existsSubStream(name))
-                return {};
-            const std::unique_ptr<librevenge::RVNGInputStream> pages(stream->getSubStreamByName(name));
-            return fromPageList(readAll(pages.get(), ImportLimits::maxInputBytes));
-        }
-        // A .vdx is one XML document; binary drawings begin otherwise.
-        stream->seek(0, librevenge::RVNG_SEEK_SET);
-        unsigned long got = 0;
-        const unsigned char *head = stream->read(5, got);
-        if (!head || got < 5 || QByteArray(reinterpret_cast<const char *>(head), 5) != "<?xml")
-            return {};
-        return fromPageList(readAll(stream, ImportLimits::maxInputBytes));
-    } catch (...) {
-        return {};
-    }
 }
 
 void VisioBackgroundPages::separate(VisioDocumentModel &model, const QList<bool> &backgrounds)

@@ -5,10 +5,6 @@
 
 struct VisioDocumentModel;
 
-namespace librevenge {
-class RVNGInputStream;
-}
-
 // Background pages: libvisio draws each behind the pages that use it and then
 // once more as a page of its own after all the others. Visio shows them only
 // behind their pages, so the model keeps them apart, decided from the package's
@@ -16,11 +12,10 @@ class RVNGInputStream;
 class VisioBackgroundPages
 {
 public:
-    // One flag per page in the package's order, true for backgrounds; empty
-    // when the drawing has none or says nothing (binary .vsd).
+    // One flag per page in the file's order, true for backgrounds; empty
+    // when the drawing has none or says nothing. xml is a package's page
+    // list or a whole XML drawing (.vdx).
     static QList<bool> fromPageList(const QByteArray &xml);
-    // The page list of a package (visio/pages/pages.xml) or of a .vdx stream.
-    static QList<bool> read(librevenge::RVNGInputStream *stream);
     // Moves libvisio's trailing background pages from pages to
     // backgroundPages; nothing changes when the counts do not match.
     static void separate(VisioDocumentModel &model, const QList<bool> &backgrounds);

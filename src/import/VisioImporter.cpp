@@ -3,13 +3,14 @@
 #include "ImportLimits.h"
 #include "PackageInputStream.h"
 #include "PackageReader.h"
+#include "PackageRelationships.h"
 #include "PictureStandIns.h"
 #include "VisioBackgroundPages.h"
-#include "VisioThemeResolver.h"
 #include "VisioLayerReader.h"
 #include "VisioMasterPictures.h"
 #include "VisioRenderer.h"
 #include "VisioStencilGrid.h"
+#include "VisioThemeResolver.h"
 
 #include "DrawingFileTypes.h"
 
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -43,6 +45,53 @@ struct ImportContext
     bool cancelled() const { return state && state->cancelled.load(); }
 };
 
+// What our own readers take from the file beside libvisio's callbacks,
+// never through libvisio's stream: from a package's parts, read when needed,
+// or from an XML drawing's text, read before libvisio starts so that the
+// text need not be kept.
+class DrawingExtras
+{
+public:
+    DrawingExtras() = default;
+    DrawingExtras(const PackageParts &parts, const PackageRelationships::DocumentParts &main)
+        : m_parts(parts)
+        , m_main(main)
+    {
+    }
+    explicit DrawingExtras(const QByteArray &xmlDrawing)
+        : m_layers(VisioLayerReader::readXmlDrawing(xmlDrawing))
+        , m_backgrounds(VisioBackgroundPages::fromPageList(xmlDrawing))
+    {
+    }
+
+    QList<VisioPageLayers> layers() const
+    {
+        return m_parts.isEmpty() ? m_layers : VisioLayerReader::read(m_parts, m_main);
+    }
+    QList<bool> backgrounds() const
+    {
+        return m_parts.isEmpty() ? m_backgrounds
+                                 : VisioBackgroundPages::fromPageList(m_parts.value(m_main.pages));
+    }
+    void fillEmptyMasters(VisioDocumentModel *masters) const
+    {
+        VisioMasterPictures::fillEmptyMasters(m_parts, m_main.masters, masters);
+    }
+
+private:
+    PackageParts m_parts;
+    PackageRelationships::DocumentParts m_main;
+    QList<VisioPageLayers> m_layers;
+    QList<bool> m_backgrounds;
+};
+
+// An XML drawing starts with a declaration or its root, perhaps after a
+// byte-order mark; binary drawings start with neither.
+bool startsLikeXml(const QByteArray &head)
+{
+    return head.left(5).contains('<');
+}
+
 // One libvisio pass over the stream into a fresh renderer: the drawing's
 // pages, or with stencil set its masters, one page each. False when libvisio
 // fails or gives up on a cancel.
@@ -57,10 +106,18 @@ bool parseInto(librevenge::RVNGInputStream *stream, VisioRenderer *renderer, boo
     }
 }
 
+bool isBlank(const VisioDocumentModel &model)
+{
+    return std::all_of(model.pages.cbegin(), model.pages.cend(), [](const VisioPage &page) {
+        return page.shapes.isEmpty() && page.texts.isEmpty() && page.images.isEmpty();
+    });
+}
+
 // Parses what stream holds; the model's name's suffix says whether the file
 // is a stencil. standIns, when given, turns the stand-ins of a package's
 // pictures back into their bytes.
 VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const ImportContext &context,
+                                 const DrawingExtras &extras,
                                  const PictureStandIns *standIns = nullptr)
 {
     VisioImporter::Result result;
@@ -97,7 +154,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
         renderer.setPictureStandIns(standIns);
         renderer.setPictureTap(context.tap);
         if (!stencil)
-            renderer.setPageLayers(VisioLayerReader::read(stream));
+            renderer.setPageLayers(extras.layers());
         const bool parsed = parseInto(stream, &renderer, stencil);
         if (context.cancelled()) {
             result.outcome = VisioImporter::Cancelled;
@@ -108,10 +165,14 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
             break;
         anyParsed = true;
         result.model = renderer.takeDocumentModel();
+        // Read as a drawing, a stencil without masters gives a blank page;
+        // the sheet that says it has none tells the user more.
+        if (stencilFirst && !stencil && isBlank(result.model))
+            result.model = VisioDocumentModel();
         if (!result.model.pages.isEmpty()) {
             stencilRead = stencil;
             if (stencil) {
-                VisioMasterPictures::fillEmptyMasters(stream, &result.model, standIns);
+                extras.fillEmptyMasters(&result.model);
                 result.model = VisioStencilGrid::arrange(std::move(result.model));
             }
             break;
@@ -130,7 +191,7 @@ VisioImporter::Result importFrom(librevenge::RVNGInputStream *stream, const Impo
     }
 
     if (!stencilRead)
-        VisioBackgroundPages::separate(result.model, VisioBackgroundPages::read(stream));
+        VisioBackgroundPages::separate(result.model, extras.backgrounds());
     if (result.model.pages.isEmpty()) {
         LogStream(Log::warn) << "Parsing completed, but the document model is empty:"
                              << context.logName;
@@ -169,26 +230,21 @@ VisioImporter::Result importPackage(PackageReader &reader, const ImportContext &
         return cancelled;
     }
 
-    // Whatever rewrites parts runs here, on the real bytes, before the
-    // pictures are put aside and the rest is served.
-    QStringList themeWarnings;
-    parts = VisioThemeResolver::resolve(parts, &themeWarnings);
-    if (!themeWarnings.isEmpty())
-        LogStream(Log::warn) << "Package" << context.logName << "-" << themeWarnings.first();
+    QStringList warnings;
+    PackageRelationships::DocumentParts main;
+    parts = VisioImporter::prepareParts(parts, &warnings, &main);
+    for (const QString &warning : std::as_const(warnings))
+        LogStream(Log::warn) << "Package " << context.logName << "- " << warning;
 
     PictureStandIns pictures;
     const PackageParts served = pictures.standIn(parts);
-    parts = PackageParts(); // the pictures live on in their stand-ins' keeper
+    // Our readers take the pictures' own bytes, which the stand-ins' keeper
+    // shares, so holding the parts costs no memory.
+    const DrawingExtras extras(parts, main);
     if (context.state)
         context.state->expectedBytes = reader.plannedBytes() + 2 * served.totalBytes();
     CountingInputStream stream(std::make_unique<PackageInputStream>(served), context.state);
-    return importFrom(&stream, context, &pictures);
-}
-
-bool startsLikePackage(const QString &filePath)
-{
-    QFile file(filePath);
-    return file.open(QIODevice::ReadOnly) && PackageReader::looksLikePackage(file.read(4));
+    return importFrom(&stream, context, extras, &pictures);
 }
 
 } // namespace
@@ -212,7 +268,12 @@ VisioImporter::Result VisioImporter::importFile(
     const ImportContext context{info.fileName(), filePath,
                                 state ? state : std::make_shared<CountingInputStream::State>(), tap};
 
-    if (startsLikePackage(filePath)) {
+    QFile file(filePath);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.peek(5) : QByteArray();
+    const DrawingExtras extras =
+        startsLikeXml(head) ? DrawingExtras(file.readAll()) : DrawingExtras();
+    file.close();
+    if (PackageReader::looksLikePackage(head)) {
         PackageReader reader(filePath);
         if (opensAsPackage(reader, context))
             return importPackage(reader, context);
@@ -231,7 +292,7 @@ VisioImporter::Result VisioImporter::importFile(
     // for its content: the file itself, or the document stream of a binary
     // drawing, which is mostly the file.
     context.state->expectedBytes = 2 * info.size();
-    return importFrom(stream.get(), context);
+    return importFrom(stream.get(), context, extras);
 }
 
 VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const QString &name)
@@ -254,11 +315,16 @@ VisioImporter::Result VisioImporter::importData(const QByteArray &bytes, const Q
         logUnsupported(name);
         return Result();
     }
-    return importFrom(stream.get(), context);
+    return importFrom(stream.get(), context,
+                      startsLikeXml(bytes) ? DrawingExtras(bytes) : DrawingExtras());
 }
 
-VisioImporter::Result VisioImporter::importStream(librevenge::RVNGInputStream *stream,
-                                                  const QString &name)
+PackageParts VisioImporter::prepareParts(const PackageParts &parts, QStringList *warnings,
+                                         PackageRelationships::DocumentParts *main)
 {
-    return importFrom(stream, ImportContext{name, name, {}, {}});
+    const PackageParts served = PackageRelationships::withoutClimbingTargets(parts, warnings);
+    const PackageRelationships::DocumentParts found = PackageRelationships::documentParts(served);
+    if (main)
+        *main = found;
+    return VisioThemeResolver::resolve(served, found, warnings);
 }

@@ -1,17 +1,16 @@
 #pragma once
 
 #include "CountingInputStream.h"
+#include "PackageParts.h"
+#include "PackageRelationships.h"
 #include "VisioDocumentModel.h"
 #include "VisioRenderer.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
-
-namespace librevenge {
-class RVNGInputStream;
-}
 
 // Reads one drawing into a document model, with no widget involved. The
 // caller turns the outcome into whatever the user sees. Packages (.vsdx and
@@ -45,6 +44,10 @@ public:
     // The same from bytes already in memory; name is what the log and the
     // model call the drawing.
     static Result importData(const QByteArray &bytes, const QString &name);
-    // The stream is read from its start; name as for importData.
-    static Result importStream(librevenge::RVNGInputStream *stream, const QString &name);
+
+    // A package's parts as libvisio is to read them: relationships that
+    // would lead it out of the package left out, themed cells resolved.
+    // warnings gets lines for the log; main, when given, the main parts.
+    static PackageParts prepareParts(const PackageParts &parts, QStringList *warnings = nullptr,
+                                     PackageRelationships::DocumentParts *main = nullptr);
 };

@@ -1,9 +1,7 @@
 #include "VisioLayerReader.h"
 
 #include "ImportLimits.h"
-#include "VisioPackage.h"
-
-#include <librevenge-stream/librevenge-stream.h>
+#include "PackageRelationships.h"
 
 #include <QMap>
 #include <QXmlStreamReader>
@@ -320,14 +318,15 @@ bool readPackageShapes(const QByteArray &data, Sheet *sheet)
 }
 
 // The sheets' shapes from the parts their relationships name.
-void readSheetParts(librevenge::RVNGInputStream *package, const QString &listPart,
-                    QList<Sheet> *sheets, const QSet<quint32> *only = nullptr)
+void readSheetParts(const PackageParts &parts, const QByteArray &listPart, QList<Sheet> *sheets,
+                    const QSet<quint32> *only = nullptr)
 {
-    const QHash<QString, QString> rels = VisioPackage::relationships(package, listPart, false);
+    const PackageRelationships rels(parts, listPart);
     for (Sheet &sheet : *sheets) {
-        if ((only && !only->contains(sheet.id)) || !rels.contains(sheet.relId))
+        const QByteArray part = rels.target(sheet.relId.toUtf8());
+        if ((only && !only->contains(sheet.id)) || part.isEmpty())
             continue;
-        const QByteArray data = VisioPackage::readPart(package, rels.value(sheet.relId));
+        const QByteArray data = parts.value(part);
         if (!readPackageShapes(data, &sheet))
             sheet.shapes.clear();
     }
@@ -540,34 +539,6 @@ QSet<quint32> mastersNeeded(const QList<Sheet> &pages)
     return needed;
 }
 
-QList<VisioPageLayers> readPackage(librevenge::RVNGInputStream *package)
-{
-    const QString document = VisioPackage::documentPart(package);
-    if (document.isEmpty())
-        return {};
-    const QHash<QString, QString> documentRels =
-        VisioPackage::relationships(package, document, true);
-    const QString pagesPart =
-        documentRels.value(QString::fromLatin1(VisioPackage::pagesRelationship));
-    QList<Sheet> pages = readSheetList(VisioPackage::readPart(package, pagesPart), u"Page");
-    bool anyLayers = false;
-    for (const Sheet &page : std::as_const(pages))
-        anyLayers = anyLayers || !page.rows.isEmpty();
-    if (!anyLayers)
-        return {};
-    readSheetParts(package, pagesPart, &pages);
-
-    QList<Sheet> masters;
-    const QSet<quint32> needed = mastersNeeded(pages);
-    const QString mastersPart =
-        documentRels.value(QString::fromLatin1(VisioPackage::mastersRelationship));
-    if (!needed.isEmpty() && !mastersPart.isEmpty()) {
-        masters = readSheetList(VisioPackage::readPart(package, mastersPart), u"Master");
-        readSheetParts(package, mastersPart, &masters, &needed);
-    }
-    return resolve(pages, masters);
-}
-
 } // namespace
 
 QList<VisioPageLayers> VisioLayerReader::readXmlDrawing(const QByteArray &data)
@@ -603,28 +574,22 @@ QList<VisioPageLayers> VisioLayerReader::readXmlDrawing(const QByteArray &data)
     return anyLayers ? resolve(pages, masters) : QList<VisioPageLayers>();
 }
 
-QList<VisioPageLayers> VisioLayerReader::read(librevenge::RVNGInputStream *input)
+QList<VisioPageLayers> VisioLayerReader::read(const PackageParts &parts,
+                                              const PackageRelationships::DocumentParts &main)
 {
-    if (!input)
+    QList<Sheet> pages = readSheetList(parts.value(main.pages), u"Page");
+    bool anyLayers = false;
+    for (const Sheet &page : std::as_const(pages))
+        anyLayers = anyLayers || !page.rows.isEmpty();
+    if (!anyLayers)
         return {};
-    try {
-        input->seek(0, librevenge::RVNG_SEEK_SET);
-        QList<VisioPageLayers> result;
-        if (VisioPackage::isPackage(input)) {
-            result = readPackage(input);
-        } else if (!input->isStructured()) {
-            unsigned long got = 0;
-            const unsigned char *head = input->read(5, got);
-            const QByteArray start(reinterpret_cast<const char *>(head), head ? qsizetype(got) : 0);
-            // An XML drawing starts with a declaration or its root, perhaps
-            // after a byte-order mark; binary drawings start with neither.
-            if (start.contains('<'))
-                result = readXmlDrawing(VisioPackage::readAll(input));
-        }
-        input->seek(0, librevenge::RVNG_SEEK_SET);
-        return result;
-    } catch (...) {
-        input->seek(0, librevenge::RVNG_SEEK_SET);
-        return {};
+    readSheetParts(parts, main.pages, &pages);
+
+    QList<Sheet> masters;
+    const QSet<quint32> needed = mastersNeeded(pages);
+    if (!needed.isEmpty()) {
+        masters = readSheetList(parts.value(main.masters), u"Master");
+        readSheetParts(parts, main.masters, &masters, &needed);
     }
+    return resolve(pages, masters);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PackageParts.h"
+#include "PackageRelationships.h"
 #include "VisioLayer.h"
 
 #include <QByteArray>
@@ -7,10 +9,6 @@
 #include <QList>
 #include <QSet>
 #include <QString>
-
-namespace librevenge {
-class RVNGInputStream;
-}
 
 // One page's layers as its file lists them, and the layers of each shape.
 struct VisioPageLayers
@@ -37,8 +35,9 @@ class VisioLayerReader
 {
 public:
     // Pages in libvisio's order: foreground pages, then background pages.
-    // Empty for binary drawings and for anything it cannot read.
-    static QList<VisioPageLayers> read(librevenge::RVNGInputStream *input);
+    // Empty for anything it cannot read.
+    static QList<VisioPageLayers> read(const PackageParts &parts,
+                                       const PackageRelationships::DocumentParts &main);
     // From the text of an XML drawing (.vdx).
     static QList<VisioPageLayers> readXmlDrawing(const QByteArray &xml);
 

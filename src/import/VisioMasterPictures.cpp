@@ -1,12 +1,9 @@
 #include "VisioMasterPictures.h"
 
 #include "ImportLimits.h"
+#include "PackageRelationships.h"
 #include "VisioDocumentModel.h"
-#include "PictureStandIns.h"
-#include "VisioPackage.h"
 #include "VisioPictureLoader.h"
-
-#include <librevenge-stream/librevenge-stream.h>
 
 #include <QFileInfo>
 #include <QList>
@@ -104,11 +101,10 @@ bool usableSize(const QSizeF &size)
 
 } // namespace
 
-void VisioMasterPictures::fillEmptyMasters(librevenge::RVNGInputStream *input,
-                                           VisioDocumentModel *masters,
-                                           const PictureStandIns *standIns)
+void VisioMasterPictures::fillEmptyMasters(const PackageParts &parts, const QByteArray &mastersPart,
+                                           VisioDocumentModel *masters)
 {
-    if (!masters || !VisioPackage::isPackage(input))
+    if (!masters)
         return;
     bool anyEmpty = false;
     for (const VisioPage &page : std::as_const(masters->pages))
@@ -116,39 +112,29 @@ void VisioMasterPictures::fillEmptyMasters(librevenge::RVNGInputStream *input,
     if (!anyEmpty)
         return;
 
-    try {
-        const QString document = VisioPackage::documentPart(input);
-        const QString mastersPart = VisioPackage::relationships(input, document, true)
-                                        .value(QString::fromLatin1(VisioPackage::mastersRelationship));
-        const QList<MasterEntry> entries =
-            readMasterList(VisioPackage::readPart(input, mastersPart));
-        // libvisio gives the masters in the list's order; names confirm it.
-        if (entries.size() != masters->pages.size())
-            return;
-        const QHash<QString, QString> parts = VisioPackage::relationships(input, mastersPart, false);
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            VisioPage &page = masters->pages[i];
-            if (page.name != entries.at(i).name || !page.shapes.isEmpty() || !page.texts.isEmpty()
-                || !page.images.isEmpty())
-                continue;
-            const QString part = parts.value(entries.at(i).relId);
-            const Picture picture = findPicture(VisioPackage::readPart(input, part));
-            if (picture.relId.isEmpty() || !usableSize(picture.size))
-                continue;
-            const QString media = VisioPackage::relationships(input, part, false).value(picture.relId);
-            QByteArray data = VisioPackage::readPart(input, media);
-            if (standIns)
-                data = standIns->resolve(data);
-            VisioImage record;
-            if (data.isEmpty()
-                || !VisioPictureLoader::load(data, QFileInfo(media).suffix().toLower(), picture.size,
-                                             record))
-                continue;
-            record.id = QStringLiteral("image_master_%1").arg(i + 1);
-            record.rect = QRectF(QPointF(0, 0), picture.size);
-            page.images.append(record);
-        }
-    } catch (...) {
+    const QList<MasterEntry> entries = readMasterList(parts.value(mastersPart));
+    // libvisio gives the masters in the list's order; names confirm it.
+    if (entries.size() != masters->pages.size())
+        return;
+    const PackageRelationships masterParts(parts, mastersPart);
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        VisioPage &page = masters->pages[i];
+        if (page.name != entries.at(i).name || !page.shapes.isEmpty() || !page.texts.isEmpty()
+            || !page.images.isEmpty())
+            continue;
+        const QByteArray part = masterParts.target(entries.at(i).relId.toUtf8());
+        const Picture picture = findPicture(parts.value(part));
+        if (picture.relId.isEmpty() || !usableSize(picture.size))
+            continue;
+        const QByteArray media = PackageRelationships(parts, part).target(picture.relId.toUtf8());
+        const QByteArray data = parts.value(media);
+        VisioImage record;
+        if (data.isEmpty()
+            || !VisioPictureLoader::load(data, QFileInfo(QString::fromUtf8(media)).suffix().toLower(),
+                                         picture.size, record))
+            continue;
+        record.id = QStringLiteral("image_master_%1").arg(i + 1);
+        record.rect = QRectF(QPointF(0, 0), picture.size);
+        page.images.append(record);
     }
-    input->seek(0, librevenge::RVNG_SEEK_SET);
 }

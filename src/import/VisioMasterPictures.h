@@ -1,11 +1,8 @@
 #pragma once
 
-class PictureStandIns;
-struct VisioDocumentModel;
+#include "PackageParts.h"
 
-namespace librevenge {
-class RVNGInputStream;
-}
+struct VisioDocumentModel;
 
 // libvisio's stencil parse gives nothing for masters that are a bare
 // picture (stencils made from icon files are nothing else); this puts the
@@ -13,9 +10,8 @@ class RVNGInputStream;
 class VisioMasterPictures
 {
 public:
-    // masters holds one page per master in the package's order; pages that
-    // already have items are left alone. Does nothing for other formats.
-    // standIns, when the package's pictures were put aside, gives them back.
-    static void fillEmptyMasters(librevenge::RVNGInputStream *input, VisioDocumentModel *masters,
-                                 const PictureStandIns *standIns = nullptr);
+    // masters holds one page per master in the order of the package's
+    // master list, mastersPart; pages that already have items are left alone.
+    static void fillEmptyMasters(const PackageParts &parts, const QByteArray &mastersPart,
+                                 VisioDocumentModel *masters);
 };

@@ -4,6 +4,7 @@
 
 #include "Log.h"
 #include "NullDrawingInterface.h"
+#include "PackageRelationships.h"
 #include "VisioImporter.h"
 #include "VsdxGenerator.h"
 
@@ -18,6 +19,7 @@
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
+#include <zip.h>
 
 #include <functional>
 
@@ -138,6 +140,23 @@ bool claimSize(QByteArray &zip, const QByteArray &name, quint32 size)
     });
 }
 
+// Puts bytes in place of the part name of the package at path.
+bool replacePart(const QString &path, const char *name, const QByteArray &bytes)
+{
+    zip_t *archive = zip_open(QFile::encodeName(path).constData(), 0, nullptr);
+    if (!archive)
+        return false;
+    const zip_int64_t index = zip_name_locate(archive, name, 0);
+    zip_source_t *source =
+        index < 0 ? nullptr : zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+    if (!source || zip_file_replace(archive, zip_uint64_t(index), source, 0) < 0) {
+        zip_source_free(source);
+        zip_discard(archive);
+        return false;
+    }
+    return zip_close(archive) == 0;
+}
+
 QString readLog()
 {
     QFile file(Log::filePath());
@@ -157,6 +176,9 @@ private slots:
     void untrustworthyPackages_data();
     void untrustworthyPackages();
     void cancelDuringABigPictureReturnsAtOnce();
+    void relationshipTargets_data();
+    void relationshipTargets();
+    void targetsClimbingOutAreNotServed();
 
 private:
     QString write(const QString &name, const QList<VsdxGenerator::Picture> &pictures,
@@ -378,6 +400,71 @@ void TestPackages::cancelDuringABigPictureReturnsAtOnce()
     const int limitMs = 200;
 #endif
     QVERIFY2(timer.elapsed() < limitMs, qPrintable(QString::number(timer.elapsed())));
+}
+
+void TestPackages::relationshipTargets_data()
+{
+    QTest::addColumn<QByteArray>("source");
+    QTest::addColumn<QByteArray>("target");
+    QTest::addColumn<QByteArray>("part");
+
+    QTest::newRow("sibling folder") << QByteArray("visio/pages/page1.xml") << QByteArray("../media/a.png")
+                                    << QByteArray("visio/media/a.png");
+    QTest::newRow("dot segments") << QByteArray("visio/document.xml") << QByteArray("./pages/./pages.xml")
+                                  << QByteArray("visio/pages/pages.xml");
+    QTest::newRow("absolute") << QByteArray("visio/pages/page1.xml") << QByteArray("/visio/media/a.png")
+                              << QByteArray("visio/media/a.png");
+    QTest::newRow("from the package") << QByteArray() << QByteArray("visio/document.xml")
+                                      << QByteArray("visio/document.xml");
+    QTest::newRow("backslashes") << QByteArray("visio/pages/page1.xml") << QByteArray("..\\media\\a.png")
+                                 << QByteArray("visio/media/a.png");
+    QTest::newRow("down to the root and back") << QByteArray("visio/pages/page1.xml")
+                                               << QByteArray("../../visio/media/a.png")
+                                               << QByteArray("visio/media/a.png");
+    QTest::newRow("climbing out") << QByteArray("visio/pages/page1.xml") << QByteArray("../../../a.png")
+                                  << QByteArray();
+    QTest::newRow("climbing out from the root") << QByteArray("visio/document.xml")
+                                                << QByteArray("/../visio/a.png") << QByteArray();
+}
+
+void TestPackages::relationshipTargets()
+{
+    QFETCH(QByteArray, source);
+    QFETCH(QByteArray, target);
+    QFETCH(QByteArray, part);
+    QCOMPARE(PackageRelationships::resolve(source, target), part);
+}
+
+void TestPackages::targetsClimbingOutAreNotServed()
+{
+    // libvisio resolves every target it is given, and one that climbs
+    // above the root takes it into undefined behaviour.
+    const QString path = write(QStringLiteral("climbing.vsdx"), {{png(20, 20, qRgb(90, 90, 250)), "png", QSizeF(1, 1)}});
+    QVERIFY(!path.isEmpty());
+    const char *rels = "visio/pages/_rels/page1.xml.rels";
+    const QByteArray climbing =
+        "<?xml version='1.0' encoding='UTF-8'?>"
+        "<Relationships xmlns='http://schemas.openxmlformats.org/package/2006/relationships'>"
+        "<Relationship Id='rId1' Type='http://schemas.openxmlformats.org/officeDocument/2006/relationships/image' "
+        "Target='../media/image1.png'/>"
+        "<Relationship Id='rId7' Type='http://schemas.openxmlformats.org/officeDocument/2006/relationships/image' "
+        "Target='../../../../outside.png'/></Relationships>";
+    QVERIFY(replacePart(path, rels, climbing));
+
+    const VisioImporter::Result result = VisioImporter::importFile(path);
+    QCOMPARE(result.outcome, VisioImporter::Loaded);
+    QCOMPARE(result.model.pages.size(), 1);
+    QCOMPARE(result.model.pages[0].images.size(), 1);
+    QVERIFY(readLog().contains(
+        QStringLiteral("part visio/pages/_rels/page1.xml.rels: relationships rId7 left out")));
+
+    PackageParts parts;
+    parts.insert(rels, climbing);
+    const PackageParts served = VisioImporter::prepareParts(parts);
+    QVERIFY(!served.value(rels).contains("outside.png"));
+    const PackageRelationships kept(served, "visio/pages/page1.xml");
+    QCOMPARE(kept.all().size(), 1);
+    QCOMPARE(kept.target("rId1"), QByteArray("visio/media/image1.png"));
 }
 
 QTEST_MAIN(TestPackages)

@@ -47,6 +47,7 @@ class TestStencilGrid : public QObject
 private slots:
     void oneCellPerMasterWithItsName();
     void realStencils();
+    void aStencilWithoutMastersSaysSo();
 };
 
 void TestStencilGrid::oneCellPerMasterWithItsName()
@@ -114,6 +115,29 @@ void TestStencilGrid::realStencils()
     const VisioImporter::Result drawing = VisioImporter::importFile(template_);
     QCOMPARE(drawing.outcome, VisioImporter::Loaded);
     QVERIFY(texts(drawing.model).join(QLatin1Char(' ')).contains(QStringLiteral("This is a test")));
+}
+
+// libvisio reads such a stencil as a drawing of one blank page; a drawing
+// of one blank page stays one.
+void TestStencilGrid::aStencilWithoutMastersSaysSo()
+{
+    const QByteArray blank =
+        "<?xml version='1.0' encoding='utf-8'?>\n<VisioDocument "
+        "xmlns='http://schemas.microsoft.com/visio/2003/core'><Pages><Page ID='0' NameU='Page-1'>"
+        "<PageSheet><PageProps><PageWidth>8.5</PageWidth><PageHeight>11</PageHeight></PageProps>"
+        "</PageSheet></Page></Pages></VisioDocument>\n";
+    QTemporaryDir dir;
+    for (const QString &name : {QStringLiteral("empty.vss"), QStringLiteral("empty.vdx")}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(blank) == blank.size());
+    }
+    const VisioImporter::Result stencil = VisioImporter::importFile(dir.filePath(QStringLiteral("empty.vss")));
+    QCOMPARE(stencil.outcome, VisioImporter::Loaded);
+    QCOMPARE(texts(stencil.model), texts(VisioStencilGrid::arrange(VisioDocumentModel())));
+    const VisioImporter::Result drawing = VisioImporter::importFile(dir.filePath(QStringLiteral("empty.vdx")));
+    QCOMPARE(drawing.outcome, VisioImporter::Loaded);
+    QCOMPARE(drawing.model.pages.size(), 1);
+    QVERIFY(texts(drawing.model).isEmpty());
 }
 
 QTEST_MAIN(TestStencilGrid)

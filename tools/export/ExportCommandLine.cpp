@@ -1,12 +1,11 @@
 #include "ExportCommandLine.h"
 
-#include "ProductConstants.h"
+#include "CommandLineTool.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <cstdio>
 
 namespace {
 
@@ -108,15 +107,8 @@ ExportCommandLine::Status ExportCommandLine::parse(const QStringList &arguments)
         errorText = parser.errorText();
         return Error;
     }
-    if (parser.isSet(helpOption)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (CommandLineTool::answerHelpOrVersion(parser, helpOption, versionOption))
         return Exit;
-    }
-    if (parser.isSet(versionOption)) {
-        std::fprintf(stdout, "%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(g_version));
-        return Exit;
-    }
 
     verbose = parser.isSet(verboseOption);
     worker = batch.isWorker(parser);

@@ -4,17 +4,14 @@
 
 #include "BatchRunner.h"
 #include "BatchWorker.h"
+#include "CommandLineTool.h"
 #include "DocumentSummary.h"
 #include "EmbeddedImageExporter.h"
 #include "ExportCommandLine.h"
 #include "PageExporter.h"
 
-#include "LogCategories.h"
-#include "TranslationCatalogues.h"
-
 #include "OffscreenArguments.h"
 #include "PageTextExtractor.h"
-#include "ProductConstants.h"
 #include "VisioImporter.h"
 #include "LayerVisibility.h"
 #include "VisioSceneBuilder.h"
@@ -25,8 +22,6 @@
 #include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 #include <QJsonDocument>
-#include <QLocale>
-#include <QTranslator>
 
 #include <cstdio>
 #include <memory>
@@ -34,17 +29,6 @@
 namespace {
 
 constexpr double sceneDpi = 96.0;
-
-bool g_verbose = false;
-
-// Library chatter (debug traces, font warnings) would bury the one line
-// that matters; it is shown only with --verbose.
-void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (!g_verbose && type != QtFatalMsg)
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 int fail(const QString &message)
 {
@@ -148,22 +132,9 @@ int main(int argc, char *argv[])
     // File names need not be valid UTF-8; a batch run uses them as they are.
     const QList<QByteArray> rawArguments(argv + 1, argv + argc);
     OffscreenArguments arguments(argc, argv);
-    qInstallMessageHandler(messageHandler);
+    CommandLineTool::silenceMessages();
     QApplication app(arguments.argc(), arguments.argv());
-    QCoreApplication::setApplicationName(QStringLiteral("plandraw-export"));
-    QCoreApplication::setApplicationVersion(g_version);
-    QCoreApplication::setOrganizationName(g_organization);
-
-    // A command-line tool speaks the language of the terminal's locale.
-    QTranslator appTranslator;
-    QTranslator qtTranslator;
-    const QString language = TranslationCatalogues::suffixForLocale(QLocale::system());
-    if (!language.isEmpty()) {
-        TranslationCatalogues::load(&appTranslator, TranslationCatalogues::appCatalogue(language));
-        TranslationCatalogues::load(&qtTranslator, TranslationCatalogues::qtCatalogue(language));
-        QCoreApplication::installTranslator(&appTranslator);
-        QCoreApplication::installTranslator(&qtTranslator);
-    }
+    CommandLineTool::identify(QStringLiteral("plandraw-export"));
 
     ExportCommandLine options;
     const ExportCommandLine::Status status = options.parse(QCoreApplication::arguments());
@@ -179,9 +150,7 @@ int main(int argc, char *argv[])
     case ExportCommandLine::RunBatch:
         break;
     }
-    g_verbose = options.verbose;
-    if (g_verbose)
-        LogCategories::enableVerbose();
+    CommandLineTool::setVerbose(options.verbose);
     if (status == ExportCommandLine::RunBatch)
         return BatchRunner(options, rawArguments).run();
     if (options.worker)

@@ -1,12 +1,11 @@
 #include "ThumbnailerCommandLine.h"
 
-#include "ProductConstants.h"
+#include "CommandLineTool.h"
 
 #include <QCommandLineParser>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 ThumbnailerCommandLine::Status ThumbnailerCommandLine::parse(const QStringList &arguments)
 {
@@ -36,15 +35,8 @@ ThumbnailerCommandLine::Status ThumbnailerCommandLine::parse(const QStringList &
         errorText = parser.errorText();
         return Error;
     }
-    if (parser.isSet(helpOption)) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+    if (CommandLineTool::answerHelpOrVersion(parser, helpOption, versionOption))
         return Exit;
-    }
-    if (parser.isSet(versionOption)) {
-        std::fprintf(stdout, "%s %s\n", qPrintable(QCoreApplication::applicationName()),
-                     qPrintable(g_version));
-        return Exit;
-    }
 
     verbose = parser.isSet(verboseOption);
     const QStringList positional = parser.positionalArguments();

@@ -2,15 +2,13 @@
 // They run it in a sandbox, so it needs no display, writes nothing but its
 // output, and keeps its own time and memory limits.
 
+#include "CommandLineTool.h"
 #include "DrawingThumbnailer.h"
 #include "RunLimits.h"
 #include "ThumbnailerCommandLine.h"
 
 #include "Log.h"
-#include "LogCategories.h"
 #include "OffscreenArguments.h"
-#include "ProductConstants.h"
-#include "TranslationCatalogues.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,17 +24,6 @@ namespace {
 
 // Far above what the largest drawing that passes the size limit needs.
 constexpr qint64 addressSpaceLimit = qint64(2) * 1024 * 1024 * 1024;
-
-bool g_verbose = false;
-
-// File managers keep what a thumbnailer says on stderr; only our own one
-// line belongs there.
-void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
-{
-    if (!g_verbose && type != QtFatalMsg)
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
 
 QByteArray messageLine(const QString &message)
 {
@@ -73,12 +60,10 @@ int main(int argc, char *argv[])
     Log::discard();
     useTempAsRuntimeDir();
     OffscreenArguments arguments(argc, argv);
-    qInstallMessageHandler(messageHandler);
+    // File managers keep what a thumbnailer says on stderr.
+    CommandLineTool::silenceMessages();
     QApplication app(arguments.argc(), arguments.argv());
-    QCoreApplication::setApplicationName(QStringLiteral("plandraw-thumbnailer"));
-    QCoreApplication::setApplicationVersion(g_version);
-    QCoreApplication::setOrganizationName(g_organization);
-    TranslationCatalogues::installForSystemLocale();
+    CommandLineTool::identify(QStringLiteral("plandraw-thumbnailer"));
 
     ThumbnailerCommandLine options;
     switch (options.parse(QCoreApplication::arguments())) {
@@ -89,9 +74,7 @@ int main(int argc, char *argv[])
     case ThumbnailerCommandLine::Run:
         break;
     }
-    g_verbose = options.verbose;
-    if (g_verbose)
-        LogCategories::enableVerbose();
+    CommandLineTool::setVerbose(options.verbose);
 
     const auto deadline =
         started + std::chrono::duration_cast<std::chrono::steady_clock::duration>(

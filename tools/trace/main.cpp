@@ -1,7 +1,7 @@
 // plandraw-trace [--verbose] [--stencil] FILE [TRACE_FILE]
 // Lets libvisio parse FILE into the call-trace renderer and prints the call
-// statistics. A package is served as the viewer serves it, its themes
-// resolved, so the trace shows what libvisio draws for the viewer. With
+// statistics. A package is served as the viewer serves it, its parts
+// prepared the same way, so the trace shows what libvisio draws for the viewer. With
 // --stencil libvisio reports the masters instead of the pages, one page per
 // master. Exits non-zero, with one line on stderr, when the file cannot be
 // read, is not a Visio drawing, or fails to parse.
@@ -11,7 +11,7 @@
 #include "ProductConstants.h"
 #include "PackageInputStream.h"
 #include "PackageReader.h"
-#include "VisioThemeResolver.h"
+#include "VisioImporter.h"
 
 #include <libvisio/libvisio.h>
 #include <librevenge-stream/librevenge-stream.h>
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
                 PackageReader reader(path);
                 if (reader.open())
                     stream = std::make_unique<PackageInputStream>(
-                        VisioThemeResolver::resolve(reader.readParts()));
+                        VisioImporter::prepareParts(reader.readParts()));
             }
             if (!stream)
                 stream = std::make_unique<librevenge::RVNGFileStream>(QFile::encodeName(path).constData());
