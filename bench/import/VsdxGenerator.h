@@ -12,6 +12,9 @@ class VsdxGenerator
 {
 public:
     enum Entries { Deflated, Stored };
+    // Themed: a theme part, and every shape left to it as Visio 2013 and
+    // later write them: quick-style cells, THEMEVAL() cells, a themed style.
+    enum Formatting { Plain, Themed };
 
     struct Picture
     {
@@ -24,7 +27,8 @@ public:
         QByteArray relation = QByteArray();
     };
 
-    static bool writeGrid(const QString &path, int pageCount, int shapesPerPage, Entries entries);
+    static bool writeGrid(const QString &path, int pageCount, int shapesPerPage, Entries entries,
+                          Formatting formatting = Plain);
     static bool writePictures(const QString &path, const QList<Picture> &pictures, Entries entries);
 
     // A 24-bit BMP file: smooth shades under fine noise, like a scan.

@@ -1,35 +1,142 @@
 #include "VisioThemeResolver.h"
 
 #include "ImportLimits.h"
+#include "PackageRelationships.h"
 #include "VisioTheme.h"
 #include "VisioThemeFormula.h"
+#include "XmlTagScanner.h"
 
-#include <QDir>
+#include <QMap>
 #include <QSet>
+#include <QVarLengthArray>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <deque>
+#include <map>
 #include <optional>
 #include <vector>
 
 namespace {
 
+// A cell's V and F as written, entities and all: views into the part's
+// bytes, so that reading thousands of sheets copies no text.
 struct Cell
 {
-    QString v;
-    QString f;
+    QByteArray v;
+    QByteArray f;
 };
 
+bool same(QByteArrayView a, QByteArrayView b)
+{
+    return XmlTagScanner::same(a, b);
+}
+
+template <size_t N>
+bool same(QByteArrayView a, const char (&b)[N])
+{
+    return XmlTagScanner::same(a, b);
+}
+
+QByteArray rawView(QByteArrayView view)
+{
+    return QByteArray::fromRawData(view.data(), view.size());
+}
+
 using CellMap = QHash<QString, Cell>;
+
+// The cells a sheet keeps, by their number in keptCells(): a sheet holds a
+// few dozen of them and is looked up hundreds of times, mostly for cells it
+// lacks, which the mask answers at once.
+class SheetCells
+{
+public:
+    const Cell *find(int index) const
+    {
+        if (index < 0 || !(m_present >> index & 1))
+            return nullptr;
+        for (const auto &entry : m_cells) {
+            if (entry.first == index)
+                return &entry.second;
+        }
+        return nullptr;
+    }
+    void insert(int index, const Cell &cell)
+    {
+        if (index < 0 || index >= 64)
+            return;
+        if (m_present >> index & 1) {
+            for (auto &entry : m_cells) {
+                if (entry.first == index)
+                    entry.second = cell;
+            }
+            return;
+        }
+        m_present |= quint64(1) << index;
+        if (m_cells.empty())
+            m_cells.reserve(16); // a themed shape keeps a few dozen
+        m_cells.emplace_back(index, cell);
+    }
+
+private:
+    quint64 m_present = 0;
+    std::vector<std::pair<int, Cell>> m_cells;
+};
+
+// A sheet's Character rows by IX, each with the one or two cells kept of
+// it: every shape of a page has them, and a hash per row cost more to build
+// and free than the lookups it saved.
+class CharRows
+{
+public:
+    using Row = std::vector<std::pair<QString, Cell>>;
+
+    // The row of that IX, added empty if missing.
+    Row &operator[](int ix) { return m_rows[ix]; }
+    const Row *find(int ix) const
+    {
+        const auto it = m_rows.find(ix);
+        return it != m_rows.end() ? &it->second : nullptr;
+    }
+    // In IX order.
+    QList<int> keys() const
+    {
+        QList<int> list;
+        for (const auto &row : m_rows)
+            list.append(row.first);
+        return list;
+    }
+
+    static void insert(Row &row, const QString &name, const Cell &cell)
+    {
+        for (auto &entry : row) {
+            if (entry.first == name) {
+                entry.second = cell;
+                return;
+            }
+        }
+        row.emplace_back(name, cell);
+    }
+    static const Cell *cell(const Row &row, const QString &name)
+    {
+        for (const auto &entry : row) {
+            if (entry.first == name)
+                return &entry.second;
+        }
+        return nullptr;
+    }
+
+private:
+    std::map<int, Row> m_rows; // stays cheap for thousands of rows in any order
+};
 
 // The cells of one style sheet, master shape or page shape that matter here.
 struct Sheet
 {
-    CellMap cells;
-    QMap<int, CellMap> charRows; // Character section rows by IX
+    SheetCells cells;
+    CharRows charRows;
     QMap<int, CellMap> gradientRows; // FillGradient section rows by IX; empty map for a deleted row
     bool hasCharSection = false;
     int styles[3] = {-1, -1, -1}; // line, fill and text style sheet IDs
@@ -78,6 +185,20 @@ const QHash<QString, QString> &charProperties()
     return map;
 }
 
+// The name of a cell that a sheet keeps, as a shared string, or a null one.
+QString keptName(QByteArrayView name, const QHash<QByteArray, QString> &names)
+{
+    return names.value(rawView(name));
+}
+
+QHash<QByteArray, QString> latin1Keys(const QList<QString> &names)
+{
+    QHash<QByteArray, QString> map;
+    for (const QString &name : names)
+        map.insert(name.toLatin1(), name);
+    return map;
+}
+
 // The cells that decide which theme values a sheet gets.
 const QSet<QString> &contextCells()
 {
@@ -95,12 +216,80 @@ const QSet<QString> &contextCells()
     return set;
 }
 
+Category categoryOf(const QString &cell);
+
+struct KeptCell
+{
+    QString name;
+    Category category;
+};
+
+// The cells a sheet keeps, numbered; at most 64.
+const std::vector<KeptCell> &keptCells()
+{
+    static const std::vector<KeptCell> cells = [] {
+        std::vector<KeptCell> list;
+        for (const QString &name : cellProperties().keys() + contextCells().values())
+            list.push_back({name, categoryOf(name)});
+        Q_ASSERT(list.size() <= 64);
+        return list;
+    }();
+    return cells;
+}
+
+const QHash<QByteArray, int> &keptIndexByLatin1()
+{
+    static const QHash<QByteArray, int> map = [] {
+        QHash<QByteArray, int> m;
+        for (size_t i = 0; i < keptCells().size(); ++i)
+            m.insert(keptCells()[i].name.toLatin1(), int(i));
+        return m;
+    }();
+    return map;
+}
+
+// Called for every cell of every sheet: buckets by length and last letter
+// instead of hashing the whole name.
+int keptIndex(QByteArrayView name)
+{
+    using Bucket = std::vector<std::pair<QByteArray, int>>;
+    static const std::vector<Bucket> buckets = [] {
+        std::vector<Bucket> table(32 * 64);
+        for (auto it = keptIndexByLatin1().constBegin(); it != keptIndexByLatin1().constEnd(); ++it)
+            table[size_t(it.key().size() % 32 * 64 + uchar(it.key().back()) % 64)].emplace_back(it.key(), it.value());
+        return table;
+    }();
+    if (name.isEmpty())
+        return -1;
+    for (const auto &entry : buckets[size_t(name.size() % 32 * 64 + uchar(name.back()) % 64)]) {
+        if (same(entry.first, name))
+            return entry.second;
+    }
+    return -1;
+}
+
+int keptIndex(const QString &name)
+{
+    static const QHash<QString, int> map = [] {
+        QHash<QString, int> m;
+        for (size_t i = 0; i < keptCells().size(); ++i)
+            m.insert(keptCells()[i].name, int(i));
+        return m;
+    }();
+    return map.value(name, -1);
+}
+
+const QHash<QByteArray, QString> &charCellNames()
+{
+    static const QHash<QByteArray, QString> map = latin1Keys(charProperties().keys());
+    return map;
+}
+
 // libvisio applies these raw theme colours itself, without matrices; once the
 // values are resolved they would only repaint them wrongly.
-bool consumedByResolution(const QString &cell)
+bool consumedByResolution(QByteArrayView cell)
 {
-    return cell == QLatin1String("QuickStyleLineColor") || cell == QLatin1String("QuickStyleFillColor")
-           || cell == QLatin1String("QuickStyleShadowColor");
+    return same(cell, "QuickStyleLineColor") || same(cell, "QuickStyleFillColor") || same(cell, "QuickStyleShadowColor");
 }
 
 Category categoryOf(const QString &cell)
@@ -126,31 +315,6 @@ int intAttribute(const QXmlStreamReader &reader, const char *name, int fallback 
     return ok ? v : fallback;
 }
 
-// Relationship ID to target part, resolved against the source part's folder.
-QHash<QString, QString> readRelationships(const PackageParts &parts, const QString &source,
-                                          QString *themeTarget = nullptr)
-{
-    QHash<QString, QString> targets;
-    const int slash = source.lastIndexOf(QLatin1Char('/'));
-    const QString folder = slash < 0 ? QString() : source.left(slash);
-    const QString relsName = (folder.isEmpty() ? QString() : folder + QLatin1Char('/'))
-                             + QStringLiteral("_rels/") + source.mid(slash + 1) + QStringLiteral(".rels");
-    QXmlStreamReader reader(parts.value(relsName.toUtf8()));
-    while (!reader.atEnd()) {
-        if (reader.readNext() != QXmlStreamReader::StartElement
-            || reader.name() != QLatin1String("Relationship"))
-            continue;
-        QString target = attribute(reader, "Target");
-        target = target.startsWith(QLatin1Char('/'))
-                     ? target.mid(1)
-                     : QDir::cleanPath(folder + QLatin1Char('/') + target);
-        targets.insert(attribute(reader, "Id"), target);
-        if (themeTarget && attribute(reader, "Type").endsWith(QLatin1String("/theme")))
-            *themeTarget = target;
-    }
-    return targets;
-}
-
 class Package
 {
 public:
@@ -163,21 +327,11 @@ public:
     QHash<QString, std::vector<Sheet *>> partSheets;
     QStringList order;
 
-    void read(const QString &documentPart)
+    void read(const PackageRelationships::DocumentParts &main)
     {
-        readPart(documentPart, -1, true);
-
-        const QHash<QString, QString> documentRels = readRelationships(m_parts, documentPart);
-        QString mastersPart = QStringLiteral("visio/masters/masters.xml");
-        QString pagesPart = QStringLiteral("visio/pages/pages.xml");
-        for (const QString &target : documentRels) {
-            if (target.endsWith(QLatin1String("/masters.xml")))
-                mastersPart = target;
-            else if (target.endsWith(QLatin1String("/pages.xml")))
-                pagesPart = target;
-        }
-        readMasters(mastersPart);
-        readPages(pagesPart);
+        readPart(QString::fromUtf8(main.document), -1, true);
+        readMasters(QString::fromUtf8(main.masters));
+        readPages(QString::fromUtf8(main.pages));
         for (Sheet &s : sheets) {
             if (s.masterId < 0)
                 continue;
@@ -192,10 +346,11 @@ private:
     const PackageParts &m_parts;
     QHash<int, QHash<int, const Sheet *>> m_masterShapes;
     QHash<int, const Sheet *> m_masterTops;
+    QList<QByteArray> m_read;
 
     void readMasters(const QString &mastersPart)
     {
-        const QHash<QString, QString> rels = readRelationships(m_parts, mastersPart);
+        const PackageRelationships rels(m_parts, mastersPart.toUtf8());
         QXmlStreamReader reader(m_parts.value(mastersPart.toUtf8()));
         int masterId = -1;
         while (!reader.atEnd()) {
@@ -204,7 +359,7 @@ private:
             if (reader.name() == QLatin1String("Master")) {
                 masterId = intAttribute(reader, "ID");
             } else if (reader.name() == QLatin1String("Rel") && masterId >= 0) {
-                const QString part = rels.value(attribute(reader, "r:id"));
+                const QString part = QString::fromUtf8(rels.target(attribute(reader, "r:id").toUtf8()));
                 if (!part.isEmpty() && m_parts.contains(part.toUtf8()) && !partSheets.contains(part)) {
                     readPart(part, masterId, false);
                     order.append(part);
@@ -216,7 +371,7 @@ private:
 
     void readPages(const QString &pagesPart)
     {
-        const QHash<QString, QString> rels = readRelationships(m_parts, pagesPart);
+        const PackageRelationships rels(m_parts, pagesPart.toUtf8());
         QXmlStreamReader reader(m_parts.value(pagesPart.toUtf8()));
         Sheet *pageSheet = nullptr;
         int depth = 0, sheetDepth = -1;
@@ -241,9 +396,9 @@ private:
             } else if (reader.name() == QLatin1String("Cell") && pageSheet && depth == sheetDepth + 1) {
                 const QString name = attribute(reader, "N");
                 if (contextCells().contains(name))
-                    pageSheet->cells.insert(name, {attribute(reader, "V"), attribute(reader, "F")});
+                    pageSheet->cells.insert(keptIndex(name), {attribute(reader, "V").toUtf8(), attribute(reader, "F").toUtf8()});
             } else if (reader.name() == QLatin1String("Rel") && pageSheet) {
-                const QString part = rels.value(attribute(reader, "r:id"));
+                const QString part = QString::fromUtf8(rels.target(attribute(reader, "r:id").toUtf8()));
                 const int index = int(pageSheets.size());
                 pageSheets.push_back(pageSheet);
                 pageSheet->page = index;
@@ -256,12 +411,9 @@ private:
         }
     }
 
-    // One document, master or page part: every StyleSheet or Shape, in order.
-    void readPart(const QString &part, int ownMaster, bool styleSheets, int page = -1)
+    // Where a walk over a part stands.
+    struct Walk
     {
-        std::vector<Sheet *> &list = partSheets[part];
-        QXmlStreamReader reader(m_parts.value(part.toUtf8()));
-        reader.setNamespaceProcessing(false);
         struct Open
         {
             Sheet *sheet;
@@ -272,90 +424,131 @@ private:
         int depth = 0;
         int charSectionDepth = -1, gradientSectionDepth = -1, rowDepth = -1, rowIx = 0;
         bool gradientRow = false;
-        const QString sheetElement = styleSheets ? QStringLiteral("StyleSheet") : QStringLiteral("Shape");
-        while (!reader.atEnd()) {
-            const auto token = reader.readNext();
-            if (token == QXmlStreamReader::EndElement) {
-                if (!open.empty() && open.back().depth == depth)
-                    open.pop_back();
-                if (depth == rowDepth)
-                    rowDepth = -1;
-                if (depth == charSectionDepth)
-                    charSectionDepth = -1;
-                if (depth == gradientSectionDepth)
-                    gradientSectionDepth = -1;
-                --depth;
-                continue;
+    };
+
+    // One document, master or page part: every StyleSheet or Shape, in order.
+    void readPart(const QString &part, int ownMaster, bool styleSheets, int page = -1)
+    {
+        std::vector<Sheet *> &list = partSheets[part];
+        const QByteArray bytes = m_parts.value(part.toUtf8());
+        m_read.append(bytes); // the cells point into them
+        XmlTagScanner xml(bytes);
+        Walk walk;
+        for (auto token = xml.next(); token != XmlTagScanner::Finished && token != XmlTagScanner::Error;
+             token = xml.next()) {
+            if (token != XmlTagScanner::EndTag) {
+                ++walk.depth;
+                const bool skipped = readElement(xml, walk, ownMaster, styleSheets, page, list);
+                if (token == XmlTagScanner::StartTag && !skipped)
+                    continue;
             }
-            if (token != QXmlStreamReader::StartElement)
-                continue;
-            ++depth;
-            const auto name = reader.name();
-            if (name == sheetElement) {
-                sheets.emplace_back();
-                Sheet *sheet = &sheets.back();
-                sheet->styles[LineCategory] = intAttribute(reader, "LineStyle");
-                sheet->styles[FillCategory] = intAttribute(reader, "FillStyle");
-                sheet->styles[TextCategory] = intAttribute(reader, "TextStyle");
-                sheet->page = page;
-                const int id = intAttribute(reader, "ID");
-                int contextMaster = open.empty() ? -1 : open.back().contextMaster;
-                if (ownMaster >= 0) {
-                    m_masterShapes[ownMaster].insert(id, sheet);
-                    if (open.empty() && !m_masterTops.contains(ownMaster))
-                        m_masterTops.insert(ownMaster, sheet);
-                } else if (styleSheets) {
-                    styles.insert(id, sheet);
-                } else {
-                    const int master = intAttribute(reader, "Master");
-                    if (master >= 0)
-                        contextMaster = master;
-                    sheet->masterId = contextMaster;
-                    sheet->masterShapeId = intAttribute(reader, "MasterShape");
-                    // A shape in a group of a master's instance that names no
-                    // master shape of its own inherits nothing from the master.
-                    if (master < 0 && sheet->masterShapeId < 0)
-                        sheet->masterId = -1;
-                }
-                open.push_back({sheet, depth, contextMaster});
-                list.push_back(sheet);
-                continue;
+            if (!walk.open.empty() && walk.open.back().depth == walk.depth)
+                walk.open.pop_back();
+            for (int *d : {&walk.rowDepth, &walk.charSectionDepth, &walk.gradientSectionDepth}) {
+                if (*d == walk.depth)
+                    *d = -1;
             }
-            if (open.empty())
-                continue;
-            Sheet *sheet = open.back().sheet;
-            const int sheetDepth = open.back().depth;
-            if (name == QLatin1String("Cell")) {
-                const QString cell = attribute(reader, "N");
-                if (depth == sheetDepth + 1) {
-                    if (cellProperties().contains(cell) || contextCells().contains(cell))
-                        sheet->cells.insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
-                } else if (depth == rowDepth + 1 && !gradientRow && charProperties().contains(cell)) {
-                    sheet->charRows[rowIx].insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
-                } else if (depth == rowDepth + 1 && gradientRow) {
-                    sheet->gradientRows[rowIx].insert(cell, {attribute(reader, "V"), attribute(reader, "F")});
-                }
-            } else if (name == QLatin1String("Section") && depth == sheetDepth + 1
-                       && attribute(reader, "N") == QLatin1String("Character")) {
-                charSectionDepth = depth;
-                sheet->hasCharSection = true;
-            } else if (name == QLatin1String("Section") && depth == sheetDepth + 1
-                       && attribute(reader, "N") == QLatin1String("FillGradient")) {
-                gradientSectionDepth = depth;
-            } else if (name == QLatin1String("Row") && depth == charSectionDepth + 1) {
-                rowDepth = depth;
-                gradientRow = false;
-                rowIx = intAttribute(reader, "IX", 0);
-                sheet->charRows[rowIx];
-            } else if (name == QLatin1String("Row") && depth == gradientSectionDepth + 1) {
-                rowDepth = depth;
-                gradientRow = true;
-                rowIx = intAttribute(reader, "IX", 0);
-                CellMap &row = sheet->gradientRows[rowIx];
-                if (attribute(reader, "Del") == QLatin1String("1"))
-                    row.insert(QStringLiteral("Del"), {QStringLiteral("1"), QString()});
-            }
+            --walk.depth;
         }
+    }
+
+    // True when the element was stepped over, its end tag and all.
+    bool readElement(XmlTagScanner &xml, Walk &walk, int ownMaster, bool styleSheets, int page,
+                     std::vector<Sheet *> &list)
+    {
+        const QByteArrayView sheetElement = styleSheets ? "StyleSheet" : "Shape";
+        auto &open = walk.open;
+        const int depth = walk.depth;
+        const QByteArrayView name = xml.name();
+        if (same(name, sheetElement)) {
+            sheets.emplace_back();
+            Sheet *sheet = &sheets.back();
+            // All of the tag's numbers in one walk over its attributes.
+            QByteArrayView lineStyle, fillStyle, textStyle, idText, masterText, masterShapeText;
+            xml.attributes({{XmlTagScanner::literal("LineStyle"), &lineStyle},
+                            {XmlTagScanner::literal("FillStyle"), &fillStyle},
+                            {XmlTagScanner::literal("TextStyle"), &textStyle},
+                            {XmlTagScanner::literal("ID"), &idText},
+                            {XmlTagScanner::literal("Master"), &masterText},
+                            {XmlTagScanner::literal("MasterShape"), &masterShapeText}});
+            sheet->styles[LineCategory] = XmlTagScanner::intValue(lineStyle);
+            sheet->styles[FillCategory] = XmlTagScanner::intValue(fillStyle);
+            sheet->styles[TextCategory] = XmlTagScanner::intValue(textStyle);
+            sheet->page = page;
+            const int id = XmlTagScanner::intValue(idText);
+            int contextMaster = open.empty() ? -1 : open.back().contextMaster;
+            if (ownMaster >= 0) {
+                m_masterShapes[ownMaster].insert(id, sheet);
+                if (open.empty() && !m_masterTops.contains(ownMaster))
+                    m_masterTops.insert(ownMaster, sheet);
+            } else if (styleSheets) {
+                styles.insert(id, sheet);
+            } else {
+                const int master = XmlTagScanner::intValue(masterText);
+                if (master >= 0)
+                    contextMaster = master;
+                sheet->masterId = contextMaster;
+                sheet->masterShapeId = XmlTagScanner::intValue(masterShapeText);
+                // A shape in a group of a master's instance that names no
+                // master shape of its own inherits nothing from the master.
+                if (master < 0 && sheet->masterShapeId < 0)
+                    sheet->masterId = -1;
+            }
+            open.push_back({sheet, depth, contextMaster});
+            list.push_back(sheet);
+            return false;
+        }
+        if (open.empty())
+            return false;
+        Sheet *sheet = open.back().sheet;
+        const int sheetDepth = open.back().depth;
+        if (same(name, "Cell")) {
+            const bool inRow = depth == walk.rowDepth + 1;
+            if (depth != sheetDepth + 1 && !inRow)
+                return false;
+            QByteArrayView cell, v, f;
+            xml.attributes({{XmlTagScanner::literal("N"), &cell},
+                            {XmlTagScanner::literal("V"), &v},
+                            {XmlTagScanner::literal("F"), &f}});
+            const auto value = [&v, &f] { return Cell{rawView(v), rawView(f)}; };
+            if (!inRow) {
+                const int kept = keptIndex(cell);
+                if (kept >= 0)
+                    sheet->cells.insert(kept, value());
+            } else if (!walk.gradientRow) {
+                const QString kept = keptName(cell, charCellNames());
+                if (!kept.isNull())
+                    CharRows::insert(sheet->charRows[walk.rowIx], kept, value());
+            } else {
+                sheet->gradientRows[walk.rowIx].insert(QString::fromLatin1(cell), value());
+            }
+        } else if (same(name, "Section") && depth == sheetDepth + 1) {
+            const QByteArrayView section = xml.attribute("N");
+            if (same(section, "Character")) {
+                walk.charSectionDepth = depth;
+                sheet->hasCharSection = true;
+            } else if (same(section, "FillGradient")) {
+                walk.gradientSectionDepth = depth;
+            } else {
+                // Geometry and the rest hold nothing themed: most of a page's bytes.
+                return xml.skipFlatElement();
+            }
+        } else if (same(name, "Text") && depth == sheetDepth + 1) {
+            return xml.skipFlatElement();
+        } else if (same(name, "Row") && depth == walk.charSectionDepth + 1) {
+            walk.rowDepth = depth;
+            walk.gradientRow = false;
+            walk.rowIx = xml.intAttribute("IX", 0);
+            sheet->charRows[walk.rowIx];
+        } else if (same(name, "Row") && depth == walk.gradientSectionDepth + 1) {
+            walk.rowDepth = depth;
+            walk.gradientRow = true;
+            walk.rowIx = xml.intAttribute("IX", 0);
+            CellMap &row = sheet->gradientRows[walk.rowIx];
+            if (xml.attribute("Del") == "1")
+                row.insert(QStringLiteral("Del"), {QByteArray("1"), QByteArray()});
+        }
+        return false;
     }
 };
 
@@ -371,15 +564,21 @@ public:
     // The cell and where it comes from.
     const Cell *cell(const Sheet *sheet, const QString &name, Source *source = nullptr) const
     {
-        const Category category = categoryOf(name);
+        return cell(sheet, keptIndex(name), source);
+    }
+
+    const Cell *cell(const Sheet *sheet, int index, Source *source = nullptr) const
+    {
+        if (index < 0)
+            return nullptr;
+        const Category category = keptCells()[size_t(index)].category;
         int style = -1;
         int depth = 0;
         for (const Sheet *s = sheet; s && depth < ImportLimits::maxInheritanceDepth; s = s->master, ++depth) {
-            const auto it = s->cells.constFind(name);
-            if (it != s->cells.constEnd()) {
+            if (const Cell *found = s->cells.find(index)) {
                 if (source)
                     *source = s == sheet ? Own : Master;
-                return &*it;
+                return found;
             }
             if (style < 0)
                 style = s->styles[category];
@@ -390,9 +589,8 @@ public:
             const Sheet *s = m_package.styles.value(style);
             if (!s || s == sheet)
                 break;
-            const auto it = s->cells.constFind(name);
-            if (it != s->cells.constEnd())
-                return &*it;
+            if (const Cell *found = s->cells.find(index))
+                return found;
             style = s->styles[category];
         }
         return nullptr;
@@ -403,12 +601,10 @@ public:
         int style = -1;
         int depth = 0;
         for (const Sheet *s = sheet; s && depth < ImportLimits::maxInheritanceDepth; s = s->master, ++depth) {
-            const auto rowIt = s->charRows.constFind(row);
-            if (rowIt != s->charRows.constEnd()) {
-                const auto it = rowIt->constFind(name);
-                if (it != rowIt->constEnd()) {
+            if (const CharRows::Row *found = s->charRows.find(row)) {
+                if (const Cell *cell = CharRows::cell(*found, name)) {
                     *source = s == sheet ? Own : Master;
-                    return &*it;
+                    return cell;
                 }
             }
             if (style < 0)
@@ -419,35 +615,38 @@ public:
             const Sheet *s = m_package.styles.value(style);
             if (!s || s == sheet)
                 break;
-            const auto rowIt = s->charRows.constFind(0);
-            if (rowIt != s->charRows.constEnd()) {
-                const auto it = rowIt->constFind(name);
-                if (it != rowIt->constEnd())
-                    return &*it;
+            if (const CharRows::Row *found = s->charRows.find(0)) {
+                if (const Cell *cell = CharRows::cell(*found, name))
+                    return cell;
             }
             style = s->styles[TextCategory];
         }
         return nullptr;
     }
 
-    int number(const Sheet *sheet, const QString &name, int fallback) const
+    int number(const Sheet *sheet, int index, int fallback) const
     {
-        const Cell *c = cell(sheet, name);
+        const Cell *c = cell(sheet, index);
+        if (!c)
+            return fallback;
+        const std::optional<int> whole = XmlTagScanner::wholeNumber(c->v);
+        if (whole && std::abs(*whole) < 1000000)
+            return *whole;
         bool ok = false;
-        const double v = c ? c->v.toDouble(&ok) : 0;
+        const double v = c->v.toDouble(&ok);
         return ok && std::isfinite(v) && std::abs(v) < 1e6 ? int(v) : fallback;
     }
 
     // 65534 in a sheet's theme cells stands for the page's value.
-    int pageAware(const Sheet *sheet, const QString &name, int fallback) const
+    int pageAware(const Sheet *sheet, int index, int fallback) const
     {
-        const int v = number(sheet, name, fallback);
+        const int v = number(sheet, index, fallback);
         if (v != 65534)
             return v;
         const int page = sheet->page >= 0 ? sheet->page : 0;
         if (page >= int(m_package.pageSheets.size()))
             return fallback;
-        const int fromPage = number(m_package.pageSheets[size_t(page)], name, fallback);
+        const int fromPage = number(m_package.pageSheets[size_t(page)], index, fallback);
         return fromPage == 65534 ? fallback : fromPage;
     }
 
@@ -464,22 +663,36 @@ struct Edits
 
 VisioThemeFormula::Context contextFor(const Sheet *sheet, const Inheritance &inheritance)
 {
+    static const int themeIndex = keptIndex(QStringLiteral("ThemeIndex"));
+    static const int variationColour = keptIndex(QStringLiteral("VariationColorIndex"));
+    static const int variationStyle = keptIndex(QStringLiteral("VariationStyleIndex"));
+    static const int lineColour = keptIndex(QStringLiteral("QuickStyleLineColor"));
+    static const int fillColour = keptIndex(QStringLiteral("QuickStyleFillColor"));
+    static const int shadowColour = keptIndex(QStringLiteral("QuickStyleShadowColor"));
+    static const int fontColour = keptIndex(QStringLiteral("QuickStyleFontColor"));
+    static const int lineMatrix = keptIndex(QStringLiteral("QuickStyleLineMatrix"));
+    static const int fillMatrix = keptIndex(QStringLiteral("QuickStyleFillMatrix"));
+    static const int effectsMatrix = keptIndex(QStringLiteral("QuickStyleEffectsMatrix"));
+    static const int fontMatrix = keptIndex(QStringLiteral("QuickStyleFontMatrix"));
+    static const int variation = keptIndex(QStringLiteral("QuickStyleVariation"));
+    static const int type = keptIndex(QStringLiteral("QuickStyleType"));
+    static const int beginX = keptIndex(QStringLiteral("BeginX"));
     VisioThemeFormula::Context context;
-    context.themed = inheritance.pageAware(sheet, QStringLiteral("ThemeIndex"), 0) != 0;
-    context.variationColour = inheritance.pageAware(sheet, QStringLiteral("VariationColorIndex"), 0);
-    context.variationStyle = inheritance.pageAware(sheet, QStringLiteral("VariationStyleIndex"), 0);
-    context.lineColour = inheritance.number(sheet, QStringLiteral("QuickStyleLineColor"), -1);
-    context.fillColour = inheritance.number(sheet, QStringLiteral("QuickStyleFillColor"), -1);
-    context.shadowColour = inheritance.number(sheet, QStringLiteral("QuickStyleShadowColor"), -1);
-    context.fontColour = inheritance.number(sheet, QStringLiteral("QuickStyleFontColor"), -1);
-    context.lineMatrix = inheritance.number(sheet, QStringLiteral("QuickStyleLineMatrix"), 0);
-    context.fillMatrix = inheritance.number(sheet, QStringLiteral("QuickStyleFillMatrix"), 0);
-    context.effectsMatrix = inheritance.number(sheet, QStringLiteral("QuickStyleEffectsMatrix"), 0);
-    context.fontMatrix = inheritance.number(sheet, QStringLiteral("QuickStyleFontMatrix"), 0);
-    context.variationFlags = inheritance.number(sheet, QStringLiteral("QuickStyleVariation"), 0);
-    const int type = inheritance.number(sheet, QStringLiteral("QuickStyleType"), 0);
+    context.themed = inheritance.pageAware(sheet, themeIndex, 0) != 0;
+    context.variationColour = inheritance.pageAware(sheet, variationColour, 0);
+    context.variationStyle = inheritance.pageAware(sheet, variationStyle, 0);
+    context.lineColour = inheritance.number(sheet, lineColour, -1);
+    context.fillColour = inheritance.number(sheet, fillColour, -1);
+    context.shadowColour = inheritance.number(sheet, shadowColour, -1);
+    context.fontColour = inheritance.number(sheet, fontColour, -1);
+    context.lineMatrix = inheritance.number(sheet, lineMatrix, 0);
+    context.fillMatrix = inheritance.number(sheet, fillMatrix, 0);
+    context.effectsMatrix = inheritance.number(sheet, effectsMatrix, 0);
+    context.fontMatrix = inheritance.number(sheet, fontMatrix, 0);
+    context.variationFlags = inheritance.number(sheet, variation, 0);
+    const int quickStyleType = inheritance.number(sheet, type, 0);
     // 1 and 2 ask for one- and two-dimensional shape styles, 3 for a connector's.
-    context.connector = type == 3 || (type == 0 && inheritance.cell(sheet, QStringLiteral("BeginX")));
+    context.connector = quickStyleType == 3 || (quickStyleType == 0 && inheritance.cell(sheet, beginX));
     return context;
 }
 
@@ -488,23 +701,30 @@ VisioThemeFormula::Context contextFor(const Sheet *sheet, const Inheritance &inh
 // inherited theme formula counts again for each sheet, in its own context.
 bool needsResolving(const Cell &cell, Inheritance::Source source)
 {
-    if (cell.v == QLatin1String("Themed"))
+    if (cell.v == "Themed")
         return true;
-    return source != Inheritance::Own && cell.f.contains(QLatin1String("THEMEVAL"), Qt::CaseInsensitive);
+    if (source == Inheritance::Own)
+        return false;
+    const QByteArrayView themeVal = "THEMEVAL";
+    for (qsizetype i = 0; i + themeVal.size() <= cell.f.size(); ++i) {
+        if (qstrnicmp(cell.f.constData() + i, themeVal.size(), themeVal.data(), themeVal.size()) == 0)
+            return true;
+    }
+    return false;
 }
 
 QString formulaOf(const Cell &cell)
 {
-    if (cell.f.isEmpty() || cell.f == QLatin1String("Inh"))
+    if (cell.f.isEmpty() || cell.f == "Inh")
         return QStringLiteral("THEMEVAL()");
-    return cell.f;
+    return QString::fromUtf8(XmlTagScanner::decoded(cell.f));
 }
 
 QColor concreteColour(const Cell &cell)
 {
-    if (!cell.v.startsWith(QLatin1Char('#')) || cell.v.size() != 7)
+    if (!cell.v.startsWith('#') || cell.v.size() != 7)
         return QColor();
-    return QColor(cell.v);
+    return QColor::fromString(QLatin1String(cell.v));
 }
 
 // libvisio reads no FillGradient section, only the old gradient patterns
@@ -513,7 +733,7 @@ QColor concreteColour(const Cell &cell)
 void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &edits)
 {
     const Cell *enabled = inheritance.cell(sheet, QStringLiteral("FillGradientEnabled"));
-    if (!enabled || (enabled->v != QLatin1String("1") && enabled->v.compare(QLatin1String("TRUE"), Qt::CaseInsensitive)))
+    if (!enabled || (enabled->v != "1" && enabled->v.compare("TRUE", Qt::CaseInsensitive)))
         return;
     bool ok = false;
     int pattern = edits.cells.value(QStringLiteral("FillPattern")).toInt(&ok);
@@ -580,7 +800,23 @@ void gradientColours(const Sheet *sheet, const Inheritance &inheritance, Edits &
     edits.cells.insert(QStringLiteral("FillBkgnd"), (fromForeground ? stops.last() : stops.first()).second.name());
 }
 
-Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTheme &theme)
+// QByteArray::append goes through insert, which costs more than the copy
+// for the short spans a rewrite is made of; the output's room is reserved.
+void appendBytes(QByteArray &out, QByteArrayView bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const qsizetype at = out.size();
+    out.resize(at + bytes.size());
+    std::memcpy(out.data() + at, bytes.data(), size_t(bytes.size()));
+}
+
+// A drawing's shapes mostly share a few contexts and formulas, so each
+// combination is worked out once; the key lists the context's values and
+// every cell to resolve with its formula.
+using EditsCache = QHash<QByteArray, Edits>;
+
+Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTheme &theme, EditsCache &cache)
 {
     Edits edits;
     VisioThemeFormula::Context context = contextFor(sheet, inheritance);
@@ -589,15 +825,26 @@ Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTh
         gradientColours(sheet, inheritance, edits);
         return edits;
     }
-    const VisioThemeFormula formula(theme, context);
-    for (auto it = cellProperties().constBegin(); it != cellProperties().constEnd(); ++it) {
+    struct Pending
+    {
+        int row; // -1 for a cell of the sheet itself
+        const QString *name;
+        const QString *property;
+        const Cell *cell;
+    };
+    std::vector<Pending> pending;
+    static const std::vector<int> propertyIndices = [] {
+        std::vector<int> indices;
+        for (auto it = cellProperties().constBegin(); it != cellProperties().constEnd(); ++it)
+            indices.push_back(keptIndex(it.key()));
+        return indices;
+    }();
+    int property = 0;
+    for (auto it = cellProperties().constBegin(); it != cellProperties().constEnd(); ++it, ++property) {
         Inheritance::Source source = Inheritance::Own;
-        const Cell *cell = inheritance.cell(sheet, it.key(), &source);
-        if (!cell || !needsResolving(*cell, source))
-            continue;
-        const std::optional<QString> value = formula.evaluate(formulaOf(*cell), it.value());
-        if (value)
-            edits.cells.insert(it.key(), *value);
+        const Cell *cell = inheritance.cell(sheet, propertyIndices[size_t(property)], &source);
+        if (cell && needsResolving(*cell, source))
+            pending.push_back({-1, &it.key(), &it.value(), cell});
     }
     // Rows of the sheet's own, else the master's, else the style's first.
     QList<int> rows;
@@ -609,146 +856,257 @@ Edits editsFor(const Sheet *sheet, const Inheritance &inheritance, const VisioTh
         for (auto it = charProperties().constBegin(); it != charProperties().constEnd(); ++it) {
             Inheritance::Source source = Inheritance::Own;
             const Cell *cell = inheritance.charCell(sheet, row, it.key(), &source);
-            if (!cell || !needsResolving(*cell, source))
-                continue;
-            const std::optional<QString> value = formula.evaluate(formulaOf(*cell), it.value());
-            if (value)
-                edits.charRows[row].insert(it.key(), *value);
+            if (cell && needsResolving(*cell, source))
+                pending.push_back({row, &it.key(), &it.value(), cell});
         }
+    }
+
+    const int fields[] = {context.variationColour, context.variationStyle, context.lineColour,
+                          context.fillColour,      context.shadowColour,   context.fontColour,
+                          context.lineMatrix,      context.fillMatrix,     context.effectsMatrix,
+                          context.fontMatrix,      context.variationFlags, context.connector};
+    // Built on the stack and looked up in place: nearly every sheet finds
+    // its key in the cache, and only a new one is copied.
+    QVarLengthArray<char, 2048> bytes;
+    bytes.append(reinterpret_cast<const char *>(fields), sizeof fields);
+    for (const Pending &p : pending) {
+        // The property's address names it: the map of properties stays put.
+        const quintptr name = quintptr(p.name);
+        bytes.append(reinterpret_cast<const char *>(&p.row), sizeof p.row);
+        bytes.append(reinterpret_cast<const char *>(&name), sizeof name);
+        bytes.append(p.cell->f.constData(), p.cell->f.size());
+        bytes.append('\0');
+    }
+    const QByteArray key = QByteArray::fromRawData(bytes.constData(), bytes.size());
+    const auto cached = cache.constFind(key);
+    if (cached != cache.constEnd()) {
+        edits = *cached;
+    } else {
+        const VisioThemeFormula formula(theme, context);
+        for (const Pending &p : pending) {
+            const std::optional<QString> value = formula.evaluate(formulaOf(*p.cell), *p.property);
+            if (value && p.row < 0)
+                edits.cells.insert(*p.name, *value);
+            else if (value)
+                edits.charRows[p.row].insert(*p.name, *value);
+        }
+        if (cache.size() < ImportLimits::maxThemeEvaluationsCached)
+            cache.insert(QByteArray(bytes.constData(), bytes.size()), edits);
     }
     gradientColours(sheet, inheritance, edits);
     return edits;
 }
 
-void writeCell(QXmlStreamWriter &writer, const QString &name, const QString &value)
+// Cell names are ASCII; values are escaped for a double-quoted attribute.
+// Written straight into the output's spare room, one character at a time
+// through QByteArray would cost more than the rest of the rewrite.
+void appendCell(QByteArray &out, const QString &name, const QString &value)
 {
-    writer.writeEmptyElement(QStringLiteral("Cell"));
-    writer.writeAttribute(QStringLiteral("N"), name);
-    writer.writeAttribute(QStringLiteral("V"), value);
+    bool ascii = true;
+    for (const QChar c : value)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        const qsizetype start = out.size();
+        out.resize(start + 24 + name.size() + 6 * value.size());
+        char *p = out.data() + start;
+        const auto put = [&p](QByteArrayView text) {
+            std::memcpy(p, text.data(), size_t(text.size()));
+            p += text.size();
+        };
+        put(XmlTagScanner::literal("<Cell N=\""));
+        for (const QChar c : name)
+            *p++ = char(c.unicode());
+        put(XmlTagScanner::literal("\" V=\""));
+        for (const QChar c : value) {
+            const char b = char(c.unicode());
+            if (b == '&')
+                put(XmlTagScanner::literal("&amp;"));
+            else if (b == '<')
+                put(XmlTagScanner::literal("&lt;"));
+            else if (b == '>')
+                put(XmlTagScanner::literal("&gt;"));
+            else if (b == '"')
+                put(XmlTagScanner::literal("&quot;"));
+            else
+                *p++ = b;
+        }
+        put(XmlTagScanner::literal("\"/>"));
+        out.truncate(p - out.constData());
+        return;
+    }
+    out += "<Cell N=\"" + name.toLatin1() + "\" V=\"" + XmlTagScanner::escaped(value.toUtf8()) + "\"/>";
 }
 
-void writeRowCells(QXmlStreamWriter &writer, QHash<QString, QString> &cells)
+// The cells of an edit not yet written, and marks them written.
+void appendCells(QByteArray &out, const QHash<QString, QString> &cells, std::vector<const void *> &written)
 {
-    for (auto it = cells.constBegin(); it != cells.constEnd(); ++it)
-        writeCell(writer, it.key(), it.value());
-    cells.clear();
+    for (auto it = cells.constBegin(); it != cells.constEnd(); ++it) {
+        if (std::find(written.begin(), written.end(), &it.key()) != written.end())
+            continue;
+        appendCell(out, it.key(), it.value());
+        written.push_back(&it.key());
+    }
+}
+
+void appendRows(QByteArray &out, const QMap<int, QHash<QString, QString>> &rows,
+                std::vector<const void *> &written)
+{
+    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+        QByteArray cells;
+        appendCells(cells, it.value(), written);
+        if (!cells.isEmpty())
+            out += "<Row IX=\"" + QByteArray::number(it.key()) + "\">" + cells + "</Row>";
+    }
 }
 
 // Copies a part, replacing and adding the cells of each sheet's edits and
-// dropping the quick-style colours libvisio would misapply.
+// dropping the quick-style colours libvisio would misapply. Everything else
+// is copied byte for byte.
 QByteArray rewritePart(const QByteArray &source, const std::vector<Sheet *> &sheets,
                        const QHash<const Sheet *, Edits> &edits, bool styleSheets, bool dropQuickStyle)
 {
     QByteArray out;
     out.reserve(source.size() + source.size() / 4);
-    QXmlStreamReader reader(source);
-    reader.setNamespaceProcessing(false);
-    QXmlStreamWriter writer(&out);
-    const QString sheetElement = styleSheets ? QStringLiteral("StyleSheet") : QStringLiteral("Shape");
+    qsizetype copied = 0; // source bytes before this are in out, or dropped
+    const auto copyTo = [&](qsizetype pos) {
+        appendBytes(out, QByteArrayView(source.constData() + copied, pos - copied));
+        copied = pos;
+    };
+    XmlTagScanner xml(source);
+    const QByteArrayView sheetElement = styleSheets ? "StyleSheet" : "Shape";
 
     struct Open
     {
-        Edits edits;
+        const Edits *edits;
         int depth;
         bool flushed;
         bool hasCharSection;
+        std::vector<const void *> written; // keys of the edits already in out
     };
+    static const Edits noEdits;
     std::vector<Open> open;
     size_t next = 0;
     int depth = 0;
     int charSectionDepth = -1, rowDepth = -1;
-    QHash<QString, QString> *row = nullptr;
+    const QHash<QString, QString> *row = nullptr;
 
-    const auto flush = [&writer](Open &o) {
+    // A sheet's remaining cells, and a Character section if it has none.
+    const auto flush = [](Open &o) {
+        QByteArray text;
         if (o.flushed)
-            return;
+            return text;
         o.flushed = true;
-        writeRowCells(writer, o.edits.cells);
-        if (!o.hasCharSection && !o.edits.charRows.isEmpty()) {
-            writer.writeStartElement(QStringLiteral("Section"));
-            writer.writeAttribute(QStringLiteral("N"), QStringLiteral("Character"));
-            for (auto it = o.edits.charRows.begin(); it != o.edits.charRows.end(); ++it) {
-                writer.writeStartElement(QStringLiteral("Row"));
-                writer.writeAttribute(QStringLiteral("IX"), QString::number(it.key()));
-                writeRowCells(writer, it.value());
-                writer.writeEndElement();
-            }
-            writer.writeEndElement();
-            o.edits.charRows.clear();
+        appendCells(text, o.edits->cells, o.written);
+        if (!o.hasCharSection) {
+            QByteArray rows;
+            appendRows(rows, o.edits->charRows, o.written);
+            if (!rows.isEmpty())
+                text += "<Section N=\"Character\">" + rows + "</Section>";
+        }
+        return text;
+    };
+    // Puts text at the end of the element just read; an empty tag opens up for it.
+    const auto insertAtEnd = [&](const QByteArray &text, XmlTagScanner::Token token) {
+        if (text.isEmpty())
+            return;
+        copyTo(xml.tagBegin());
+        if (token == XmlTagScanner::EmptyTag) {
+            const QByteArrayView tag(source.constData() + xml.tagBegin(), xml.tagEnd() - xml.tagBegin());
+            out += tag.chopped(2);
+            out += '>' + text + "</";
+            out += xml.name();
+            out += '>';
+            copied = xml.tagEnd();
+        } else {
+            out += text;
         }
     };
 
-    while (!reader.atEnd()) {
-        const auto token = reader.readNext();
-        if (token == QXmlStreamReader::Invalid)
-            break;
-        if (token == QXmlStreamReader::StartElement) {
+    for (auto token = xml.next(); token != XmlTagScanner::Finished; token = xml.next()) {
+        if (token == XmlTagScanner::Error)
+            return QByteArray();
+        if (token != XmlTagScanner::EndTag) {
             ++depth;
-            const auto name = reader.name();
+            const QByteArrayView name = xml.name();
             Open *top = open.empty() ? nullptr : &open.back();
             const bool inSheet = top && depth == top->depth + 1;
-            if (inSheet && name != QLatin1String("Cell"))
-                flush(*top);
-            if (name == sheetElement) {
+            if (inSheet && !same(name, "Cell")) {
+                const QByteArray text = flush(*top);
+                if (!text.isEmpty()) {
+                    copyTo(xml.tagBegin());
+                    out += text;
+                }
+            }
+            if (same(name, sheetElement)) {
                 const Sheet *sheet = next < sheets.size() ? sheets[next] : nullptr;
                 ++next;
-                open.push_back({edits.value(sheet), depth, false, sheet && sheet->hasCharSection});
-                writer.writeCurrentToken(reader);
-                continue;
-            }
-            if (name == QLatin1String("Cell") && (inSheet || (row && depth == rowDepth + 1))) {
-                const QString cell = attribute(reader, "N");
-                QHash<QString, QString> &pending = inSheet ? top->edits.cells : *row;
-                const auto it = pending.find(cell);
-                if (it != pending.end() || (inSheet && dropQuickStyle && consumedByResolution(cell))) {
-                    if (it != pending.end()) {
-                        writeCell(writer, cell, *it);
-                        pending.erase(it);
+                const auto found = edits.constFind(sheet);
+                open.push_back({found != edits.constEnd() ? &*found : &noEdits, depth, false,
+                                sheet && sheet->hasCharSection, {}});
+            } else if (same(name, "Cell") && (inSheet || (row && depth == rowDepth + 1))) {
+                const QByteArrayView cell = xml.attribute("N");
+                const QHash<QString, QString> &pending = inSheet ? top->edits->cells : *row;
+                // Every cell the edits name is a kept one.
+                const int kept = inSheet ? keptIndex(cell) : -1;
+                const QString key = inSheet ? (kept >= 0 ? keptCells()[size_t(kept)].name : QString())
+                                            : keptName(cell, charCellNames());
+                const auto it = key.isNull() ? pending.constEnd() : pending.constFind(key);
+                const bool edited = it != pending.constEnd()
+                                    && std::find(top->written.begin(), top->written.end(), &it.key())
+                                           == top->written.end();
+                if (edited || (inSheet && dropQuickStyle && consumedByResolution(cell))) {
+                    copyTo(xml.tagBegin());
+                    if (edited) {
+                        appendCell(out, it.key(), it.value());
+                        top->written.push_back(&it.key());
                     }
-                    reader.skipCurrentElement();
+                    if (token == XmlTagScanner::StartTag && !xml.skipElement())
+                        return QByteArray();
+                    copied = xml.tagEnd();
                     --depth;
                     continue;
                 }
-            } else if (inSheet && name == QLatin1String("Section")
-                       && attribute(reader, "N") == QLatin1String("Character")) {
+            } else if (inSheet && same(name, "Section") && same(xml.attribute("N"), "Character")) {
                 charSectionDepth = depth;
-            } else if (top && name == QLatin1String("Row") && depth == charSectionDepth + 1) {
-                rowDepth = depth;
-                row = &top->edits.charRows[intAttribute(reader, "IX", 0)];
+            } else if (inSheet && (same(name, "Section") || same(name, "Text"))) {
+                // Copied as they are; found by their end tags alone.
+                if (token == XmlTagScanner::StartTag && !xml.skipFlatElement())
+                    return QByteArray();
+                --depth;
+                continue;
+            } else if (top && same(name, "Row") && depth == charSectionDepth + 1) {
+                const auto found = top->edits->charRows.constFind(xml.intAttribute("IX", 0));
+                row = found != top->edits->charRows.constEnd() ? &*found : nullptr;
+                rowDepth = row ? depth : -1;
             }
-            writer.writeCurrentToken(reader);
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (!open.empty()) {
-                Open &top = open.back();
-                if (row && depth == rowDepth) {
-                    writeRowCells(writer, *row);
-                    row = nullptr;
-                    rowDepth = -1;
-                } else if (depth == charSectionDepth) {
-                    for (auto it = top.edits.charRows.begin(); it != top.edits.charRows.end(); ++it) {
-                        if (it.value().isEmpty())
-                            continue;
-                        writer.writeStartElement(QStringLiteral("Row"));
-                        writer.writeAttribute(QStringLiteral("IX"), QString::number(it.key()));
-                        writeRowCells(writer, it.value());
-                        writer.writeEndElement();
-                    }
-                    top.edits.charRows.clear();
-                    charSectionDepth = -1;
-                } else if (depth == top.depth) {
-                    flush(top);
-                    open.pop_back();
-                }
-            }
-            --depth;
-            writer.writeCurrentToken(reader);
-        } else {
-            writer.writeCurrentToken(reader);
+            if (token == XmlTagScanner::StartTag)
+                continue;
         }
+        // The end of an element, or an empty one.
+        if (!open.empty()) {
+            Open &top = open.back();
+            if (row && depth == rowDepth) {
+                QByteArray text;
+                appendCells(text, *row, top.written);
+                insertAtEnd(text, token);
+                row = nullptr;
+                rowDepth = -1;
+            } else if (depth == charSectionDepth) {
+                QByteArray text;
+                appendRows(text, top.edits->charRows, top.written);
+                insertAtEnd(text, token);
+                charSectionDepth = -1;
+            } else if (depth == top.depth) {
+                insertAtEnd(flush(top), token);
+                open.pop_back();
+            }
+        }
+        --depth;
         if (out.size() > ImportLimits::maxResolvedPartBytes)
             return QByteArray();
     }
-    if (reader.hasError())
+    copyTo(source.size());
+    if (out.size() > ImportLimits::maxResolvedPartBytes)
         return QByteArray();
     return out;
 }
@@ -757,15 +1115,21 @@ QByteArray rewritePart(const QByteArray &source, const std::vector<Sheet *> &she
 
 PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList *warnings)
 {
+    return resolve(parts, PackageRelationships::documentParts(parts), warnings);
+}
+
+PackageParts VisioThemeResolver::resolve(const PackageParts &parts,
+                                         const PackageRelationships::DocumentParts &main,
+                                         QStringList *warnings)
+{
     const auto warn = [warnings](const QString &line) {
         if (warnings)
             warnings->append(line);
     };
-    const QString documentPart = QStringLiteral("visio/document.xml");
-    if (!parts.contains(documentPart.toUtf8()))
+    const QString documentPart = QString::fromUtf8(main.document);
+    if (!parts.contains(main.document))
         return parts;
-    QString themePart;
-    readRelationships(parts, documentPart, &themePart);
+    const QString themePart = QString::fromUtf8(main.theme);
 
     // Without a theme libvisio's defaults are Visio's too; only gradients may
     // still need their colours.
@@ -789,17 +1153,18 @@ PackageParts VisioThemeResolver::resolve(const PackageParts &parts, QStringList 
     }
 
     Package package(parts);
-    package.read(documentPart);
+    package.read(main);
     const Inheritance inheritance(package);
 
     PackageParts result = parts;
+    EditsCache cache;
     QStringList partOrder = package.order;
     partOrder.prepend(documentPart);
     for (const QString &part : partOrder) {
         const std::vector<Sheet *> &sheets = package.partSheets.value(part);
         QHash<const Sheet *, Edits> edits;
         for (const Sheet *sheet : sheets) {
-            Edits e = editsFor(sheet, inheritance, theme);
+            Edits e = editsFor(sheet, inheritance, theme, cache);
             if (!e.empty())
                 edits.insert(sheet, std::move(e));
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PackageParts.h"
+#include "PackageRelationships.h"
 
 #include <QStringList>
 
@@ -20,4 +21,8 @@ public:
     // the same parts when there is nothing to resolve. warnings gets at most
     // one line per problem, for the log: the drawing opens regardless.
     static PackageParts resolve(const PackageParts &parts, QStringList *warnings = nullptr);
+    // The same for a caller that has found the package's main parts.
+    static PackageParts resolve(const PackageParts &parts,
+                                const PackageRelationships::DocumentParts &main,
+                                QStringList *warnings = nullptr);
 };

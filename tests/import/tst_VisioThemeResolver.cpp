@@ -237,6 +237,7 @@ private slots:
     void quickStyleCells_data();
     void quickStyleCells();
     void inheritanceAndLocalValues();
+    void rewriteKeepsWhatItDoesNotEdit();
     void modernGradientEndsReachLibvisio();
     void badThemesKeepTheDefaults_data();
     void badThemesKeepTheDefaults();
@@ -346,6 +347,39 @@ void TestVisioThemeResolver::inheritanceAndLocalValues()
     const PackageParts same = VisioThemeResolver::resolve(plain, &warnings);
     QCOMPARE(same.value("visio/pages/page1.xml"), plain.value("visio/pages/page1.xml"));
     QVERIFY(warnings.isEmpty());
+}
+
+void TestVisioThemeResolver::rewriteKeepsWhatItDoesNotEdit()
+{
+    // The rewrite copies the part's bytes between its edits: an empty shape
+    // element opens up for its cells, and sections, text and comments that
+    // look like cells stay as they were, and so does a '>' in a formula.
+    const QByteArray master = shape(5, "<Cell N='QuickStyleFillMatrix' V='2'/><Cell N='QuickStyleFillColor' V='4'/>");
+    const QByteArray formula = "<Cell N='LockWidth' V='0' F='IF(Width>1,1,0)'/>";
+    const QByteArray kept = "<Section N='Geometry' IX='0'><Row T='MoveTo' IX='1'><Cell N='X' V='0'/>"
+                            "<Cell N='FillForegnd' V='Themed'/></Row></Section>"
+                            "<!-- <Cell N='FillForegnd' V='Themed'/> --><Text>a &lt; b<cp IX='0'/></Text>";
+    const QByteArray page = "<Shape ID='1' Type='Shape' Master='7'/>"
+                            + shape(2, "<Cell N='FillForegnd' V='Themed' F='THEMEVAL()'/>" + formula + kept);
+    const PackageParts resolved = VisioThemeResolver::resolve(package(page, master));
+    const QByteArray pagePart = resolved.value("visio/pages/page1.xml");
+    QCOMPARE(cellOf(pagePart, 1, QStringLiteral("FillForegnd")), QStringLiteral("#a5a5a5"));
+    QVERIFY(pagePart.contains("</Shape>"));
+    QCOMPARE(cellOf(pagePart, 2, QStringLiteral("FillForegnd")), QStringLiteral("#a00000"));
+    QVERIFY2(pagePart.contains(kept) && pagePart.contains(formula), pagePart.constData());
+    QXmlStreamReader reader(pagePart);
+    while (!reader.atEnd())
+        reader.readNext();
+    QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+
+    // A value holding the other quote and a '>' ends no tag, and a theme font
+    // whose name needs escaping comes out whole in the cell written for it.
+    const QByteArray quoted = "<Cell N='LockHeight' V='0' F=\"IF(Height>1,'a','b')\"/>";
+    const QByteArray oddFont = theme().replace("Candara", "Sans &amp; &quot;Serif&lt;&gt;&quot;");
+    const QByteArray odd = VisioThemeResolver::resolve(package(shape(3, quoted), QByteArray(), oddFont))
+                               .value("visio/pages/page1.xml");
+    QVERIFY2(odd.contains(quoted), odd.constData());
+    QCOMPARE(cellOf(odd, 3, QStringLiteral("Font"), true), QStringLiteral("Sans & \"Serif<>\""));
 }
 
 void TestVisioThemeResolver::modernGradientEndsReachLibvisio()
