@@ -744,7 +744,10 @@ void VisioRenderer::openParagraph(const librevenge::RVNGPropertyList &props)
         const bool percent = height->getUnit() == librevenge::RVNG_PERCENT;
         const double value = percent ? VisioUtils::getPercentProp(props, "fo:line-height", 100) / 100.0
                                      : VisioUtils::getInchProp(props, "fo:line-height", 0.0);
-        if (value > 0 && value <= (percent ? 10.0 : kMaxParagraphInches)) {
+        // libvisio passes Visio's "solid" spacing on as 0 %: one font size.
+        if (percent && value == 0) {
+            paragraph.lineHeight = 1.0;
+        } else if (value > 0 && value <= (percent ? 10.0 : kMaxParagraphInches)) {
             paragraph.lineHeight = value;
             paragraph.lineHeightAbsolute = !percent;
         }

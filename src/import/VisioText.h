@@ -25,8 +25,9 @@ struct VisioTextParagraph
 {
     qsizetype start = 0; // index into VisioText::text
     int alignment = 0;   // horizontal flags; 0 keeps the block's alignment
-    // Share of the font's line height, or an absolute height in inches.
-    double lineHeight = 1.0;
+    // Share of the line's largest font size (1.2 is single spacing), or an
+    // absolute height in inches.
+    double lineHeight = 1.2;
     bool lineHeightAbsolute = false;
     QMarginsF margins; // inches: left, top (space before), right, bottom (space after)
     double textIndent = 0.0; // inches, first line

@@ -3,9 +3,11 @@
 #include "VisioText.h"
 
 #include <QTextBlock>
+#include <QTextFragment>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextOption>
 
 #include <algorithm>
@@ -14,14 +16,31 @@
 
 namespace {
 
-// Drawings count line spacing in font sizes, where 120 % is plain single
-// spacing; Qt counts in the font's own line height.
+// Plain single spacing: 120 % of the font size, whatever the font's own
+// line height (Carlito's is 150 %).
 constexpr double kNormalLineSpacing = 1.2;
 
 double scaled(double inches, double dpi)
 {
     const double v = inches * dpi;
     return std::isfinite(v) ? v : 0.0;
+}
+
+// Visio measures a line in its largest font; Qt can only fix the height of a
+// whole block, so the block's largest font stands in for each line's.
+double fontPixels(const QFont &font, double dpi)
+{
+    return font.pixelSize() > 0 ? double(font.pixelSize()) : font.pointSizeF() * dpi / 72.0;
+}
+
+double largestFontPixels(const QTextBlock &block, double dpi)
+{
+    double largest = 0;
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it)
+        largest = std::max(largest, fontPixels(it.fragment().charFormat().font(), dpi));
+    if (largest <= 0)
+        largest = fontPixels(block.charFormat().font(), dpi);
+    return std::isfinite(largest) ? std::max(largest, 0.0) : 0.0;
 }
 
 } // namespace
@@ -76,7 +95,12 @@ void TextBlockDocument::fill(QTextDocument *document, const VisioText &text, dou
 
     // Paragraph i is block i when the text keeps its line breaks inside
     // paragraphs; a text without paragraphs is formatted as one.
-    const int blocks = document->blockCount();
+    // Qt drops the first block's space before and the last one's space after,
+    // and overlaps the spaces between blocks; Visio adds them all up. So the
+    // ends go on the document's frame, and each gap on the block below it.
+    double spaceAfterPrevious = 0;
+    double spaceBefore = 0;
+    double spaceAfter = 0;
     int index = 0;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next(), ++index) {
         const VisioTextParagraph *p = nullptr;
@@ -89,17 +113,22 @@ void TextBlockDocument::fill(QTextDocument *document, const VisioText &text, dou
         const QMarginsF m = p ? p->margins : QMarginsF();
         format.setLeftMargin(scaled(text.padding.left() + m.left(), dpi));
         format.setRightMargin(scaled(text.padding.right() + m.right(), dpi));
-        format.setTopMargin(scaled((index == 0 ? text.padding.top() : 0.0) + m.top(), dpi));
-        format.setBottomMargin(
-            scaled((index == blocks - 1 ? text.padding.bottom() : 0.0) + m.bottom(), dpi));
-        if (p) {
+        if (index == 0)
+            spaceBefore = m.top();
+        else
+            format.setTopMargin(scaled(spaceAfterPrevious + m.top(), dpi));
+        spaceAfterPrevious = spaceAfter = m.bottom();
+        if (p)
             format.setTextIndent(scaled(p->textIndent, dpi));
-            if (p->lineHeightAbsolute)
-                format.setLineHeight(scaled(p->lineHeight, dpi), QTextBlockFormat::FixedHeight);
-            else if (std::abs(p->lineHeight - kNormalLineSpacing) > 1e-6)
-                format.setLineHeight(p->lineHeight / kNormalLineSpacing * 100.0,
-                                     QTextBlockFormat::ProportionalHeight);
-        }
+        const double lineHeight = p && p->lineHeightAbsolute
+            ? scaled(p->lineHeight, dpi)
+            : (p ? p->lineHeight : kNormalLineSpacing) * largestFontPixels(block, dpi);
+        if (lineHeight > 0)
+            format.setLineHeight(lineHeight, QTextBlockFormat::FixedHeight);
         QTextCursor(block).setBlockFormat(format);
     }
+    QTextFrameFormat frame = document->rootFrame()->frameFormat();
+    frame.setTopMargin(scaled(text.padding.top() + spaceBefore, dpi));
+    frame.setBottomMargin(scaled(text.padding.bottom() + spaceAfter, dpi));
+    document->rootFrame()->setFrameFormat(frame);
 }

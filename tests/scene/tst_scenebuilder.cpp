@@ -492,7 +492,7 @@ void TestSceneBuilder::arrowheadFollowsTheLineEnd()
     QRectF r = arrow->path().boundingRect();
     QVERIFY(std::abs(r.height() - 9.6) < 1e-6);
     QVERIFY(std::abs(r.width() - 9.6) < 1e-6);
-    QVERIFY(std::abs(r.right() - 192) < 1e-6);
+    QVERIFY(std::abs(r.right() - 192) < 0.05);
     QVERIFY(std::abs(r.center().y() - 96) < 1e-6);
     QVERIFY(arrow->path().contains(QPointF(190, 96)));
     QVERIFY(!arrow->path().contains(QPointF(193, 96)));
@@ -539,6 +539,18 @@ void TestSceneBuilder::arrowheadFollowsTheLineEnd()
     VisioSceneBuilder::createArrowItems(nullptr, shape, dpi);
 }
 
+namespace {
+
+// Scene y of the first line's baseline.
+double firstBaseline(const SelectableTextItem *item)
+{
+    const QTextBlock block = item->document()->firstBlock();
+    const QTextLine line = block.layout()->lineAt(0);
+    return item->mapToScene(QPointF(0, block.layout()->position().y() + line.y() + line.ascent())).y();
+}
+
+} // namespace
+
 void TestSceneBuilder::textPlacement()
 {
     VisioText text;
@@ -549,9 +561,12 @@ void TestSceneBuilder::textPlacement()
     std::unique_ptr<SelectableTextItem> item(VisioSceneBuilder::createTextItem(text, dpi));
     QVERIFY(item);
     QCOMPARE(item->textWidth(), 192.0);
-    const double d = item->document()->size().height();
-    QVERIFY(d > 10 && d < 40);
-    QCOMPARE(item->pos(), QPointF(96, 192 + (96 - d) / 2));
+    // Visio's line is 1.2 font sizes high, its baseline three quarters down,
+    // whatever the font's own metrics: 0.3 font sizes below a centred box's
+    // middle.
+    QVERIFY(std::abs(item->document()->size().height() - 19.2) < 0.05);
+    QCOMPARE(item->pos().x(), 96.0);
+    QVERIFY(std::abs(firstBaseline(item.get()) - (240 + 4.8)) < 0.05);
     QTextCursor cursor(item->document());
     cursor.movePosition(QTextCursor::NextCharacter);
     QCOMPARE(cursor.charFormat().font().pixelSize(), 16);
@@ -566,30 +581,47 @@ void TestSceneBuilder::textPlacement()
     text.bounds = QRectF(1, 2, 2, 0);
     text.alignment = Qt::AlignLeft | Qt::AlignBottom;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
-    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() - 192) < 1e-9);
+    QVERIFY(std::abs(firstBaseline(item.get()) + 0.25 * 19.2 - 192) < 0.05);
     text.alignment = Qt::AlignLeft | Qt::AlignVCenter;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
-    QVERIFY(std::abs(item->pos().y() + item->document()->size().height() / 2 - 192) < 1e-9);
+    QVERIFY(std::abs(firstBaseline(item.get()) - (192 + 4.8)) < 0.05);
 
-    // Top alignment, padding as block margins.
+    // Top alignment below the padding; paragraphs' spaces before and after
+    // add up, at the ends too, and every line is 1.2 font sizes whatever
+    // the font (Carlito's own line height is 1.5).
     text.bounds = QRectF(1, 2, 2, 1);
     text.alignment = Qt::AlignLeft | Qt::AlignTop;
-    text.padding = QMarginsF(0.1, 0, 0, 0);
+    text.padding = QMarginsF(0.1, 0.1, 0, 0);
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
-    QCOMPARE(item->pos(), QPointF(96, 192));
+    QCOMPARE(item->pos().x(), 96.0);
+    QVERIFY(std::abs(firstBaseline(item.get()) - (192 + 9.6 + 14.4)) < 0.05);
     const QTextBlockFormat block = item->document()->firstBlock().blockFormat();
     QVERIFY(qFuzzyCompare(block.leftMargin(), 9.6));
+    text.text = "one\ntwo\nthree";
+    text.font.setFamily("Carlito");
+    VisioTextParagraph spaced;
+    spaced.margins = QMarginsF(0, 0.1, 0, 0.05);
+    text.paragraphs = {spaced, spaced, spaced};
+    text.paragraphs[1].start = 4;
+    text.paragraphs[2].start = 8;
+    item.reset(VisioSceneBuilder::createTextItem(text, dpi));
+    QVERIFY(std::abs(item->document()->size().height() - (9.6 + 3 * (9.6 + 19.2 + 4.8))) < 0.1);
+    QVERIFY(std::abs(firstBaseline(item.get()) - (192 + 9.6 + 9.6 + 14.4)) < 0.05);
+    text.text = "Centred";
+    text.font.setFamily("DejaVu Sans");
+    text.paragraphs.clear();
 
     // A rotated box turns about its centre, with the text centred inside it:
-    // the text's middle stays on the box centre.
+    // the baseline's middle turns with it, 0.3 font sizes below the centre.
     text.padding = QMarginsF();
     text.alignment = Qt::AlignHCenter | Qt::AlignVCenter;
     text.rotation = 30;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
     QCOMPARE(item->rotation(), 30.0);
-    const QPointF textMiddle = item->mapToScene(
-        QPointF(96, item->document()->size().height() / 2));
-    QVERIFY(QLineF(textMiddle, QPointF(192, 240)).length() < 1e-6);
+    const QTextLine line = item->document()->firstBlock().layout()->lineAt(0);
+    const QPointF baselineMiddle = item->mapToScene(QPointF(96, line.y() + line.ascent()));
+    const QPointF turned = QPointF(192, 240) + QTransform().rotate(30).map(QPointF(0, 4.8));
+    QVERIFY(QLineF(baselineMiddle, turned).length() < 0.05);
     QVERIFY(item->mapToScene(QPointF(192, 0)).y() > 240); // turned clockwise
     text.rotation = 1e-13;
     item.reset(VisioSceneBuilder::createTextItem(text, dpi));
