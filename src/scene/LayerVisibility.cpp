@@ -1,7 +1,12 @@
 #include "LayerVisibility.h"
 
+#include "PageCorrespondence.h"
+
 #include <QGraphicsItem>
+#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,6 +47,24 @@ bool itemShows(const QGraphicsItem *item, const LayerVisibility::PageLayers &pag
             return true;
     }
     return false;
+}
+
+// The same layer in another version of the page: the entry of the same kind
+// and name, the nth of them when the name repeats. -1 when it has none.
+int sameLayer(const QList<VisioLayer> &layers, const QList<VisioLayer> &oldLayers, int oldEntry)
+{
+    const VisioLayer &wanted = oldLayers.at(oldEntry);
+    const auto same = [&wanted](const VisioLayer &layer) {
+        return layer.kind == wanted.kind && layer.name == wanted.name;
+    };
+    const qsizetype occurrence =
+        std::count_if(oldLayers.cbegin(), oldLayers.cbegin() + oldEntry, same);
+    qsizetype seen = 0;
+    for (int i = 0; i < layers.size(); ++i) {
+        if (same(layers.at(i)) && seen++ == occurrence)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -109,6 +132,46 @@ void LayerVisibility::apply(QGraphicsItem *page, Output output)
     for (QGraphicsItem *item : items) {
         if (item->data(EntriesKey).isValid() || item->data(DisplayKey).isValid())
             item->setVisible(itemShows(item, state, output));
+    }
+}
+
+bool LayerVisibility::shows(const QGraphicsItem *item, const PageLayers &page, Output output)
+{
+    if (!item)
+        return false;
+    if (item->data(EntriesKey).isValid() || item->data(DisplayKey).isValid())
+        return itemShows(item, page, output);
+    return item->parentItem() ? item->isVisibleTo(item->parentItem()) : item->isVisible();
+}
+
+void LayerVisibility::carryOverChoices(const QGraphicsItem *from, QGraphicsItem *to)
+{
+    const PageLayers old = pageLayers(from);
+    PageLayers state = pageLayers(to);
+    bool changed = false;
+    for (int i = 0; i < old.layers.size() && i < old.shown.size(); ++i) {
+        // Left as the file had it: the new version's own setting holds.
+        if (old.shown.at(i) == old.layers.at(i).visible)
+            continue;
+        const int entry = sameLayer(state.layers, old.layers, i);
+        if (entry >= 0 && entry < state.shown.size() && state.shown.at(entry) != old.shown.at(i)) {
+            state.shown[entry] = old.shown.at(i);
+            changed = true;
+        }
+    }
+    if (!changed)
+        return;
+    to->setData(PageLayersKey, QVariant::fromValue(state));
+    apply(to, Screen);
+}
+
+void LayerVisibility::carryOverChoices(const QList<QGraphicsItemGroup *> &from,
+                                       const QList<QGraphicsItemGroup *> &to)
+{
+    const QList<int> matches = PageCorrespondence::match(from, to);
+    for (int i = 0; i < matches.size(); ++i) {
+        if (matches.at(i) >= 0)
+            carryOverChoices(from.at(i), to.at(matches.at(i)));
     }
 }
 

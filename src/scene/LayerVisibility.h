@@ -6,6 +6,7 @@
 #include <QMetaType>
 
 class QGraphicsItem;
+class QGraphicsItemGroup;
 class QGraphicsScene;
 
 // Shows and hides the items of a page by its layers. The page group keeps
@@ -41,6 +42,18 @@ public:
     // export.
     static void setPrintable(QGraphicsItem *page, int entry, bool printable);
     static void apply(QGraphicsItem *page, Output output);
+    // Whether an item of the page shows on the output, whatever the page is
+    // switched to at the moment; items the layers don't govern answer by
+    // their own visibility.
+    static bool shows(const QGraphicsItem *item, const PageLayers &page, Output output);
+    // A new version of the page takes over the layers the user turned on
+    // the old one, where it still has them (by name); the rest start as the
+    // file has them.
+    static void carryOverChoices(const QGraphicsItem *from, QGraphicsItem *to);
+    // The same for every page of a new version of the drawing, each page
+    // followed as PageCorrespondence finds it.
+    static void carryOverChoices(const QList<QGraphicsItemGroup *> &from,
+                                 const QList<QGraphicsItemGroup *> &to);
 
     // Switches every page of the scene to the output while it lives, then
     // back to the screen.

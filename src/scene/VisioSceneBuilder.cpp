@@ -1,6 +1,7 @@
 #include "VisioSceneBuilder.h"
 
 #include "LayerVisibility.h"
+#include "PageCorrespondence.h"
 #include "SelectableTextItem.h"
 #include "ShapeFills.h"
 #include "ShapePathItem.h"
@@ -23,7 +24,10 @@
 #include <QSet>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFrame>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QTransform>
 
@@ -193,6 +197,7 @@ void VisioSceneBuilder::addPageGroups(QGraphicsScene *scene, const VisioDocument
         scene->addItem(group);
         group->setData(0, i);
         LayerVisibility::setPageLayers(group, page.layerTable);
+        PageCorrespondence::setPageName(group, page.name);
 
         pageRects->append(QRectF(0, top, size.width(), size.height()));
         pageGroups->append(group);
@@ -477,6 +482,24 @@ SelectableTextItem *VisioSceneBuilder::createTextItem(const VisioText &text, dou
 
 namespace {
 
+// Visio sets a line's baseline three quarters down its height, whatever the
+// font; Qt sets a fixed-height line's by the font's leading. The first line
+// tells how far apart the two are for the text's font. The first line starts
+// below the frame's top margin, which Qt rounds to whole pixels.
+double baselineCorrection(QTextDocument *document)
+{
+    const QTextBlock first = document->begin();
+    const QTextLayout *layout = first.layout();
+    if (!layout || layout->lineCount() == 0
+        || first.blockFormat().lineHeightType() != QTextBlockFormat::FixedHeight)
+        return 0.0;
+    const QTextLine line = layout->lineAt(0);
+    const double wanted = document->rootFrame()->frameFormat().topMargin()
+        + 0.75 * first.blockFormat().lineHeight();
+    const double shift = wanted - (layout->position().y() + line.y() + line.ascent());
+    return std::isfinite(shift) ? shift : 0.0;
+}
+
 SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCache *formats)
 {
     const QRectF box(text.bounds.x() * dpi, text.bounds.y() * dpi, text.bounds.width() * dpi,
@@ -518,6 +541,7 @@ SelectableTextItem *makeTextItem(const VisioText &text, double dpi, TextFormatCa
         offset = (h - d) / 2;
     else if (text.alignment & Qt::AlignBottom)
         offset = h - d;
+    offset += baselineCorrection(document);
     item->setPos(p + QPointF(0, offset));
     // A rotated box turns about its own centre, and the text keeps its place
     // inside the box.

@@ -3,6 +3,7 @@
 #include "RecentFiles.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
@@ -58,9 +59,16 @@ void RecentFilesMenu::rebuild()
     m_entries.clear();
     m_menu->clear();
     const QStringList paths = m_recent->paths();
+    QHash<QString, int> uses;
+    for (const QString &path : paths)
+        ++uses[QFileInfo(path).fileName()];
     for (const QString &path : paths) {
+        const QFileInfo info(path);
+        QString text = info.fileName();
+        // Drawings of one name in different folders are told apart by folder.
+        if (uses.value(text) > 1)
+            text = QStringLiteral("%1 \u2014 %2").arg(text, info.dir().dirName());
         // File names are no mnemonics.
-        QString text = QFileInfo(path).fileName();
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
         auto *entry = new QAction(text, m_menu);
         entry->setProperty(kPathProperty, path);

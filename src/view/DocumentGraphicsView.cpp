@@ -1,5 +1,7 @@
 #include "DocumentGraphicsView.h"
 
+#include "LayerVisibility.h"
+#include "PageCorrespondence.h"
 #include "VectorPictureItem.h"
 
 #include <QGraphicsItemGroup>
@@ -194,14 +196,33 @@ DocumentGraphicsView::ViewState DocumentGraphicsView::viewState() const
     state.rotations = m_pageRotations;
     state.arranged = m_arranged;
     const QRectF page = m_layoutRects.value(m_currentPage);
-    state.centreInPage = mapToScene(viewport()->rect().center()) - page.topLeft();
+    // The exact centre, as centerOn() takes it: QRect::center() is half a
+    // pixel short, and each reload would move the view by a pixel.
+    const QPointF centre = viewportTransform().inverted().map(QRectF(viewport()->rect()).center());
+    state.centreInPage = centre - page.topLeft();
     return state;
 }
 
 void DocumentGraphicsView::replaceScene(QGraphicsScene *newScene, const QList<QRectF> &pageRects,
                                         const QList<QGraphicsItemGroup *> &pageGroups)
 {
-    const ViewState state = viewState();
+    // Before the old pages go: the page shown, its rotation and the layers
+    // the user turned stay with their pages, wherever the new version has
+    // put them.
+    const ViewState old = viewState();
+    ViewState state = old;
+    // A page of the new version that none of the old ones became starts unturned.
+    state.rotations = QList<int>(pageGroups.size(), 0);
+    const QList<int> matches = PageCorrespondence::match(m_pageGroups, pageGroups);
+    for (int i = 0; i < matches.size(); ++i) {
+        const int to = matches.at(i);
+        if (to < 0)
+            continue;
+        if (i == old.page)
+            state.page = to;
+        state.rotations[to] = old.rotations.value(i, 0);
+    }
+    LayerVisibility::carryOverChoices(m_pageGroups, pageGroups);
     setScene(newScene);
     setPageRects(pageRects);
     setPageGroups(pageGroups);

@@ -54,6 +54,8 @@ DocumentTabWidget::DocumentTabWidget(QWidget *parent)
             &DocumentTabWidget::onPageClicked);
     connect(m_layerPanel, &LayerPanel::layersChanged, this, [this](QGraphicsItemGroup *page) {
         m_thumbnailPanel->refreshThumbnail(int(m_view->pageGroups().indexOf(page)));
+        // Listed results on a layer just hidden could no longer be shown.
+        refreshSearchResults();
     });
     connect(m_thumbnailPanel, &ThumbnailPanel::searchResultClicked, this,
             [this](int pageIndex, const QString &text) {
@@ -128,8 +130,7 @@ void DocumentTabWidget::replaceDocument(QGraphicsScene *scene, const QList<QRect
     // The view rebuilds the side panel's list through layoutUpdated().
     m_view->replaceScene(scene, pageRects, pageGroups);
     // Listed results point at pages and texts that may have changed.
-    if (!m_searchQuery.isEmpty() && m_thumbnailPanel->isShowingSearchResults())
-        searchText(m_searchQuery);
+    refreshSearchResults();
     hideReloadProblem();
 }
 
@@ -223,6 +224,12 @@ void DocumentTabWidget::searchText(const QString &query)
 {
     m_searchQuery = query;
     m_thumbnailPanel->showSearchResults(m_view->searchText(query));
+}
+
+void DocumentTabWidget::refreshSearchResults()
+{
+    if (!m_searchQuery.isEmpty() && m_thumbnailPanel->isShowingSearchResults())
+        searchText(m_searchQuery);
 }
 
 bool DocumentTabWidget::stepSearchResult(int delta)

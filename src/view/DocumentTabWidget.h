@@ -102,6 +102,9 @@ public slots:
     void thumbnailUpdate();
 
 private:
+    // Searches again for the listed results, if any are listed.
+    void refreshSearchResults();
+
     NoDragFilter *m_splitter = nullptr;
     // The left pane: thumbnails or search results above the layers.
     QWidget *m_sidePanel = nullptr;

@@ -1,5 +1,7 @@
 #include "PageThumbnailPainter.h"
 
+#include "LayerVisibility.h"
+
 #include <QElapsedTimer>
 #include <QGraphicsItemGroup>
 #include <QPainter>
@@ -42,8 +44,20 @@ PageThumbnailPainter::PageThumbnailPainter(QGraphicsItemGroup *group, const QTra
 QList<PageThumbnailPainter::PaintStep> PageThumbnailPainter::paintSteps() const
 {
     QList<PaintStep> steps;
-    if (m_group)
-        appendSteps(m_group, 1.0, false, &steps);
+    if (!m_group)
+        return steps;
+    // The page's layers as the screen shows them, even while printing or
+    // saving has switched the page to what goes on paper.
+    const LayerVisibility::PageLayers layers = LayerVisibility::pageLayers(m_group);
+    const double opacity = m_group->opacity();
+    const QList<QGraphicsItem *> children = m_group->childItems();
+    for (const bool behindPage : {true, false}) {
+        for (QGraphicsItem *child : children) {
+            if (bool(child->flags() & QGraphicsItem::ItemStacksBehindParent) == behindPage
+                && LayerVisibility::shows(child, layers, LayerVisibility::Screen))
+                appendSteps(child, opacity, true, &steps);
+        }
+    }
     return steps;
 }
 

@@ -123,6 +123,16 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
 {
     m_renderTimer->stop();
     m_job = PaintJob();
+    // Pages painted before stay up until they are painted again: a reload
+    // or a new layout would otherwise blank the whole list at once, and a
+    // large page takes a while to paint.
+    QList<std::pair<QSize, QIcon>> painted(m_thumbnails.size());
+    for (int row = 0; row < m_thumbnails.size(); ++row) {
+        const Thumbnail &old = m_thumbnails.at(row);
+        QListWidgetItem *item = m_thumbnailList->item(row);
+        if (old.rendered && item)
+            painted[row] = {old.size, item->icon()};
+    }
     m_thumbnailList->clear();
     m_thumbnailList->setIconSize(QSize(ThumbnailSide, ThumbnailSide));
     m_thumbnails.clear();
@@ -147,10 +157,16 @@ void ThumbnailPanel::updateThumbnails(QGraphicsScene *scene, const QList<QRectF>
         thumbnail.rendered = !scene || thumbnail.size.isEmpty();
         m_thumbnails.append(thumbnail);
 
-        QIcon &blank = blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
-        if (blank.isNull())
-            blank = thumbnailIcon(framed(blankCanvas(thumbnail), thumbnail));
-        auto *item = new QListWidgetItem(blank, QString::number(i + 1));
+        QIcon icon;
+        if (scene && i < painted.size() && painted.at(i).first == thumbnail.size)
+            icon = painted.at(i).second;
+        if (icon.isNull()) {
+            QIcon &blank = blankIcons[{thumbnail.size.width(), thumbnail.size.height()}];
+            if (blank.isNull())
+                blank = thumbnailIcon(framed(blankCanvas(thumbnail), thumbnail));
+            icon = blank;
+        }
+        auto *item = new QListWidgetItem(icon, QString::number(i + 1));
         item->setData(Qt::UserRole, i);
         item->setTextAlignment(Qt::AlignCenter);
         m_thumbnailList->addItem(item);

@@ -46,7 +46,8 @@ public:
 
     // Rebuilds the list, one item per rectangle (scene coordinates). With
     // the page groups, a thumbnail paints only its own page, even while the
-    // group is hidden; without, it paints the scene region.
+    // group is hidden; without, it paints the scene region. A row of the
+    // same size shows its old picture until the new one is painted.
     void updateThumbnails(QGraphicsScene *scene, const QList<QRectF> &pageRects,
                           const QList<QGraphicsItemGroup *> &pageGroups = {});
     void setCurrentSelectIndex(int index);

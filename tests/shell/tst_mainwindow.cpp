@@ -645,6 +645,13 @@ void TestShellMainWindow::openRecentListsOpenedDrawingsAndOpensThem()
     QVERIFY(waitForLoads());
     QCOMPARE(recentEntries().first(), "R&&D site.vdx|" + odd + "|on");
     QVERIFY(m_alerts.isEmpty());
+
+    // Drawings of one name are told apart by their folders.
+    const QString elsewhere = m_dir.filePath(QStringLiteral("B & C/plan.vdx"));
+    RecentFiles().add(elsewhere);
+    QCOMPARE(recentEntries(), (QStringList{QString::fromUtf8("plan.vdx \u2014 B && C|") + elsewhere + " (not found)|off",
+                                           "R&&D site.vdx|" + odd + "|on",
+                                           QString::fromUtf8("plan.vdx \u2014 ") + QDir(m_dir.path()).dirName() + "|" + plan + "|on"}));
 }
 
 void TestShellMainWindow::recentEntriesThatCannotOpenStayUntilRemoved()

@@ -93,6 +93,7 @@ private slots:
     void searchMatchesCaseInsensitivelyOncePerItem();
     void highlightStepsThroughEqualItemsAndWraps();
     void destructionDeletesTheScene();
+    void repeatedReplacementsKeepTheViewStill();
 };
 
 void TestDocumentGraphicsView::twoColumnLayoutsWithOddPageCount()
@@ -584,6 +585,23 @@ void TestDocumentGraphicsView::destructionDeletesTheScene()
     QPointer<QGraphicsScene> nextScene(next.scene);
     view.reset();
     QVERIFY(nextScene.isNull());
+}
+
+// A drawing that is saved again and again must not creep across the screen.
+void TestDocumentGraphicsView::repeatedReplacementsKeepTheViewStill()
+{
+    const QList<QSizeF> sizes{QSizeF(1600, 1200), QSizeF(1600, 1200)};
+    HandBuiltDocument first(sizes);
+    auto view = makeView(first);
+    view->zoomIn();
+    view->horizontalScrollBar()->setValue(333);
+    view->verticalScrollBar()->setValue(777);
+    const QPoint scroll(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value());
+    for (int i = 0; i < 5; ++i) {
+        HandBuiltDocument next(sizes);
+        view->replaceScene(next.scene, next.rects, next.groups);
+    }
+    QCOMPARE(QPoint(view->horizontalScrollBar()->value(), view->verticalScrollBar()->value()), scroll);
 }
 
 QTEST_MAIN(TestDocumentGraphicsView)

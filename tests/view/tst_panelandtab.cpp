@@ -1,10 +1,12 @@
 #include "DocumentTabWidget.h"
 #include "HandBuiltDocument.h"
+#include "LayerVisibility.h"
 #include "LayerPanel.h"
 #include "NoDragFilter.h"
 #include "PageSliceBuilder.h"
 #include "PageThumbnailPainter.h"
 #include "ThumbnailPanel.h"
+#include "VisioSceneBuilder.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -62,6 +64,43 @@ std::unique_ptr<DocumentTabWidget> makeTab(HandBuiltDocument &doc,
     return tab;
 }
 
+// One page whose layers each hold a box of their colour, labelled with the
+// layer's name.
+VisioDocumentModel layeredPage(const QList<std::pair<VisioLayer, QColor>> &layers)
+{
+    VisioPage page;
+    page.pageSize = QSizeF(4, 4);
+    for (int i = 0; i < layers.size(); ++i) {
+        page.layerTable.append(layers.at(i).first);
+        VisioShape box;
+        box.path.addRect(QRectF(0.5 + i, 1, 0.8, 2));
+        box.style.filled = true;
+        box.style.fillType = VisioStyle::SolidFill;
+        box.style.fillColor = layers.at(i).second;
+        box.layerEntries = {i};
+        page.shapes.append(box);
+        VisioText label;
+        label.text = layers.at(i).first.name + QStringLiteral(" label");
+        label.bounds = QRectF(0.5 + i, 0.2, 0.8, 0.5);
+        label.layerEntries = {i};
+        page.texts.append(label);
+    }
+    VisioDocumentModel model;
+    model.pages.append(page);
+    return model;
+}
+
+bool showsColour(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (QColor(image.pixel(x, y)) == colour)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestPanelAndTab : public QObject
@@ -80,6 +119,7 @@ private slots:
     void tabFileNameAndTeardown();
     void pagesArrivingLaterKeepTheViewStill();
     void layerPanelTurnsTheCurrentPagesLayers();
+    void layerChoicesHoldThroughOutputAndReload();
 };
 
 void TestPanelAndTab::thumbnailSizes()
@@ -142,7 +182,19 @@ void TestPanelAndTab::thumbnailsAppearAtOnceAndPaintLazily()
     // What was painted stays painted.
     QVERIFY(isReddish(iconImage(list, 0).pixel(71, 53)));
     QVERIFY(isReddish(iconImage(list, 499).pixel(71, 53)));
+
+    // A new version of the pages (a reload) keeps the old pictures up until
+    // the new ones are painted, instead of blanking the list.
+    HandBuiltDocument next(HandBuiltDocument::repeated(500, QSizeF(400, 300)));
+    for (int i = 0; i < 500; ++i)
+        next.addBox(i, QRectF(0, 0, 400, 300), Qt::blue);
+    panel.updateThumbnails(next.scene, next.rects, next.groups);
+    QCOMPARE(panel.pendingThumbnailCount(), 500);
+    QVERIFY(isReddish(iconImage(list, 250).pixel(71, 53)));
+    QCOMPARE(QColor(iconImage(list, 120).pixel(71, 53)), QColor(Qt::white));
+    QTRY_VERIFY(isBluish(iconImage(list, 250).pixel(71, 53)));
     delete doc.scene;
+    delete next.scene;
 
     // A scene that goes away stops the painting instead of reading freed items.
     HandBuiltDocument gone(HandBuiltDocument::repeated(20, QSizeF(100, 100)));
@@ -517,6 +569,93 @@ void TestPanelAndTab::layerPanelTurnsTheCurrentPagesLayers()
     QVERIFY(!tab.layerPanel()->isVisibleTo(&tab));
     tab.documentPageChanged(0);
     QCOMPARE(list->item(1)->checkState(), Qt::Unchecked);
+}
+
+// What the user turned stays turned: in thumbnails painted while printing
+// has the page switched to paper, in listed search results, and in the
+// next version of the drawing, by layer name.
+void TestPanelAndTab::layerChoicesHoldThroughOutputAndReload()
+{
+    QList<QRectF> rects;
+    QList<QGraphicsItemGroup *> groups;
+    QGraphicsScene *scene = VisioSceneBuilder::buildScene(
+        layeredPage({{VisioLayer{QStringLiteral("Walls")}, Qt::red},
+                     {VisioLayer{QStringLiteral("Notes"), true, false}, Qt::blue},
+                     {VisioLayer{QStringLiteral("Old")}, Qt::green}}),
+        &rects, &groups, 96.0);
+    DocumentTabWidget tab;
+    tab.resize(900, 600);
+    tab.initDocumentView(QStringLiteral("plan.vsdx"), scene, rects, groups);
+    tab.openThumbnailPanel();
+    tab.show();
+    QListWidget *thumbnails = listOf(tab.thumbnailPanel());
+    {
+        const LayerVisibility::Scope paper(scene, LayerVisibility::Paper);
+        tab.thumbnailPanel()->renderAllThumbnails();
+    }
+    QVERIFY(showsColour(iconImage(thumbnails, 0), Qt::blue));
+
+    tab.searchText(QStringLiteral("label"));
+    QCOMPARE(tableOf(tab.thumbnailPanel())->rowCount(), 3);
+    QListWidget *layers = tab.layerPanel()->list();
+    layers->item(0)->setCheckState(Qt::Unchecked);
+    QCOMPARE(tableOf(tab.thumbnailPanel())->rowCount(), 2);
+
+    // The next version puts a layer before Walls and drops Old.
+    QList<QRectF> newRects;
+    QList<QGraphicsItemGroup *> newGroups;
+    QGraphicsScene *newScene = VisioSceneBuilder::buildScene(
+        layeredPage({{VisioLayer{QStringLiteral("Extra")}, Qt::magenta},
+                     {VisioLayer{QStringLiteral("Walls")}, Qt::red},
+                     {VisioLayer{QStringLiteral("Notes"), true, false}, Qt::blue}}),
+        &newRects, &newGroups, 96.0);
+    tab.replaceDocument(newScene, newRects, newGroups);
+    QCOMPARE(tab.layerPanel()->page(), newGroups.first());
+    QCOMPARE(layers->count(), 3);
+    QCOMPARE(layers->item(0)->checkState(), Qt::Checked);
+    QCOMPARE(layers->item(1)->checkState(), Qt::Unchecked);
+    QCOMPARE(tableOf(tab.thumbnailPanel())->rowCount(), 2);
+    tab.thumbnailPanel()->renderAllThumbnails();
+    const QImage page = iconImage(thumbnails, 0);
+    QVERIFY(!showsColour(page, Qt::red));
+    QVERIFY(showsColour(page, Qt::magenta) && showsColour(page, Qt::blue));
+
+    // Pages are followed by name: a page put in front takes over nothing
+    // from the page that was in its place, and the page in view, with its
+    // rotation, stays in view.
+    const auto floors = [](const QStringList &names, QList<QRectF> *rects,
+                           QList<QGraphicsItemGroup *> *groups) {
+        VisioDocumentModel model;
+        for (const QString &name : names) {
+            VisioDocumentModel one = layeredPage({{VisioLayer{QStringLiteral("Walls")}, Qt::red}});
+            one.pages[0].name = name;
+            model.pages.append(one.pages.constFirst());
+        }
+        return VisioSceneBuilder::buildScene(model, rects, groups, 96.0);
+    };
+    QList<QRectF> twoRects;
+    QList<QGraphicsItemGroup *> two;
+    tab.replaceDocument(floors({QStringLiteral("Ground"), QStringLiteral("First")}, &twoRects, &two),
+                        twoRects, two);
+    // Walls, hidden above, stays hidden on the page in that place.
+    QCOMPARE(LayerVisibility::pageLayers(two.at(0)).shown, QList<bool>{false});
+    LayerVisibility::setShown(two.at(0), 0, true);
+    LayerVisibility::setShown(two.at(1), 0, false);
+    tab.goToPage(0);
+    tab.rotateCurrentPage(true);
+    tab.goToPage(1);
+    tab.rotateCurrentPage(true);
+    QList<QRectF> threeRects;
+    QList<QGraphicsItemGroup *> three;
+    tab.replaceDocument(floors({QStringLiteral("Cover"), QStringLiteral("Ground"),
+                                QStringLiteral("First")},
+                               &threeRects, &three),
+                        threeRects, three);
+    QCOMPARE(LayerVisibility::pageLayers(three.at(0)).shown, QList<bool>{true});
+    QCOMPARE(LayerVisibility::pageLayers(three.at(1)).shown, QList<bool>{true});
+    QCOMPARE(LayerVisibility::pageLayers(three.at(2)).shown, QList<bool>{false});
+    QCOMPARE(tab.getDocumentPageNumber(), 2);
+    QCOMPARE(tab.view()->pageRotations(), (QList<int>{0, 90, 90}));
 }
 
 QTEST_MAIN(TestPanelAndTab)
