@@ -2,6 +2,7 @@
 
 #include "ImportLimits.h"
 #include "PackageRelationships.h"
+#include "XmlTagScanner.h"
 
 #include <QMap>
 #include <QXmlStreamReader>
@@ -161,160 +162,56 @@ QList<Sheet> readSheetList(const QByteArray &data, QStringView sheetElement)
     return xml.hasError() ? QList<Sheet>() : sheets;
 }
 
-// The tags of an XML text, one after the other. Page parts are most of a
-// package and hold far more than layers; reading them tag by tag, without
-// decoding text or checking names, costs a tenth of a full XML reader.
-class TagScanner
+quint32 idAttribute(const XmlTagScanner &tag, QByteArrayView key)
 {
-public:
-    struct Tag
-    {
-        QByteArrayView name;
-        QByteArrayView attributes;
-        bool end = false;
-        bool empty = false; // <Tag/>
-    };
-
-    explicit TagScanner(QByteArrayView text)
-        : m_text(text)
-    {
-    }
-
-    // False at the end, or where the text stops being well formed.
-    bool next(Tag *tag)
-    {
-        while (true) {
-            const qsizetype open = m_text.indexOf('<', m_at);
-            if (open < 0 || open + 1 >= m_text.size())
-                return false;
-            const char kind = m_text.at(open + 1);
-            if (kind == '!' || kind == '?') {
-                const QByteArrayView rest = m_text.sliced(open);
-                const QByteArrayView close = rest.startsWith("<!--")        ? QByteArrayView("-->")
-                                             : rest.startsWith("<![CDATA[") ? QByteArrayView("]]>")
-                                             : kind == '?'                  ? QByteArrayView("?>")
-                                                                            : QByteArrayView(">");
-                const qsizetype stop = m_text.indexOf(close, open + 2);
-                if (stop < 0)
-                    return false;
-                m_at = stop + close.size();
-                continue;
-            }
-            // Quoted values may hold '>'.
-            qsizetype at = open + 1;
-            char quote = 0;
-            for (; at < m_text.size(); ++at) {
-                const char c = m_text.at(at);
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-            if (at >= m_text.size())
-                return false;
-            m_at = at + 1;
-            QByteArrayView inside = m_text.sliced(open + 1, at - open - 1);
-            tag->end = inside.startsWith('/');
-            if (tag->end)
-                inside = inside.sliced(1);
-            tag->empty = inside.endsWith('/');
-            if (tag->empty)
-                inside.chop(1);
-            qsizetype nameEnd = 0;
-            while (nameEnd < inside.size() && !isSpace(inside.at(nameEnd)))
-                ++nameEnd;
-            tag->name = inside.first(nameEnd);
-            tag->attributes = inside.sliced(nameEnd);
-            return true;
-        }
-    }
-
-    // The raw value of an attribute; empty when it is absent.
-    static QByteArrayView attribute(QByteArrayView attributes, QByteArrayView key)
-    {
-        qsizetype at = 0;
-        while (at < attributes.size()) {
-            while (at < attributes.size() && isSpace(attributes.at(at)))
-                ++at;
-            const qsizetype nameStart = at;
-            while (at < attributes.size() && attributes.at(at) != '=' && !isSpace(attributes.at(at)))
-                ++at;
-            const QByteArrayView name = attributes.sliced(nameStart, at - nameStart);
-            while (at < attributes.size() && (isSpace(attributes.at(at)) || attributes.at(at) == '='))
-                ++at;
-            if (at >= attributes.size())
-                break;
-            const char quote = attributes.at(at);
-            if (quote != '"' && quote != '\'')
-                break;
-            const qsizetype close = attributes.indexOf(quote, at + 1);
-            if (close < 0)
-                break;
-            if (name == key)
-                return attributes.sliced(at + 1, close - at - 1);
-            at = close + 1;
-        }
-        return QByteArrayView();
-    }
-
-private:
-    static bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
-    QByteArrayView m_text;
-    qsizetype m_at = 0;
-};
-
-quint32 idAttribute(QByteArrayView attributes, QByteArrayView key)
-{
-    return toId(QString::fromLatin1(TagScanner::attribute(attributes, key)));
+    return toId(QString::fromLatin1(tag.attribute(key)));
 }
 
-// A page or master part: every Shape with its LayerMember cell.
+// A page or master part: every Shape with its LayerMember cell. Page parts
+// are most of a package and hold far more than layers, so they are read tag
+// by tag rather than with a full XML reader.
 bool readPackageShapes(const QByteArray &data, Sheet *sheet)
 {
-    TagScanner scanner(data);
-    TagScanner::Tag tag;
+    XmlTagScanner tag(data);
     // Per open element, the index of its shape or -1; cells count only
     // directly inside a shape, not in its sections.
     QList<qsizetype> open;
     QList<qsizetype> shapes;
-    while (scanner.next(&tag)) {
-        if (tag.end) {
+    for (XmlTagScanner::Token token = tag.next();
+         token != XmlTagScanner::Finished && token != XmlTagScanner::Error; token = tag.next()) {
+        if (token == XmlTagScanner::EndTag) {
             if (open.isEmpty())
                 return false;
             if (open.takeLast() >= 0)
                 shapes.removeLast();
             continue;
         }
-        if (tag.name == "Shape") {
+        const bool empty = token == XmlTagScanner::EmptyTag;
+        if (XmlTagScanner::same(tag.name(), "Shape")) {
             if (sheet->shapes.size() >= ImportLimits::maxItemsPerPage)
                 return true;
             ShapeEntry shape;
-            shape.id = idAttribute(tag.attributes, "ID");
+            shape.id = idAttribute(tag, "ID");
             shape.parent = shapes.isEmpty() ? 0 : sheet->shapes.at(shapes.last()).id;
-            shape.master = idAttribute(tag.attributes, "Master");
-            shape.masterShape = idAttribute(tag.attributes, "MasterShape");
+            shape.master = idAttribute(tag, "Master");
+            shape.masterShape = idAttribute(tag, "MasterShape");
             sheet->shapes.append(shape);
-            if (!tag.empty) {
+            if (!empty) {
                 open.append(sheet->shapes.size() - 1);
                 shapes.append(sheet->shapes.size() - 1);
             }
             continue;
         }
-        if (tag.name == "Cell" && !open.isEmpty() && open.last() >= 0
-            && TagScanner::attribute(tag.attributes, "N") == "LayerMember") {
+        if (XmlTagScanner::same(tag.name(), "Cell") && !open.isEmpty() && open.last() >= 0
+            && XmlTagScanner::same(tag.attribute("N"), "LayerMember")) {
             ShapeEntry &shape = sheet->shapes[open.last()];
             shape.hasMember = true;
-            shape.member = toMember(QString::fromLatin1(TagScanner::attribute(tag.attributes, "V")));
+            shape.member = toMember(QString::fromLatin1(tag.attribute("V")));
         }
-        if (!tag.empty)
+        if (!empty)
             open.append(-1);
     }
-    return open.isEmpty();
+    return tag.token() == XmlTagScanner::Finished && open.isEmpty();
 }
 
 // The sheets' shapes from the parts their relationships name.
