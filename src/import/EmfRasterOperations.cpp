@@ -1,5 +1,6 @@
 #include "EmfRasterOperations.h"
 
+#include "EmfStructure.h"
 #include "ImportLimits.h"
 
 #include <QBuffer>
@@ -14,9 +15,6 @@
 namespace {
 
 constexpr quint32 kRecordEof = 14;
-constexpr quint32 kRecordBitBlt = 76;
-constexpr quint32 kRecordStretchBlt = 77;
-constexpr quint32 kRecordStretchDIBits = 81;
 constexpr quint32 kRopSourceCopy = 0x00CC0020;
 constexpr quint32 kRopSourceOr = 0x00EE0086;
 constexpr quint32 kRopSourceAnd = 0x008800C6;
@@ -37,33 +35,12 @@ void putU32(QByteArray &data, qsizetype offset, quint32 value)
     qToLittleEndian(value, data.data() + offset);
 }
 
-// Where a bitmap record keeps its raster operation, colour usage, fixed
-// words, and its header's and bits' offsets (each followed by a size).
-struct RasterRecordLayout
+// The layout of a bitmap record that combines its bitmap with the picture
+// by a raster operation; false for any other record.
+bool rasterRecordLayout(quint32 type, qsizetype recordSize, EmfStructure::BitmapRecordLayout *layout)
 {
-    quint32 fixedSize;
-    quint32 ropAt;
-    quint32 usageAt;
-    quint32 bmiOffsetAt;
-    quint32 bitsOffsetAt;
-};
-
-bool rasterRecordLayout(quint32 type, qsizetype recordSize, RasterRecordLayout *layout)
-{
-    switch (type) {
-    case kRecordBitBlt:
-        *layout = {100, 40, 80, 84, 92};
-        break;
-    case kRecordStretchBlt:
-        *layout = {108, 40, 80, 84, 92};
-        break;
-    case kRecordStretchDIBits:
-        *layout = {80, 68, 64, 48, 56};
-        break;
-    default:
-        return false;
-    }
-    return recordSize >= layout->fixedSize;
+    return EmfStructure::bitmapRecordLayout(type, layout) && layout->ropAt != 0
+           && recordSize >= layout->fixedSize;
 }
 
 bool isMaskOperation(quint32 rop)
@@ -164,7 +141,7 @@ QRgb colourOver(QRgb colour, quint32 rop)
 // The record drawing its bitmap as a PNG with the untouched pixels
 // transparent, copying what lies below. Empty when the bitmap is not read.
 QByteArray transparentRecord(const char *record, qsizetype recordSize,
-                             const RasterRecordLayout &layout, quint32 rop)
+                             const EmfStructure::BitmapRecordLayout &layout, quint32 rop)
 {
     const quint64 bmiOffset = u32At(record, layout.bmiOffsetAt);
     const quint64 bitsOffset = u32At(record, layout.bitsOffsetAt);
@@ -227,7 +204,7 @@ QByteArray EmfRasterOperations::withMasksAsTransparency(const QByteArray &emf)
         const quint32 recordSize = u32At(data, offset + 4);
         if (recordSize < 8 || recordSize > quint64(size - offset) || type == kRecordEof)
             break;
-        RasterRecordLayout layout{};
+        EmfStructure::BitmapRecordLayout layout{};
         found = offset > 0 && rasterRecordLayout(type, recordSize, &layout)
                 && isMaskOperation(u32At(data + offset, layout.ropAt));
         offset += recordSize;
@@ -246,7 +223,7 @@ QByteArray EmfRasterOperations::withMasksAsTransparency(const QByteArray &emf)
         const char *record = data + offset;
         const bool isHeader = offset == 0;
         offset += recordSize;
-        RasterRecordLayout layout{};
+        EmfStructure::BitmapRecordLayout layout{};
         if (!isHeader && rasterRecordLayout(type, recordSize, &layout)) {
             const quint32 rop = u32At(record, layout.ropAt);
             const bool hasBits = u32At(record, layout.bitsOffsetAt + 4) > 0;

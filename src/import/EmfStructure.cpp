@@ -75,36 +75,6 @@ bool brushBitmapFits(const char *record, qsizetype recordSize)
            && headerOffset + bitsSize <= quint64(recordSize);
 }
 
-// Where a bitmap record keeps its fixed words, and the offsets of its
-// bitmap header and bits (each an offset and a size after it).
-struct BitmapRecordLayout
-{
-    quint32 fixedSize;
-    quint32 bmiOffsetAt;
-    quint32 bitsOffsetAt;
-};
-
-bool bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout)
-{
-    switch (type) {
-    case kRecordBitBlt:
-        *layout = {100, 84, 92};
-        return true;
-    case kRecordStretchBlt:
-    case kRecordAlphaBlend:
-        *layout = {108, 84, 92};
-        return true;
-    case kRecordSetDIBitsToDevice:
-        *layout = {76, 48, 56};
-        return true;
-    case kRecordStretchDIBits:
-        *layout = {80, 48, 56};
-        return true;
-    default:
-        return false;
-    }
-}
-
 // The converter reads a bitmap record's header as a 40-byte info header,
 // then whole pixel rows, padded to 4 bytes, for the header's width and
 // height, and for up to 8 bits a pixel it looks up each pixel's colour index
@@ -130,8 +100,8 @@ quint32 largestColourIndex(const char *bits, qint64 width, qint64 height, quint3
 
 bool bitmapRecordIsSound(quint32 type, const char *record, qsizetype recordSize)
 {
-    BitmapRecordLayout layout{};
-    if (!bitmapRecordLayout(type, &layout))
+    EmfStructure::BitmapRecordLayout layout{};
+    if (!EmfStructure::bitmapRecordLayout(type, &layout))
         return true;
     if (recordSize < layout.fixedSize)
         return false;
@@ -246,4 +216,28 @@ bool EmfStructure::isSound(const QByteArray &emf)
     }
     // Without an end-of-file record the converter runs off the end.
     return false;
+}
+
+bool EmfStructure::bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout)
+{
+    switch (type) {
+    case kRecordBitBlt:
+        *layout = {100, 40, 80, 84, 92};
+        return true;
+    case kRecordStretchBlt:
+        *layout = {108, 40, 80, 84, 92};
+        return true;
+    case kRecordAlphaBlend:
+        // Offset 40 holds the blend function, not a raster operation.
+        *layout = {108, 0, 80, 84, 92};
+        return true;
+    case kRecordSetDIBitsToDevice:
+        *layout = {76, 0, 64, 48, 56};
+        return true;
+    case kRecordStretchDIBits:
+        *layout = {80, 68, 64, 48, 56};
+        return true;
+    default:
+        return false;
+    }
 }

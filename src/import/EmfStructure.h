@@ -16,4 +16,18 @@ public:
     // headers, colour tables and pixel rows inside theirs, and no text
     // record gives glyph indices.
     static bool isSound(const QByteArray &emf);
+
+    // Where a bitmap record keeps its fixed words, its raster operation
+    // (0 for records without one), its colour usage, and the offsets of its
+    // bitmap header and bits (each an offset and a size after it).
+    struct BitmapRecordLayout
+    {
+        quint32 fixedSize;
+        quint32 ropAt;
+        quint32 usageAt;
+        quint32 bmiOffsetAt;
+        quint32 bitsOffsetAt;
+    };
+    // False for records that carry no bitmap.
+    static bool bitmapRecordLayout(quint32 type, BitmapRecordLayout *layout);
 };
