@@ -1,9 +1,6 @@
 #include "LayerVisibility.h"
 
-#include "PageCorrespondence.h"
-
 #include <QGraphicsItem>
-#include <QGraphicsItemGroup>
 #include <QGraphicsScene>
 
 #include <algorithm>
@@ -163,16 +160,6 @@ void LayerVisibility::carryOverChoices(const QGraphicsItem *from, QGraphicsItem 
         return;
     to->setData(PageLayersKey, QVariant::fromValue(state));
     apply(to, Screen);
-}
-
-void LayerVisibility::carryOverChoices(const QList<QGraphicsItemGroup *> &from,
-                                       const QList<QGraphicsItemGroup *> &to)
-{
-    const QList<int> matches = PageCorrespondence::match(from, to);
-    for (int i = 0; i < matches.size(); ++i) {
-        if (matches.at(i) >= 0)
-            carryOverChoices(from.at(i), to.at(matches.at(i)));
-    }
 }
 
 LayerVisibility::Scope::Scope(QGraphicsScene *scene, Output output)

@@ -6,7 +6,6 @@
 #include <QMetaType>
 
 class QGraphicsItem;
-class QGraphicsItemGroup;
 class QGraphicsScene;
 
 // Shows and hides the items of a page by its layers. The page group keeps
@@ -50,10 +49,6 @@ public:
     // the old one, where it still has them (by name); the rest start as the
     // file has them.
     static void carryOverChoices(const QGraphicsItem *from, QGraphicsItem *to);
-    // The same for every page of a new version of the drawing, each page
-    // followed as PageCorrespondence finds it.
-    static void carryOverChoices(const QList<QGraphicsItemGroup *> &from,
-                                 const QList<QGraphicsItemGroup *> &to);
 
     // Switches every page of the scene to the output while it lives, then
     // back to the screen.

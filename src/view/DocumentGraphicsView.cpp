@@ -221,8 +221,8 @@ void DocumentGraphicsView::replaceScene(QGraphicsScene *newScene, const QList<QR
         if (i == old.page)
             state.page = to;
         state.rotations[to] = old.rotations.value(i, 0);
+        LayerVisibility::carryOverChoices(m_pageGroups.at(i), pageGroups.at(to));
     }
-    LayerVisibility::carryOverChoices(m_pageGroups, pageGroups);
     setScene(newScene);
     setPageRects(pageRects);
     setPageGroups(pageGroups);
